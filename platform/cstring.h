@@ -1,0 +1,80 @@
+// CString: the wide string of the dialog framework.
+#pragma once
+
+#include <compare>
+#include <string>
+#include <string_view>
+
+#include "platform/format.h"
+#include "platform/types.h"
+
+class CString {
+public:
+    CString() = default;
+    CString(const wchar_t* s) : s_(s ? s : L"") {}
+    CString(const wchar_t* s, int length) : s_(s ? std::wstring(s, static_cast<std::size_t>(length < 0 ? 0 : length)) : L"") {}
+    CString(std::wstring s) : s_(std::move(s)) {}
+    CString(std::wstring_view s) : s_(s) {}
+    CString(wchar_t c, int repeat = 1) : s_(static_cast<std::size_t>(repeat < 0 ? 0 : repeat), c) {}
+
+    // The framework's implicit conversion to a C string.
+    operator const wchar_t*() const { return s_.c_str(); }
+    const wchar_t* GetString() const { return s_.c_str(); }
+    const std::wstring& str() const { return s_; }
+
+    int GetLength() const { return static_cast<int>(s_.size()); }
+    bool IsEmpty() const { return s_.empty(); }
+    void Empty() { s_.clear(); }
+    wchar_t GetAt(int i) const { return (i >= 0 && i < GetLength()) ? s_[static_cast<std::size_t>(i)] : L'\0'; }
+
+    CString& operator=(const wchar_t* s) { s_ = s ? s : L""; return *this; }
+    CString& operator+=(const CString& o) { s_ += o.s_; return *this; }
+    CString& operator+=(const wchar_t* s) { if (s) s_ += s; return *this; }
+    CString& operator+=(wchar_t c) { s_ += c; return *this; }
+
+    friend CString operator+(const CString& a, const CString& b) { return CString(a.s_ + b.s_); }
+    friend CString operator+(const CString& a, const wchar_t* b) { return CString(a.s_ + (b ? b : L"")); }
+    friend CString operator+(const wchar_t* a, const CString& b) { return CString((a ? std::wstring(a) : std::wstring()) + b.s_); }
+    friend CString operator+(const CString& a, wchar_t c) { return CString(a.s_ + c); }
+
+    friend bool operator==(const CString& a, const CString& b) { return a.s_ == b.s_; }
+    friend bool operator==(const CString& a, const wchar_t* b) { return a.s_ == (b ? b : L""); }
+    friend std::strong_ordering operator<=>(const CString& a, const CString& b) { return a.s_ <=> b.s_; }
+
+    // Ordinal comparison: <0, 0, >0.
+    int Compare(const wchar_t* other) const;
+    // Comparison ignoring the case of ASCII letters and of the wide forms the runtime's
+    // towlower knows; the result follows the lowered texts.
+    int CompareNoCase(const wchar_t* other) const;
+
+    template <class... Args>
+    void Format(const wchar_t* format, const Args&... args) { s_ = zem::Format(format ? format : L"", args...); }
+    template <class... Args>
+    void AppendFormat(const wchar_t* format, const Args&... args) { s_ += zem::Format(format ? format : L"", args...); }
+
+    CString& Trim();
+    CString& TrimLeft();
+    CString& TrimRight();
+    CString& MakeUpper();
+    CString& MakeLower();
+    // Replaces every occurrence of old (non-empty) by replacement; returns the count.
+    int Replace(const wchar_t* old, const wchar_t* replacement);
+    int Replace(wchar_t old, wchar_t replacement);
+
+    CString Left(int count) const;
+    CString Right(int count) const;
+    CString Mid(int first) const;
+    CString Mid(int first, int count) const;
+    int Find(const wchar_t* sub, int start = 0) const;
+    int Find(wchar_t c, int start = 0) const;
+
+    // Loads the string-table entry id; returns FALSE (and leaves the text empty) when there is none.
+    BOOL LoadString(UINT id);
+
+private:
+    std::wstring s_;
+};
+
+namespace zem {
+inline std::string ToUtf8(const CString& s) { return ToUtf8(std::wstring_view(s.str())); }
+}

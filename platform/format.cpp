@@ -1,0 +1,293 @@
+#include "platform/format.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+
+#include "platform/cstring.h"
+
+namespace zem {
+
+FormatArg::FormatArg(const CString& s) : value_(std::wstring_view(s.str())) {}
+
+namespace {
+
+struct Spec {
+    bool left = false, plus = false, space = false, alt = false, zero = false;
+    int width = -1;
+    int precision = -1;
+};
+
+std::wstring Widen(const char* b, const char* e) { return std::wstring(b, e); }
+
+void Pad(std::wstring& out, std::wstring body, const Spec& spec, bool numeric) {
+    const auto width = static_cast<std::size_t>(spec.width < 0 ? 0 : spec.width);
+    if (body.size() >= width) {
+        out += body;
+        return;
+    }
+    const std::size_t fill = width - body.size();
+    if (spec.left) {
+        out += body;
+        out.append(fill, L' ');
+    } else if (spec.zero && numeric) {
+        std::size_t signLen = (!body.empty() && (body[0] == L'-' || body[0] == L'+' || body[0] == L' ')) ? 1 : 0;
+        if (body.size() > signLen + 1 && body[signLen] == L'0' && (body[signLen + 1] == L'x' || body[signLen + 1] == L'X'))
+            signLen += 2;
+        out += body.substr(0, signLen);
+        out.append(fill, L'0');
+        out += body.substr(signLen);
+    } else {
+        out.append(fill, L' ');
+        out += body;
+    }
+}
+
+bool AsSigned(const FormatArg::Value& v, long long& out) {
+    if (auto p = std::get_if<long long>(&v)) { out = *p; return true; }
+    if (auto p = std::get_if<unsigned long long>(&v)) { out = static_cast<long long>(*p); return true; }
+    if (auto p = std::get_if<wchar_t>(&v)) { out = static_cast<long long>(*p); return true; }
+    return false;
+}
+
+bool AsDouble(const FormatArg::Value& v, double& out) {
+    if (auto p = std::get_if<double>(&v)) { out = *p; return true; }
+    long long i;
+    if (AsSigned(v, i)) { out = static_cast<double>(i); return true; }
+    return false;
+}
+
+std::wstring Integer(unsigned long long magnitude, bool negative, int base, bool upper, const Spec& spec) {
+    char buf[72];
+    auto r = std::to_chars(buf, buf + sizeof buf, magnitude, base);
+    std::string digits(buf, r.ptr);
+    if (upper)
+        for (auto& c : digits) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (spec.precision >= 0) {
+        if (spec.precision == 0 && magnitude == 0) digits.clear();
+        while (static_cast<int>(digits.size()) < spec.precision) digits.insert(digits.begin(), '0');
+    }
+    std::wstring body;
+    if (negative) body = L"-";
+    else if (base == 10 && spec.plus) body = L"+";
+    else if (base == 10 && spec.space) body = L" ";
+    if (spec.alt && magnitude != 0) {
+        if (base == 16) body += upper ? L"0X" : L"0x";
+        if (base == 8 && (digits.empty() || digits[0] != '0')) body += L"0";
+    }
+    body += Widen(digits.data(), digits.data() + digits.size());
+    return body;
+}
+
+std::wstring Floating(double v, wchar_t conv, const Spec& spec) {
+    const bool upper = conv == L'F' || conv == L'E' || conv == L'G';
+    std::wstring sign;
+    if (std::signbit(v)) sign = L"-";
+    else if (spec.plus) sign = L"+";
+    else if (spec.space) sign = L" ";
+    const double mag = std::fabs(v);
+    if (std::isnan(v)) return sign + (upper ? L"NAN" : L"nan");
+    if (std::isinf(v)) return sign + (upper ? L"INF" : L"inf");
+    const int precision = spec.precision < 0 ? 6 : spec.precision;
+    char buf[512];
+    std::to_chars_result r{};
+    switch (conv) {
+        case L'e': case L'E':
+            r = std::to_chars(buf, buf + sizeof buf, mag, std::chars_format::scientific, precision);
+            break;
+        case L'g': case L'G':
+            r = std::to_chars(buf, buf + sizeof buf, mag, std::chars_format::general, precision == 0 ? 1 : precision);
+            break;
+        default:
+            r = std::to_chars(buf, buf + sizeof buf, mag, std::chars_format::fixed, precision);
+            break;
+    }
+    if (r.ec != std::errc()) return sign + L"?";
+    std::string text(buf, r.ptr);
+    if (spec.alt && text.find('.') == std::string::npos && (conv == L'f' || conv == L'F')) text += '.';
+    if (upper)
+        for (auto& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return sign + Widen(text.data(), text.data() + text.size());
+}
+
+}  // namespace
+
+std::wstring FormatV(std::wstring_view f, const std::vector<FormatArg>& args) {
+    std::wstring out;
+    out.reserve(f.size() + 16);
+    std::size_t next = 0;
+    auto take = [&]() -> const FormatArg::Value* { return next < args.size() ? &args[next++].value() : nullptr; };
+    for (std::size_t i = 0; i < f.size(); ++i) {
+        if (f[i] != L'%') {
+            out += f[i];
+            continue;
+        }
+        if (i + 1 < f.size() && f[i + 1] == L'%') {
+            out += L'%';
+            ++i;
+            continue;
+        }
+        const std::size_t start = i;
+        Spec spec;
+        std::size_t j = i + 1;
+        for (; j < f.size(); ++j) {
+            const wchar_t c = f[j];
+            if (c == L'-') spec.left = true;
+            else if (c == L'+') spec.plus = true;
+            else if (c == L' ') spec.space = true;
+            else if (c == L'#') spec.alt = true;
+            else if (c == L'0') spec.zero = true;
+            else break;
+        }
+        auto number = [&](int& target) {
+            if (j < f.size() && f[j] == L'*') {
+                long long w = 0;
+                if (auto a = take()) AsSigned(*a, w);
+                target = static_cast<int>(w);
+                ++j;
+                return;
+            }
+            if (j < f.size() && f[j] >= L'0' && f[j] <= L'9') {
+                target = 0;
+                while (j < f.size() && f[j] >= L'0' && f[j] <= L'9') {
+                    if (target < 100000) target = target * 10 + (f[j] - L'0');
+                    ++j;
+                }
+            }
+        };
+        number(spec.width);
+        if (spec.width < -1) {  // a negative '*' width means left-justified
+            spec.left = true;
+            spec.width = -spec.width;
+        }
+        if (j < f.size() && f[j] == L'.') {
+            ++j;
+            spec.precision = 0;
+            number(spec.precision);
+            if (spec.precision < 0) spec.precision = -1;
+        }
+        while (j < f.size() && (f[j] == L'l' || f[j] == L'h' || f[j] == L'L' || f[j] == L'I' || f[j] == L'z' ||
+                                f[j] == L'j' || f[j] == L't' || (f[j] >= L'0' && f[j] <= L'9')))
+            ++j;  // length modifiers (I64 included): argument types are already known
+        if (j >= f.size()) {
+            out.append(f.substr(i));
+            break;
+        }
+        const wchar_t conv = f[j];
+        i = j;
+        const FormatArg::Value* a = nullptr;
+        switch (conv) {
+            case L'd': case L'i': {
+                long long v = 0;
+                if ((a = take()) && AsSigned(*a, v)) {
+                    const bool neg = v < 0;
+                    const unsigned long long mag = neg ? 0ULL - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v);
+                    Pad(out, Integer(mag, neg, 10, false, spec), spec, spec.precision < 0);
+                }
+                break;
+            }
+            case L'u': case L'x': case L'X': case L'o': {
+                long long v = 0;
+                if ((a = take()) && AsSigned(*a, v)) {
+                    unsigned long long mag = static_cast<unsigned long long>(v);
+                    if (std::holds_alternative<long long>(*a)) mag &= 0xFFFFFFFFULL;  // int-sized like the original
+                    const int base = conv == L'u' ? 10 : conv == L'o' ? 8 : 16;
+                    Pad(out, Integer(mag, false, base, conv == L'X', spec), spec, spec.precision < 0);
+                }
+                break;
+            }
+            case L'c': case L'C': {
+                long long v = 0;
+                if ((a = take()) && AsSigned(*a, v)) Pad(out, std::wstring(1, static_cast<wchar_t>(v)), spec, false);
+                break;
+            }
+            case L's': case L'S': {
+                if ((a = take())) {
+                    if (auto s = std::get_if<std::wstring_view>(a)) {
+                        std::wstring body(*s);
+                        if (spec.precision >= 0 && body.size() > static_cast<std::size_t>(spec.precision))
+                            body.resize(static_cast<std::size_t>(spec.precision));
+                        Pad(out, body, spec, false);
+                    }
+                }
+                break;
+            }
+            case L'f': case L'F': case L'e': case L'E': case L'g': case L'G': {
+                double v = 0;
+                if ((a = take()) && AsDouble(*a, v)) Pad(out, Floating(v, conv, spec), spec, std::isfinite(v));
+                break;
+            }
+            case L'p': {
+                if ((a = take())) {
+                    std::uintptr_t p = 0;
+                    if (auto q = std::get_if<const void*>(a)) p = reinterpret_cast<std::uintptr_t>(*q);
+                    Spec hex = spec;
+                    hex.precision = static_cast<int>(sizeof(void*) * 2);
+                    Pad(out, Integer(p, false, 16, true, hex), spec, false);
+                }
+                break;
+            }
+            default:
+                out.append(f.substr(start, j - start + 1));  // unknown conversion: kept as written
+                break;
+        }
+    }
+    return out;
+}
+
+std::wstring FromUtf8(std::string_view s) {
+    std::wstring out;
+    out.reserve(s.size());
+    for (std::size_t i = 0; i < s.size();) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        int len = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
+        if (len == 0 || i + static_cast<std::size_t>(len) > s.size()) {
+            out += L'\xFFFD';
+            ++i;
+            continue;
+        }
+        char32_t cp = len == 1 ? c : len == 2 ? (c & 0x1F) : len == 3 ? (c & 0x0F) : (c & 0x07);
+        bool ok = true;
+        for (int k = 1; k < len; ++k) {
+            const auto d = static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]);
+            if ((d & 0xC0) != 0x80) { ok = false; break; }
+            cp = (cp << 6) | (d & 0x3F);
+        }
+        static constexpr char32_t kMin[] = {0, 0, 0x80, 0x800, 0x10000};
+        if (!ok || cp < kMin[len] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+            out += L'\xFFFD';
+            ++i;
+            continue;
+        }
+        out += static_cast<wchar_t>(cp);
+        i += static_cast<std::size_t>(len);
+    }
+    return out;
+}
+
+std::string ToUtf8(std::wstring_view s) {
+    std::string out;
+    out.reserve(s.size());
+    for (wchar_t wc : s) {
+        auto cp = static_cast<char32_t>(wc);
+        if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) cp = 0xFFFD;
+        if (cp < 0x80) {
+            out += static_cast<char>(cp);
+        } else if (cp < 0x800) {
+            out += static_cast<char>(0xC0 | (cp >> 6));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        } else if (cp < 0x10000) {
+            out += static_cast<char>(0xE0 | (cp >> 12));
+            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (cp >> 18));
+            out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        }
+    }
+    return out;
+}
+
+}  // namespace zem

@@ -1,0 +1,61 @@
+// printf-style formatting of wide text, as the runtime library of the original platform does it:
+// "%s" takes a wide string, numbers always use '.' whatever the process locale says.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <type_traits>
+#include <variant>
+#include <vector>
+
+class CString;
+
+namespace zem {
+
+// One argument of a format call, captured by value with its type.
+class FormatArg {
+public:
+    using Value = std::variant<long long, unsigned long long, double, std::wstring_view, wchar_t, const void*>;
+
+    template <class T>
+        requires std::is_integral_v<T> && (!std::is_same_v<T, wchar_t>) && std::is_signed_v<T>
+    FormatArg(T v) : value_(static_cast<long long>(v)) {}
+    template <class T>
+        requires std::is_integral_v<T> && (!std::is_same_v<T, wchar_t>) && (!std::is_signed_v<T>) &&
+                 (!std::is_same_v<T, bool>)
+    FormatArg(T v) : value_(static_cast<unsigned long long>(v)) {}
+    FormatArg(bool v) : value_(static_cast<long long>(v)) {}
+    FormatArg(double v) : value_(v) {}
+    FormatArg(float v) : value_(static_cast<double>(v)) {}
+    FormatArg(wchar_t c) : value_(c) {}
+    FormatArg(const wchar_t* s) : value_(s ? std::wstring_view(s) : std::wstring_view(L"(null)")) {}
+    FormatArg(const std::wstring& s) : value_(std::wstring_view(s)) {}
+    FormatArg(std::wstring_view s) : value_(s) {}
+    FormatArg(const CString& s);
+    template <class T>
+    FormatArg(T* p)
+        requires(!std::is_same_v<std::remove_cv_t<T>, wchar_t>)
+        : value_(static_cast<const void*>(p)) {}
+
+    const Value& value() const { return value_; }
+
+private:
+    Value value_;
+};
+
+// Formats with the conversions %d %i %u %x %X %o %c %s %f %F %e %E %g %G %p %% and their flags,
+// width and precision ('*' included). A conversion whose argument is missing or of the wrong kind
+// writes nothing rather than reading past the arguments.
+std::wstring FormatV(std::wstring_view format, const std::vector<FormatArg>& args);
+
+template <class... Args>
+std::wstring Format(std::wstring_view format, const Args&... args) {
+    return FormatV(format, std::vector<FormatArg>{FormatArg(args)...});
+}
+
+// UTF-8 <-> wide conversions (invalid input bytes become U+FFFD).
+std::wstring FromUtf8(std::string_view text);
+std::string ToUtf8(std::wstring_view text);
+
+}  // namespace zem
