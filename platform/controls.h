@@ -1,0 +1,53 @@
+// The standard controls as the program sees them: thin objects over a control's window.
+#pragma once
+
+#include "platform/wnd.h"
+
+class CButton : public CWnd {
+public:
+    int GetCheck() const { return m_hWnd ? m_hWnd->check : 0; }
+    void SetCheck(int check) { SendMessage(BM_SETCHECK, static_cast<WPARAM>(check), 0); }
+};
+
+class CEdit : public CWnd {
+public:
+    void SetLimitText(UINT limit) { SendMessage(EM_LIMITTEXT, limit, 0); }
+    void LimitText(int limit = 0) { SendMessage(EM_LIMITTEXT, static_cast<WPARAM>(limit), 0); }
+    UINT GetLimitText() const { return m_hWnd ? static_cast<UINT>(m_hWnd->textLimit) : 0; }
+};
+
+class CStatic : public CWnd {};
+
+class CSpinButtonCtrl : public CWnd {
+public:
+    void SetRange(short lower, short upper) { SendMessage(UDM_SETRANGE, 0, MAKELPARAM(static_cast<unsigned short>(upper), static_cast<unsigned short>(lower))); }
+    void GetRange(int& lower, int& upper) const {
+        lower = m_hWnd ? m_hWnd->lower : 0;
+        upper = m_hWnd ? m_hWnd->upper : 0;
+    }
+    int SetPos(int pos) { return static_cast<int>(SendMessage(UDM_SETPOS, 0, MAKELPARAM(static_cast<unsigned short>(pos), 0))); }
+    int GetPos() const { return m_hWnd ? m_hWnd->pos : 0; }
+};
+
+class CComboBox : public CWnd {
+public:
+    int AddString(const wchar_t* text) { return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text))); }
+    int GetCount() const { return m_hWnd ? static_cast<int>(m_hWnd->items.size()) : 0; }
+    int GetCurSel() const { return m_hWnd ? m_hWnd->curSel : CB_ERR; }
+    int SetCurSel(int index) { return static_cast<int>(SendMessage(CB_SETCURSEL, static_cast<WPARAM>(static_cast<INT_PTR>(index)), 0)); }
+    void ResetContent() { SendMessage(CB_RESETCONTENT, 0, 0); }
+    void GetLBText(int index, CString& text) const;
+};
+
+class CListBox : public CWnd {
+public:
+    int AddString(const wchar_t* text) { return static_cast<int>(SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text))); }
+    int InsertString(int index, const wchar_t* text) {
+        return static_cast<int>(SendMessage(LB_INSERTSTRING, static_cast<WPARAM>(static_cast<INT_PTR>(index)), reinterpret_cast<LPARAM>(text)));
+    }
+    int GetCount() const { return m_hWnd ? static_cast<int>(m_hWnd->items.size()) : 0; }
+    void GetText(int index, CString& text) const;
+    int SetCaretIndex(int index) { return static_cast<int>(SendMessage(LB_SETCARETINDEX, static_cast<WPARAM>(static_cast<INT_PTR>(index)), 0)); }
+    int GetCaretIndex() const { return m_hWnd ? m_hWnd->caret : 0; }
+    void ResetContent() { SendMessage(LB_RESETCONTENT, 0, 0); }
+};

@@ -1,0 +1,102 @@
+#include "platform/crt.h"
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace crt {
+
+namespace {
+
+bool IsSpace(wchar_t c) { return c == L' ' || (c >= L'\t' && c <= L'\r'); }
+bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
+bool IsHex(wchar_t c) { return IsDigit(c) || (c >= L'a' && c <= L'f') || (c >= L'A' && c <= L'F'); }
+bool StartsNoCase(const wchar_t* p, const char* word) {
+    for (; *word; ++p, ++word) {
+        wchar_t c = *p;
+        if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
+        if (c != static_cast<wchar_t>(*word)) return false;
+    }
+    return true;
+}
+
+// Copies the ASCII run [b, e) to a narrow buffer for from_chars.
+double Parse(const wchar_t* b, const wchar_t* e, std::chars_format fmt) {
+    std::string narrow(b, e);
+    double v = 0;
+    auto r = std::from_chars(narrow.data(), narrow.data() + narrow.size(), v, fmt);
+    if (r.ec == std::errc::result_out_of_range) {
+        // from_chars leaves v unchanged on range errors; the runtime gives +-HUGE_VAL or 0.
+        const bool tiny = narrow.find_first_of("eE") != std::string::npos &&
+                          narrow[narrow.find_first_of("eE") + 1] == '-';
+        v = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+    }
+    return v;
+}
+
+}  // namespace
+
+double wcstod(const wchar_t* text, wchar_t** end) {
+    if (!text) {
+        if (end) *end = nullptr;
+        return 0.0;
+    }
+    const wchar_t* p = text;
+    while (IsSpace(*p)) ++p;
+    bool negative = false;
+    if (*p == L'+' || *p == L'-') negative = *p++ == L'-';
+    const wchar_t* q = p;
+    double value = 0.0;
+    if (StartsNoCase(q, "infinity")) {
+        q += 8;
+        value = std::numeric_limits<double>::infinity();
+    } else if (StartsNoCase(q, "inf")) {
+        q += 3;
+        value = std::numeric_limits<double>::infinity();
+    } else if (StartsNoCase(q, "nan")) {
+        q += 3;
+        if (*q == L'(') {  // nan(chars)
+            const wchar_t* r = q + 1;
+            while (IsDigit(*r) || (*r >= L'a' && *r <= L'z') || (*r >= L'A' && *r <= L'Z') || *r == L'_') ++r;
+            if (*r == L')') q = r + 1;
+        }
+        value = std::numeric_limits<double>::quiet_NaN();
+    } else if (q[0] == L'0' && (q[1] == L'x' || q[1] == L'X') && (IsHex(q[2]) || (q[2] == L'.' && IsHex(q[3])))) {
+        const wchar_t* b = q + 2;
+        q = b;
+        while (IsHex(*q)) ++q;
+        if (*q == L'.') {
+            ++q;
+            while (IsHex(*q)) ++q;
+        }
+        if ((*q == L'p' || *q == L'P') && (IsDigit(q[1]) || ((q[1] == L'+' || q[1] == L'-') && IsDigit(q[2])))) {
+            q += 2;
+            while (IsDigit(*q)) ++q;
+        }
+        value = Parse(b, q, std::chars_format::hex);
+    } else {
+        const wchar_t* b = q;
+        bool digits = false;
+        while (IsDigit(*q)) { ++q; digits = true; }
+        if (*q == L'.') {
+            ++q;
+            while (IsDigit(*q)) { ++q; digits = true; }
+        }
+        if (!digits) {
+            if (end) *end = const_cast<wchar_t*>(text);
+            return 0.0;
+        }
+        if ((*q == L'e' || *q == L'E') && (IsDigit(q[1]) || ((q[1] == L'+' || q[1] == L'-') && IsDigit(q[2])))) {
+            q += 2;
+            while (IsDigit(*q)) ++q;
+        }
+        value = Parse(b, q, std::chars_format::general);
+    }
+    if (end) *end = const_cast<wchar_t*>(q);
+    return negative ? -value : value;
+}
+
+double _wtof(const wchar_t* text) { return wcstod(text, nullptr); }
+
+}  // namespace crt

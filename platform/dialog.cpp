@@ -1,0 +1,264 @@
+#include "platform/dialog.h"
+
+#include "platform/crt.h"
+
+void AfxForgetFocusWithin(HWND top);
+
+namespace {
+CModalPerson*& Person() {
+    static CModalPerson* person = nullptr;
+    return person;
+}
+}  // namespace
+
+void AfxSetModalPerson(CModalPerson* person) { Person() = person; }
+CModalPerson* AfxGetModalPerson() { return Person(); }
+
+CDialog::CDialog(UINT templateId, CWnd* parent) : m_nIDTemplate(templateId), m_pParentWnd(parent) {}
+
+CDialog::~CDialog() {
+    if (m_record) {
+        AfxForgetFocusWithin(m_record.get());
+        m_record.reset();
+    }
+    m_hWnd = nullptr;
+}
+
+const CMessageMap& CDialog::ThisMessageMap() {
+    using M = MessageMapOf<CDialog>;
+    static const CMessageMap map(nullptr, {
+        M::OnBnClicked(IDOK, &CDialog::OnOK),
+        M::OnBnClicked(IDCANCEL, &CDialog::OnCancel),
+    });
+    return map;
+}
+
+const CMessageMap* CDialog::GetMessageMap() const { return &ThisMessageMap(); }
+
+INT_PTR CDialog::DoModal() {
+    const DialogTemplate* t = AfxFindDialogTemplate(m_nIDTemplate);
+    if (!t || m_record) return -1;
+
+    m_record = std::make_unique<WndRecord>();
+    WndRecord& self = *m_record;
+    self.id = t->id;
+    self.isDialog = true;
+    self.style = t->style;
+    self.text = t->title ? t->title : L"";
+    self.cx = t->cx;
+    self.cy = t->cy;
+    self.attached = this;
+    for (const ControlTemplate& c : t->controls) {
+        auto child = std::make_unique<WndRecord>();
+        child->id = c.id;
+        child->wndClass = c.wndClass;
+        child->style = c.style;
+        child->text = c.label ? c.label : L"";
+        child->enabled = (c.style & WS_DISABLED) == 0;
+        child->x = c.x;
+        child->y = c.y;
+        child->cx = c.cx;
+        child->cy = c.cy;
+        child->parent = &self;
+        self.children.push_back(std::move(child));
+    }
+    m_hWnd = &self;
+    m_bEnded = false;
+    m_nModalResult = -1;
+    AfxNotifyWndChanged(m_hWnd, WndChange::Created);
+
+    CModalPerson* person = Person();
+    if (person) person->OnBegin(*this);
+    OnInitDialog();
+    if (!m_bEnded && person) person->Run(*this);
+    const INT_PTR result = m_bEnded ? m_nModalResult : -1;
+
+    AfxNotifyWndChanged(m_hWnd, WndChange::Destroyed);
+    AfxForgetFocusWithin(m_hWnd);
+    for (auto& child : self.children)
+        if (child->attached) child->attached->m_hWnd = nullptr;  // the objects outlive their windows
+    m_hWnd = nullptr;
+    m_record.reset();
+    if (person) person->OnEnd(*this, result);
+    return result;
+}
+
+void CDialog::EndDialog(int result) {
+    m_bEnded = true;
+    m_nModalResult = result;
+}
+
+BOOL CDialog::OnInitDialog() {
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CDialog::OnOK() {
+    if (!UpdateData(TRUE)) return;
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+
+CWnd* CDialog::GetParent() const { return m_pParentWnd ? m_pParentWnd : AfxGetMainWnd(); }
+
+void CDialog::GotoDlgCtrl(CWnd* control) {
+    if (control) control->SetFocus();
+}
+
+bool CDialog::IsOwnControl(LPARAM source) const {
+    const auto* w = reinterpret_cast<const WndRecord*>(source);
+    return w && m_hWnd && w->parent == m_hWnd;
+}
+
+LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    const CMessageMap* map = GetMessageMap();
+    switch (message) {
+        case WM_COMMAND: {
+            // While data is exchanged, what the exchange does to the controls is not a user change.
+            if (m_nUpdateDataDepth > 0 && IsOwnControl(lParam)) return 0;
+            const auto* e = map ? map->FindCommand(WM_COMMAND, HIWORD(wParam), LOWORD(wParam)) : nullptr;
+            return e ? e->call(this, wParam, lParam) : 0;
+        }
+        case WM_NOTIFY: {
+            const auto* hdr = reinterpret_cast<const NMHDR*>(lParam);
+            if (!hdr) return 0;
+            if (m_nUpdateDataDepth > 0 && IsOwnControl(reinterpret_cast<LPARAM>(hdr->hwndFrom))) return 0;
+            const auto* e = map ? map->FindCommand(WM_NOTIFY, hdr->code, static_cast<UINT>(hdr->idFrom)) : nullptr;
+            return e ? e->call(this, wParam, lParam) : 0;
+        }
+        case WM_CLOSE:
+            // The close box arrives as Cancel.
+            return SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        default: {
+            const auto* e = map ? map->FindMessage(message) : nullptr;
+            if (e) return e->call(this, wParam, lParam);
+            if (message == WM_PAINT) CPaintDC dc(this);
+            return 0;
+        }
+    }
+}
+
+// ---- data exchange ------------------------------------------------------------------------------
+
+HWND CDataExchange::PrepareCtrl(int id) {
+    m_idLastControl = static_cast<UINT>(id);
+    return m_pDlgWnd ? AfxFindChild(m_pDlgWnd->m_hWnd, static_cast<UINT>(id)) : nullptr;
+}
+
+void CDataExchange::Fail() {
+    m_bFailed = true;
+    if (m_bSaveAndValidate && m_pDlgWnd)
+        if (CWnd* control = m_pDlgWnd->GetDlgItem(static_cast<int>(m_idLastControl))) control->SetFocus();
+}
+
+void DDX_Check(CDataExchange* pDX, int id, BOOL& value) {
+    if (pDX->m_bFailed) return;
+    HWND w = pDX->PrepareCtrl(id);
+    if (!w) return;
+    if (pDX->m_bSaveAndValidate) {
+        value = static_cast<BOOL>(AfxSendMessage(w, BM_GETCHECK, 0, 0));
+    } else {
+        const int check = (value < 0 || value > 2) ? 0 : value;
+        AfxSendMessage(w, BM_SETCHECK, static_cast<WPARAM>(check), 0);
+    }
+}
+
+void DDX_Radio(CDataExchange* pDX, int id, int& value) {
+    if (pDX->m_bFailed) return;
+    HWND w = pDX->PrepareCtrl(id);
+    if (!w || !w->parent) return;
+    if (pDX->m_bSaveAndValidate) value = -1;
+    // The group runs from this control to the next control that starts a group.
+    auto& siblings = w->parent->children;
+    std::size_t i = 0;
+    while (i < siblings.size() && siblings[i].get() != w) ++i;
+    int button = 0;
+    for (; i < siblings.size(); ++i) {
+        HWND c = siblings[i].get();
+        if (c != w && (c->style & WS_GROUP)) break;
+        const DWORD kind = c->style & BS_TYPEMASK;
+        if (c->wndClass != WndClass::Button || (kind != BS_RADIOBUTTON && kind != BS_AUTORADIOBUTTON)) continue;
+        if (pDX->m_bSaveAndValidate) {
+            if (AfxSendMessage(c, BM_GETCHECK, 0, 0) != 0 && value == -1) value = button;
+        } else {
+            AfxSendMessage(c, BM_SETCHECK, button == value ? BST_CHECKED : BST_UNCHECKED, 0);
+        }
+        ++button;
+    }
+}
+
+void DDX_Text(CDataExchange* pDX, int id, CString& value) {
+    if (pDX->m_bFailed) return;
+    HWND w = pDX->PrepareEditCtrl(id);
+    if (!w) return;
+    CWnd* control = CWnd::FromHandle(w);
+    if (pDX->m_bSaveAndValidate) control->GetWindowText(value);
+    else control->SetWindowText(value);
+}
+
+void DDX_Text(CDataExchange* pDX, int id, int& value) {
+    if (pDX->m_bFailed) return;
+    HWND w = pDX->PrepareEditCtrl(id);
+    if (!w) return;
+    CWnd* control = CWnd::FromHandle(w);
+    if (!pDX->m_bSaveAndValidate) {
+        control->SetWindowText(zem::Format(L"%d", value).c_str());
+        return;
+    }
+    const CString text = control->GetWindowText();
+    const wchar_t* p = text;
+    while (*p == L' ' || *p == L'\t') ++p;
+    const wchar_t* digits = p + ((*p == L'+' || *p == L'-') ? 1 : 0);
+    long long v = 0;
+    const wchar_t* q = digits;
+    while (*q >= L'0' && *q <= L'9' && v <= 0x7FFFFFFFLL) v = v * 10 + (*q++ - L'0');
+    const wchar_t* rest = q;
+    while (*rest == L' ' || *rest == L'\t') ++rest;
+    if (q == digits || *rest != L'\0' || v > 0x7FFFFFFFLL) {
+        AfxMessageBox(kParseIntMessage);
+        pDX->Fail();
+        return;
+    }
+    value = static_cast<int>(*p == L'-' ? -v : v);
+}
+
+bool AfxSimpleFloatParse(const wchar_t* text, double& value) {
+    const wchar_t* p = text ? text : L"";
+    while (*p == L' ' || *p == L'\t') ++p;
+    const wchar_t first = *p;
+    wchar_t* end = nullptr;
+    const double d = crt::wcstod(p, &end);
+    if (d == 0.0 && first != L'0') return false;
+    const wchar_t* rest = end;
+    while (*rest == L' ' || *rest == L'\t') ++rest;
+    if (*rest != L'\0') return false;
+    value = d;
+    return true;
+}
+
+void DDX_Text(CDataExchange* pDX, int id, double& value) {
+    if (pDX->m_bFailed) return;
+    HWND w = pDX->PrepareEditCtrl(id);
+    if (!w) return;
+    CWnd* control = CWnd::FromHandle(w);
+    if (!pDX->m_bSaveAndValidate) {
+        control->SetWindowText(zem::Format(L"%.15g", value).c_str());
+        return;
+    }
+    double parsed = 0;
+    if (!AfxSimpleFloatParse(control->GetWindowText(), parsed)) {
+        AfxMessageBox(kParseRealMessage);
+        pDX->Fail();
+        return;
+    }
+    value = parsed;
+}
+
+void DDX_CBIndex(CDataExchange* pDX, int id, int& value) {
+    if (pDX->m_bFailed) return;
+    HWND w = pDX->PrepareCtrl(id);
+    if (!w) return;
+    if (pDX->m_bSaveAndValidate) value = static_cast<int>(AfxSendMessage(w, CB_GETCURSEL, 0, 0));
+    else AfxSendMessage(w, CB_SETCURSEL, static_cast<WPARAM>(static_cast<INT_PTR>(value)), 0);
+}

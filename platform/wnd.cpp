@@ -1,0 +1,337 @@
+#include "platform/wnd.h"
+
+#include <algorithm>
+#include <map>
+
+#include "platform/dialog.h"
+
+namespace {
+
+std::vector<CWndObserver*>& Observers() {
+    static std::vector<CWndObserver*> observers;
+    return observers;
+}
+
+CWnd*& MainWnd() {
+    static CWnd* main = nullptr;
+    return main;
+}
+
+HWND& Focus() {
+    static HWND focus = nullptr;
+    return focus;
+}
+
+CMessageBoxService*& MessageBoxes() {
+    static CMessageBoxService* service = nullptr;
+    return service;
+}
+
+CInvalidArgReport*& InvalidArgs() {
+    static CInvalidArgReport* report = nullptr;
+    return report;
+}
+
+}  // namespace
+
+void AfxAddWndObserver(CWndObserver* observer) {
+    auto& o = Observers();
+    if (observer && std::find(o.begin(), o.end(), observer) == o.end()) o.push_back(observer);
+}
+
+void AfxRemoveWndObserver(CWndObserver* observer) {
+    auto& o = Observers();
+    o.erase(std::remove(o.begin(), o.end(), observer), o.end());
+}
+
+void AfxNotifyWndChanged(HWND window, WndChange change) {
+    if (!window) return;
+    const auto observers = Observers();  // an observer may remove itself while notified
+    for (auto* o : observers) o->OnWndChanged(window, change);
+}
+
+HWND AfxFindChild(HWND parent, UINT id) {
+    if (!parent) return nullptr;
+    for (auto& c : parent->children)
+        if (c->id == id) return c.get();
+    return nullptr;
+}
+
+LRESULT AfxSendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!window) return 0;
+    if (window->attached) return window->attached->WindowProc(message, wParam, lParam);
+    return AfxDefControlProc(window, message, wParam, lParam);
+}
+
+LRESULT AfxNotifyParent(HWND control, UINT code) {
+    if (!control || !control->parent) return 0;
+    return AfxSendMessage(control->parent, WM_COMMAND, MAKEWPARAM(control->id, code), reinterpret_cast<LPARAM>(control));
+}
+
+// ---- CWnd ------------------------------------------------------------------------------------
+
+CWnd::~CWnd() { Detach(); }
+
+CWnd* CWnd::FromHandle(HWND window) {
+    if (!window) return nullptr;
+    if (window->attached) return window->attached;
+    if (!window->plain) {
+        window->plain = std::make_unique<CWnd>();
+        window->plain->m_hWnd = window;
+    }
+    return window->plain.get();
+}
+
+BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent) {
+    HWND child = parent ? AfxFindChild(parent->m_hWnd, id) : nullptr;
+    if (!child || child->attached || m_hWnd) return FALSE;
+    child->attached = this;
+    m_hWnd = child;
+    return TRUE;
+}
+
+void CWnd::Detach() {
+    if (m_hWnd && m_hWnd->attached == this) m_hWnd->attached = nullptr;
+    m_hWnd = nullptr;
+}
+
+LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!m_hWnd) return WindowProc(message, wParam, lParam);
+    return AfxSendMessage(m_hWnd, message, wParam, lParam);
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) { return DefWindowProc(message, wParam, lParam); }
+
+LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    return m_hWnd ? AfxDefControlProc(m_hWnd, message, wParam, lParam) : 0;
+}
+
+void CWnd::SetWindowText(const wchar_t* text) {
+    if (!m_hWnd) return;
+    m_hWnd->text = text ? text : L"";
+    AfxNotifyWndChanged(m_hWnd, WndChange::Text);
+    // An edit reports every write of its text, even one that changes nothing.
+    if (m_hWnd->wndClass == WndClass::Edit) AfxNotifyParent(m_hWnd, EN_CHANGE);
+}
+
+void CWnd::GetWindowText(CString& text) const { text = m_hWnd ? CString(m_hWnd->text) : CString(); }
+
+CString CWnd::GetWindowText() const {
+    CString text;
+    GetWindowText(text);
+    return text;
+}
+
+int CWnd::GetWindowTextLength() const { return m_hWnd ? static_cast<int>(m_hWnd->text.size()) : 0; }
+
+BOOL CWnd::EnableWindow(BOOL enable) {
+    if (!m_hWnd) return FALSE;
+    const BOOL wasDisabled = !m_hWnd->enabled;
+    const bool now = enable != FALSE;
+    if (m_hWnd->enabled != now) {
+        m_hWnd->enabled = now;
+        AfxNotifyWndChanged(m_hWnd, WndChange::Enabled);
+    }
+    return wasDisabled;
+}
+
+BOOL CWnd::IsWindowEnabled() const { return m_hWnd && m_hWnd->enabled; }
+int CWnd::GetDlgCtrlID() const { return m_hWnd ? static_cast<int>(m_hWnd->id) : 0; }
+DWORD CWnd::GetStyle() const { return m_hWnd ? m_hWnd->style : 0; }
+CWnd* CWnd::GetParent() const { return m_hWnd ? FromHandle(m_hWnd->parent) : nullptr; }
+
+CWnd* CWnd::SetFocus() {
+    HWND previous = Focus();
+    Focus() = m_hWnd;
+    if (m_hWnd) AfxNotifyWndChanged(m_hWnd, WndChange::Focus);
+    return FromHandle(previous);
+}
+
+CWnd* CWnd::GetFocus() { return FromHandle(Focus()); }
+
+void CWnd::Invalidate(BOOL) {}
+void CWnd::UpdateWindow() {}
+
+CWnd* CWnd::GetDlgItem(int id) const { return FromHandle(AfxFindChild(m_hWnd, static_cast<UINT>(id))); }
+
+void CWnd::SetDlgItemText(int id, const wchar_t* text) {
+    if (CWnd* item = GetDlgItem(id)) item->SetWindowText(text);
+}
+
+int CWnd::GetDlgItemText(int id, CString& text) const {
+    CWnd* item = GetDlgItem(id);
+    text = item ? item->GetWindowText() : CString();
+    return text.GetLength();
+}
+
+void CWnd::CheckDlgButton(int id, UINT check) { SendDlgItemMessage(id, BM_SETCHECK, check, 0); }
+
+UINT CWnd::IsDlgButtonChecked(int id) const {
+    HWND item = AfxFindChild(m_hWnd, static_cast<UINT>(id));
+    return item ? static_cast<UINT>(AfxSendMessage(item, BM_GETCHECK, 0, 0)) : 0;
+}
+
+void CWnd::CheckRadioButton(int firstId, int lastId, int checkId) {
+    for (int id = firstId; id <= lastId; ++id) CheckDlgButton(id, id == checkId ? BST_CHECKED : BST_UNCHECKED);
+}
+
+int CWnd::GetCheckedRadioButton(int firstId, int lastId) const {
+    for (int id = firstId; id <= lastId; ++id)
+        if (IsDlgButtonChecked(id)) return id;
+    return 0;
+}
+
+LRESULT CWnd::SendDlgItemMessage(int id, UINT message, WPARAM wParam, LPARAM lParam) {
+    return AfxSendMessage(AfxFindChild(m_hWnd, static_cast<UINT>(id)), message, wParam, lParam);
+}
+
+void CWnd::DoDataExchange(CDataExchange*) {}
+
+BOOL CWnd::UpdateData(BOOL saveAndValidate) {
+    CDataExchange dx(this, saveAndValidate);
+    ++m_nUpdateDataDepth;
+    DoDataExchange(&dx);
+    --m_nUpdateDataDepth;
+    return dx.m_bFailed ? FALSE : TRUE;
+}
+
+int CWnd::MessageBox(const wchar_t* text, const wchar_t* caption, UINT type) {
+    CMessageBoxService* service = MessageBoxes();
+    return service ? service->Show(CString(text), CString(caption), type) : IDOK;
+}
+
+// ---- control procedures -------------------------------------------------------------------------
+
+LRESULT AfxDefControlProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!w) return 0;
+    switch (message) {
+        case BM_GETCHECK:
+            return w->wndClass == WndClass::Button ? w->check : 0;
+        case BM_SETCHECK:
+            if (w->wndClass == WndClass::Button) {
+                const int check = static_cast<int>(wParam);
+                if (w->check != check) {
+                    w->check = check;
+                    AfxNotifyWndChanged(w, WndChange::Check);
+                }
+            }
+            return 0;
+        case EM_LIMITTEXT:
+            w->textLimit = wParam == 0 ? 0x7FFFFFFE : static_cast<int>(std::min<WPARAM>(wParam, 0x7FFFFFFE));
+            return 0;
+        case UDM_SETRANGE:
+            w->upper = static_cast<short>(LOWORD(static_cast<std::uintptr_t>(lParam)));
+            w->lower = static_cast<short>(HIWORD(static_cast<std::uintptr_t>(lParam)));
+            return 0;
+        case UDM_GETRANGE:
+            return MAKELPARAM(static_cast<unsigned>(w->upper), static_cast<unsigned>(w->lower));
+        case UDM_SETPOS: {
+            const int previous = w->pos;
+            w->pos = static_cast<short>(LOWORD(static_cast<std::uintptr_t>(lParam)));
+            return previous;
+        }
+        case UDM_GETPOS:
+            return w->pos;
+        case CB_ADDSTRING:
+        case LB_ADDSTRING:
+        case LB_INSERTSTRING: {
+            const auto* text = reinterpret_cast<const wchar_t*>(lParam);
+            std::wstring item = text ? text : L"";
+            auto& items = w->items;
+            std::size_t at = items.size();
+            if (message == LB_INSERTSTRING) {
+                const auto index = static_cast<int>(static_cast<INT_PTR>(wParam));
+                if (index > static_cast<int>(items.size())) return LB_ERR;
+                if (index >= 0) at = static_cast<std::size_t>(index);
+            } else if (message == LB_ADDSTRING && (w->style & 0x2)) {  // LBS_SORT
+                at = static_cast<std::size_t>(std::upper_bound(items.begin(), items.end(), item) - items.begin());
+            }
+            items.insert(items.begin() + static_cast<std::ptrdiff_t>(at), std::move(item));
+            AfxNotifyWndChanged(w, WndChange::Items);
+            return static_cast<LRESULT>(at);
+        }
+        case CB_GETCOUNT:
+        case LB_GETCOUNT:
+            return static_cast<LRESULT>(w->items.size());
+        case CB_GETCURSEL:
+            return w->curSel;
+        case CB_SETCURSEL: {
+            const auto index = static_cast<int>(static_cast<INT_PTR>(wParam));
+            const bool valid = index >= 0 && index < static_cast<int>(w->items.size());
+            const int sel = valid ? index : -1;
+            if (w->curSel != sel) {
+                w->curSel = sel;
+                AfxNotifyWndChanged(w, WndChange::Selection);
+            }
+            return valid ? index : CB_ERR;
+        }
+        case CB_RESETCONTENT:
+        case LB_RESETCONTENT:
+            w->items.clear();
+            w->curSel = -1;
+            w->caret = 0;
+            AfxNotifyWndChanged(w, WndChange::Items);
+            return 0;
+        case LB_SETCARETINDEX: {
+            const auto index = static_cast<int>(static_cast<INT_PTR>(wParam));
+            if (index < 0 || index >= static_cast<int>(w->items.size())) return LB_ERR;
+            if (w->caret != index) {
+                w->caret = index;
+                AfxNotifyWndChanged(w, WndChange::Selection);
+            }
+            return 0;
+        }
+        case LB_GETCARETINDEX:
+            return w->caret;
+        default:
+            return 0;
+    }
+}
+
+// ---- main window, registered messages, message boxes, painting -------------------------------------
+
+void AfxSetMainWnd(CWnd* window) { MainWnd() = window; }
+CWnd* AfxGetMainWnd() { return MainWnd(); }
+
+UINT RegisterWindowMessageW(const wchar_t* name) {
+    static std::map<std::wstring, UINT> registered;
+    if (!name || !*name) return 0;
+    CString key(name);
+    key.MakeLower();
+    auto [it, added] = registered.try_emplace(key.str(), static_cast<UINT>(0xC000 + registered.size()));
+    return it->second;
+}
+
+void AfxSetMessageBoxService(CMessageBoxService* service) { MessageBoxes() = service; }
+
+int AfxMessageBox(const wchar_t* text, UINT type, UINT) {
+    CMessageBoxService* service = MessageBoxes();
+    return service ? service->Show(CString(text), CString(), type) : IDOK;
+}
+
+int AfxMessageBox(UINT stringId, UINT type, UINT helpId) {
+    CString text;
+    text.LoadString(stringId);
+    return AfxMessageBox(text, type, helpId);
+}
+
+CPaintDC::CPaintDC(CWnd* window) : window_(window) {
+    if (window_ && window_->m_hWnd) ++window_->m_hWnd->paintCount;
+}
+CPaintDC::~CPaintDC() = default;
+
+int AfxPaintCount(HWND window) { return window ? window->paintCount : 0; }
+
+void AfxSetInvalidArgReport(CInvalidArgReport* report) { InvalidArgs() = report; }
+void AfxReportInvalidArg(const char* where) {
+    if (CInvalidArgReport* report = InvalidArgs()) report->OnInvalidArg(where);
+}
+
+// Used by the dialog when it ends: the focus never points into destroyed windows.
+void AfxForgetFocusWithin(HWND top) {
+    for (HWND w = Focus(); w; w = w->parent)
+        if (w == top) {
+            Focus() = nullptr;
+            return;
+        }
+}

@@ -1,0 +1,166 @@
+// Windows: the record every window keeps (its text, state and, for controls, their data), the
+// CWnd object a program holds to it, focus, the application's main window, registered messages,
+// message boxes and the observer through which a view follows every change of state.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/cstring.h"
+#include "platform/msgmap.h"
+#include "platform/resource.h"
+#include "platform/types.h"
+
+class CWnd;
+class CDataExchange;
+
+// The state of one window. Controls keep their data here; the program reaches it through the
+// messages and member functions of CWnd and the control classes.
+struct WndRecord {
+    UINT id = 0;
+    WndClass wndClass = WndClass::Static;
+    bool isDialog = false;
+    DWORD style = 0;
+    std::wstring text;
+    bool enabled = true;
+    short x = 0, y = 0, cx = 0, cy = 0;
+    WndRecord* parent = nullptr;
+    std::vector<std::unique_ptr<WndRecord>> children;  // dialogs: their controls in template order
+
+    // Buttons.
+    int check = BST_UNCHECKED;
+    // Edits: the most characters the user may enter.
+    int textLimit = 30000;
+    // Up-down controls.
+    int lower = 100, upper = 0, pos = 0;
+    // Combo boxes and list boxes.
+    std::vector<std::wstring> items;
+    int curSel = -1;
+    int caret = 0;
+    int paintCount = 0;
+
+    CWnd* attached = nullptr;          // the program's object bound to this window, if any
+    std::unique_ptr<CWnd> plain;       // stands in where no object is attached
+};
+using HWND = WndRecord*;
+
+// What changed in a window.
+enum class WndChange { Created, Destroyed, Text, Enabled, Check, Selection, Items, Focus, Custom };
+
+class CWndObserver {
+public:
+    virtual ~CWndObserver() = default;
+    virtual void OnWndChanged(HWND window, WndChange change) = 0;
+};
+void AfxAddWndObserver(CWndObserver* observer);
+void AfxRemoveWndObserver(CWndObserver* observer);
+void AfxNotifyWndChanged(HWND window, WndChange change);
+
+class CWnd : public CCmdTarget {
+public:
+    CWnd() = default;
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+    ~CWnd() override;
+
+    HWND m_hWnd = nullptr;
+    HWND GetSafeHwnd() const { return m_hWnd; }
+
+    // The object the program reaches a window by: the attached one, else a plain stand-in.
+    static CWnd* FromHandle(HWND window);
+
+    // Binds this object to the child window id of parent (the window's messages come to this
+    // object's WindowProc first). Fails when there is no such child or it is bound already.
+    BOOL SubclassDlgItem(UINT id, CWnd* parent);
+    void Detach();
+
+    // Synchronous: the window's procedure runs before SendMessage returns. A window without a
+    // record (a host window) gets the message in its own WindowProc.
+    LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+
+    void SetWindowText(const wchar_t* text);
+    void GetWindowText(CString& text) const;
+    CString GetWindowText() const;
+    int GetWindowTextLength() const;
+    BOOL EnableWindow(BOOL enable = TRUE);
+    BOOL IsWindowEnabled() const;
+    int GetDlgCtrlID() const;
+    DWORD GetStyle() const;
+    virtual CWnd* GetParent() const;
+    CWnd* SetFocus();
+    static CWnd* GetFocus();
+    void Invalidate(BOOL erase = TRUE);
+    void UpdateWindow();
+
+    CWnd* GetDlgItem(int id) const;
+    void SetDlgItemText(int id, const wchar_t* text);
+    int GetDlgItemText(int id, CString& text) const;
+    void CheckDlgButton(int id, UINT check);
+    UINT IsDlgButtonChecked(int id) const;
+    void CheckRadioButton(int firstId, int lastId, int checkId);
+    int GetCheckedRadioButton(int firstId, int lastId) const;
+    LRESULT SendDlgItemMessage(int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+
+    // Data exchange between the window's controls and the program's members.
+    BOOL UpdateData(BOOL saveAndValidate = TRUE);
+    virtual void DoDataExchange(CDataExchange* pDX);
+
+    int MessageBox(const wchar_t* text, const wchar_t* caption = nullptr, UINT type = MB_OK);
+
+protected:
+    // Nonzero while UpdateData runs on this window.
+    int m_nUpdateDataDepth = 0;
+    friend class CDialog;
+};
+
+// Child window id of parent, or null.
+HWND AfxFindChild(HWND parent, UINT id);
+// The procedure of each standard control kind (what DefWindowProc runs).
+LRESULT AfxDefControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// Sends message to the window's own procedure (the attached object first).
+LRESULT AfxSendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// A control tells its parent: WM_COMMAND with its id and code.
+LRESULT AfxNotifyParent(HWND control, UINT code);
+
+// The application's main window (a host window).
+void AfxSetMainWnd(CWnd* window);
+CWnd* AfxGetMainWnd();
+
+// Registered messages: the same name (without regard to case) gives the same number, from 0xC000.
+UINT RegisterWindowMessageW(const wchar_t* name);
+
+// Message boxes are modal and answer IDOK unless the service says otherwise.
+class CMessageBoxService {
+public:
+    virtual ~CMessageBoxService() = default;
+    virtual int Show(const CString& text, const CString& caption, UINT type) = 0;
+};
+void AfxSetMessageBoxService(CMessageBoxService* service);  // null: answered IDOK silently
+int AfxMessageBox(const wchar_t* text, UINT type = MB_OK, UINT helpId = 0);
+int AfxMessageBox(UINT stringId, UINT type = MB_OK, UINT helpId = 0);
+
+// Painting: a paint context begins and ends painting of a window; nothing is drawn headless.
+class CPaintDC {
+public:
+    explicit CPaintDC(CWnd* window);
+    ~CPaintDC();
+    CPaintDC(const CPaintDC&) = delete;
+    CPaintDC& operator=(const CPaintDC&) = delete;
+
+private:
+    CWnd* window_;
+};
+int AfxPaintCount(HWND window);  // how often painting of the window began (for views and tests)
+
+// Raised (not thrown) where the original framework would throw an error: the platform reports it
+// and the operation that hit it sends nothing.
+class CInvalidArgReport {
+public:
+    virtual ~CInvalidArgReport() = default;
+    virtual void OnInvalidArg(const char* where) = 0;
+};
+void AfxSetInvalidArgReport(CInvalidArgReport* report);
+void AfxReportInvalidArg(const char* where);
