@@ -1,0 +1,122 @@
+// CCorQel: the sky engine's property store. Dialogs talk to it with property scripts and queries;
+// the host owns it, loads and saves its state, and may watch its traffic.
+//
+// Script grammar (what Doit and LoadState accept):
+//   - statements are separated by ';' outside double quotes (an unterminated quote runs to the end);
+//   - PATH = VALUE assigns; blanks (space, tab, CR, LF, VT, FF) around PATH, '=' and VALUE are
+//     ignored; a VALUE that begins and ends with '"' is stored without those two quotes, with no
+//     escapes inside; any other VALUE is stored as its trimmed text; the first '=' splits, so a
+//     VALUE may hold further '=';
+//   - "Show Sky" (any case, one or more blanks between the words) redraws;
+//   - empty statements are skipped; anything else (an empty PATH, a PATH holding '"', other words)
+//     is ignored and counted.
+// A Doit text whose first non-blank character is '?' is one query: the rest, trimmed, is the path.
+// Paths compare without regard to ASCII case; the first spelling seen is kept for display.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "platform/cstring.h"
+#include "platform/types.h"
+
+// Sees every engine call as it happens. State loading by the host is not traffic.
+class CCorQelListener {
+public:
+    virtual ~CCorQelListener() = default;
+    // A Doit that was a query, with the text exactly as sent and the answer given.
+    virtual void OnQuery(const CString& query, const CString& answer) = 0;
+    // A Doit that was not a query, with the text exactly as sent, before it runs.
+    virtual void OnScript(const CString& script) = 0;
+    // One "Show Sky" statement ran.
+    virtual void OnRedraw() = 0;
+    // The two typed reads; most listeners only care about the text traffic.
+    virtual void OnGetBool(const CString& object, const CString& path, BOOL result) {
+        (void)object, (void)path, (void)result;
+    }
+    virtual void OnGetStarCatalogInfo(int catalog, int autoSwitch, int switchCatalog) {
+        (void)catalog, (void)autoSwitch, (void)switchCatalog;
+    }
+};
+
+class CCorQel {
+public:
+    CCorQel() = default;
+    CCorQel(const CCorQel&) = delete;
+    CCorQel& operator=(const CCorQel&) = delete;
+    virtual ~CCorQel() = default;
+
+    // --- What the dialogs call ---
+
+    // A query answers the stored text (empty when unknown); a script answers an empty text.
+    // A null text is an empty script. Never throws.
+    virtual CString Doit(const wchar_t* script);
+    // Whether object + "." + path holds "TRUE" in any case.
+    virtual BOOL GetBool(CString object, CString path);
+    // Star data in use, read from Star.Catalog, Star.Catalog.Switch and Star.Catalog.Switch.Catalog:
+    // the words Hipparcos, GSCACT, TYCHO, TYCHO2, USNOA20 (any case) give 1 to 5, an integer text
+    // is taken as the code, anything else -1; autoSwitch is 1 when the switch holds TRUE in any
+    // case, else 0. d receives the limiting magnitude of the data in use
+    // (Star.Catalog.<word>.MagnitudeLimit.Minmag, 0.0 when unknown). Null pointers are skipped.
+    virtual void GetStarCatalogInfo(int* catalog, int* autoSwitch, int* switchCatalog, double* d);
+
+    // --- Host side: none of this is traffic ---
+
+    // The answer to "? info.module.datapath" (any case) while not empty, whatever the state holds.
+    // Kept by Clear.
+    void SetDataPath(const CString& path) { m_dataPath = path; }
+    const CString& GetDataPath() const { return m_dataPath; }
+
+    // Runs a property script as state: assignments only; "Show Sky" neither redraws nor counts,
+    // and the traffic counters are left alone. Merges into the current state. Returns the number
+    // of statements that were not understood.
+    int LoadState(const CString& text);
+    // LoadState on a UTF-8 file (a byte-order mark is allowed). False when it cannot be read.
+    bool LoadStateFile(const CString& path);
+    // Every property as "Path = value;" lines in first-seen order, loading back to the same
+    // answers. A value is written bare when that reads back, otherwise in double quotes. The
+    // grammar has no escapes, so a value with double quotes that neither form can carry (an odd
+    // number of them, or a ';' that would fall outside them either way, as in ;" ;") is written
+    // with its double quotes left out. Scripts can only store such values through an unterminated
+    // quote, and the dialogs never do.
+    CString SaveState() const;
+    bool SaveStateFile(const CString& path) const;
+    // Forgets every property and resets both counters; keeps the data path and the listener.
+    void Clear();
+
+    // Stores value exactly as given (no quotes taken off). False, with nothing stored, for a path
+    // that no script could name: empty after trimming, or holding '"', '=' or ';'.
+    bool Set(const CString& path, const CString& value);
+    // The answer a query for path would get, without being traffic.
+    CString Peek(const CString& path) const;
+    // Every property (first spelling, value) in first-seen order.
+    std::vector<std::pair<CString, CString>> GetProperties() const;
+    std::size_t GetPropertyCount() const { return m_entries.size(); }
+
+    int GetRedrawCount() const { return m_redraws; }
+    int GetIgnoredCount() const { return m_ignored; }
+
+    void SetListener(CCorQelListener* listener) { m_listener = listener; }
+    CCorQelListener* GetListener() const { return m_listener; }
+
+private:
+    struct Entry {
+        std::wstring path;   // first spelling seen
+        std::wstring value;
+    };
+    const std::wstring* Find(std::wstring_view path) const;
+    std::wstring Answer(std::wstring_view path) const;
+    void Assign(std::wstring_view path, std::wstring_view value);
+    // Runs a script; traffic decides whether redraws and ignored statements count.
+    int Run(std::wstring_view script, bool traffic);
+
+    std::vector<Entry> m_entries;
+    std::unordered_map<std::wstring, std::size_t> m_index;  // lower-cased path -> entry
+    CString m_dataPath;
+    int m_redraws = 0;
+    int m_ignored = 0;
+    CCorQelListener* m_listener = nullptr;
+};
