@@ -27,9 +27,10 @@ double Parse(const wchar_t* b, const wchar_t* e, std::chars_format fmt) {
     double v = 0;
     auto r = std::from_chars(narrow.data(), narrow.data() + narrow.size(), v, fmt);
     if (r.ec == std::errc::result_out_of_range) {
-        // from_chars leaves v unchanged on range errors; the runtime gives +-HUGE_VAL or 0.
-        const bool tiny = narrow.find_first_of("eE") != std::string::npos &&
-                          narrow[narrow.find_first_of("eE") + 1] == '-';
+        // from_chars leaves v unchanged on range errors; the runtime gives +-HUGE_VAL or 0. A
+        // negative exponent means underflow ('e' is a digit in hex text, whose exponent is 'p').
+        const std::size_t exponent = narrow.find_first_of(fmt == std::chars_format::hex ? "pP" : "eE");
+        const bool tiny = exponent != std::string::npos && narrow[exponent + 1] == '-';
         v = tiny ? 0.0 : std::numeric_limits<double>::infinity();
     }
     return v;

@@ -57,5 +57,7 @@ std::wstring Format(std::wstring_view format, const Args&... args) {
 // UTF-8 <-> wide conversions (invalid input bytes become U+FFFD).
 std::wstring FromUtf8(std::string_view text);
 std::string ToUtf8(std::wstring_view text);
+inline std::string ToUtf8(const std::wstring& text) { return ToUtf8(std::wstring_view(text)); }
+inline std::string ToUtf8(const wchar_t* text) { return ToUtf8(std::wstring_view(text ? text : L"")); }
 
 }  // namespace zem

@@ -39,6 +39,7 @@ struct WndRecord {
     int curSel = -1;
     int caret = 0;
     int paintCount = 0;
+    bool themed = true;                // drawn with the desktop's visual theme
 
     CWnd* attached = nullptr;          // the program's object bound to this window, if any
     std::unique_ptr<CWnd> plain;       // stands in where no object is attached
