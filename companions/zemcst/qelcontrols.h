@@ -1,0 +1,36 @@
+// The control library's owner-drawn controls. Each binds to its template control with Attach;
+// the drawing is the desktop front end's, so here they keep what they are given for it.
+#pragma once
+
+#include "platform/controls.h"
+
+template <class Base>
+class CQelAttached : public Base {
+public:
+    BOOL Attach(UINT id, CWnd* parent) { return this->SubclassDlgItem(id, parent); }
+};
+
+class CQelGroupBox : public CQelAttached<CButton> {};
+class CQelCheckBox : public CQelAttached<CButton> {};
+// The small check box of the star and deep-sky grids; it draws its focus itself.
+class CFocusCheckBox : public CQelCheckBox {};
+class CQelRadioButton : public CQelAttached<CButton> {};
+class CQelEdit : public CQelAttached<CEdit> {};
+class CQelStatic : public CQelAttached<CStatic> {};
+class CQelSpinButton : public CQelAttached<CSpinButtonCtrl> {};
+class CQelComboBox : public CQelAttached<CComboBox> {};
+
+class CQelButton : public CButton {
+public:
+    BOOL Attach(UINT id, CWnd* parent, COLORREF focus, COLORREF face, COLORREF text, COLORREF disabled, UINT bevel);
+
+    COLORREF m_crFocus = 0, m_crFace = 0, m_crText = 0, m_crDisabled = 0;
+    UINT m_nBevel = 0;
+};
+
+// Switches visual themes of windows off (the desktop draws such windows classic).
+class CQelTheme {
+public:
+    static void SetWindowTheme(HWND window, const wchar_t* subAppName, const wchar_t* subIdList);
+    static bool IsThemeOff(HWND window);
+};

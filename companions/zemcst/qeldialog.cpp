@@ -1,0 +1,68 @@
+#include "companions/zemcst/qeldialog.h"
+
+#include "platform/crt.h"
+
+namespace {
+CCorQel* g_defaultEngine = nullptr;
+CCorQel* g_defaultEngine2 = nullptr;
+CQelHelpService* g_help = nullptr;
+}  // namespace
+
+CQelDialog::CQelDialog(CCorQel* engine, CCorQel* engine2, UINT templateId, CWnd* parent)
+    : CDialog(templateId, parent), m_pQel(engine), m_pQel2(engine2) {}
+
+CQelDialog::CQelDialog(UINT templateId, CWnd* parent)
+    : CDialog(templateId, parent), m_pQel(g_defaultEngine), m_pQel2(g_defaultEngine2) {}
+
+void CQelDialog::SetDefaultEngines(CCorQel* engine, CCorQel* engine2) {
+    g_defaultEngine = engine;
+    g_defaultEngine2 = engine2;
+}
+
+void CQelDialog::SetHelpService(CQelHelpService* service) { g_help = service; }
+
+const CMessageMap& CQelDialog::ThisMessageMap() {
+    using M = MessageMapOf<CQelDialog>;
+    static const CMessageMap map(&CDialog::ThisMessageMap(), {
+        M::OnBnClicked(ID_HELP, &CQelDialog::OnHelp),
+    });
+    return map;
+}
+
+const CMessageMap* CQelDialog::GetMessageMap() const { return &ThisMessageMap(); }
+
+BOOL CQelDialog::OnInitDialog() { return CDialog::OnInitDialog(); }
+void CQelDialog::DoDataExchange(CDataExchange* pDX) { CDialog::DoDataExchange(pDX); }
+void CQelDialog::AttachControls() {}
+
+void CQelDialog::OnPaint() { CPaintDC dc(this); }
+
+void CQelDialog::OnHelp() {
+    if (g_help) g_help->ShowHelp(m_strHelpKey);
+}
+
+CString CQelDialog::GetScriptBool(const CString& path, BOOL value) {
+    CString s;
+    s.Format(L"%s = %s;", path, value ? L"TRUE" : L"FALSE");
+    return s;
+}
+
+CString CQelDialog::GetScriptVisible(const CString& path, BOOL value) { return GetScriptBool(path + L".Visible", value); }
+
+CString CQelDialog::GetScriptValue(const CString& path, double value) {
+    CString s;
+    s.Format(L"%s = %.1f;", path, value);
+    return s;
+}
+
+BOOL CQelDialog::IsVisible(const CString& path) { return Query(path + L".Visible") == L"TRUE"; }
+BOOL CQelDialog::IsItBool(const CString& query) { return Doit(query) == L"TRUE"; }
+double CQelDialog::GetDouble(CString path) { return crt::_wtof(Query(path)); }
+
+CString CQelDialog::Doit(const wchar_t* script) { return m_pQel ? m_pQel->Doit(script) : CString(); }
+
+CString CQelDialog::Query(const wchar_t* path) { return Doit(CString(L"? ") + path); }
+
+BOOL CQelDialog::GetBool(const wchar_t* object, const wchar_t* path) {
+    return m_pQel ? m_pQel->GetBool(CString(object), CString(path)) : FALSE;
+}

@@ -1,0 +1,67 @@
+// CQelDialog: the base of every settings dialog. It keeps the two sky engines, serves Help with
+// the dialog's help key, carries the theme flag, and makes the statements and queries of the
+// property script.
+#pragma once
+
+#include "companions/zemqel/corqel.h"
+#include "platform/dialog.h"
+
+class CQelDialogBase {
+public:
+    virtual ~CQelDialogBase() = default;
+};
+
+// Where Help goes. The application installs one; without it Help does nothing.
+class CQelHelpService {
+public:
+    virtual ~CQelHelpService() = default;
+    virtual void ShowHelp(const CString& helpKey) = 0;
+};
+
+class CQelDialog : public CDialog, public CQelDialogBase {
+public:
+    CQelDialog(CCorQel* engine, CCorQel* engine2, UINT templateId, CWnd* parent);
+    // The engines are the application's default ones (SetDefaultEngines), null when it has none.
+    CQelDialog(UINT templateId, CWnd* parent);
+
+    static void SetDefaultEngines(CCorQel* engine, CCorQel* engine2);
+    static void SetHelpService(CQelHelpService* service);
+
+    CCorQel* GetEngine() const { return m_pQel; }
+    CCorQel* GetEngine2() const { return m_pQel2; }
+    const CString& GetHelpKey() const { return m_strHelpKey; }
+    int GetThemeFlag() const { return m_nThemeFlag; }
+
+    // Statements, each ending in ';' so that callers can join them with nothing between.
+    CString GetScriptBool(const CString& path, BOOL value);
+    CString GetScriptVisible(const CString& path, BOOL value);
+    CString GetScriptValue(const CString& path, double value);
+
+    // Queries.
+    BOOL IsVisible(const CString& path);
+    BOOL IsItBool(const CString& query);
+    double GetDouble(CString path);
+
+    // The engine's Doit; without an engine nothing is sent and every answer is empty.
+    CString Doit(const wchar_t* script);
+    // The answer to "? path".
+    CString Query(const wchar_t* path);
+    // The engine's GetBool; FALSE without an engine.
+    BOOL GetBool(const wchar_t* object, const wchar_t* path);
+
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    const CMessageMap* GetMessageMap() const override;
+    static const CMessageMap& ThisMessageMap();
+
+protected:
+    virtual void AttachControls();
+    void OnPaint();
+    void OnHelp();
+
+    CCorQel* m_pQel;
+    CCorQel* m_pQel2;
+    CString m_strHelpKey;
+    // Nonzero while the desktop draws themed controls; 0 headless.
+    int m_nThemeFlag = 0;
+};
