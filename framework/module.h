@@ -1,0 +1,13 @@
+// Module start: joins the module's resources to the framework's search and registers the message
+// through which the deep-sky lists talk to their dialog. It runs once, when the module is loaded
+// (and at the latest when the first dialog is constructed).
+#pragma once
+
+#include "platform/types.h"
+
+namespace zem {
+void ModuleLoad();
+}
+
+// The registered message "Corvelle::QelListBoxAObj::MessageID".
+extern UINT g_nQelListBoxAObjMessage;

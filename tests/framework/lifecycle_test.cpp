@@ -1,0 +1,146 @@
+// The lifecycle every settings dialog shares, on a small dialog of each apply kind.
+#include <gtest/gtest.h>
+
+#include "bench/bench.h"
+#include "framework/numbers.h"
+#include "framework/settingsdialog.h"
+#include "resources/resource_ids.h"
+
+using namespace bench;
+
+namespace {
+
+// A dialog on a small template whose script is one statement, or a refusal.
+class TestDialog : public CSettingsDialog {
+public:
+    TestDialog(CCorQel* engine, ApplyKind kind) : CSettingsDialog(engine, nullptr, nullptr, Traits(kind)) {}
+
+    BOOL GetScript(CString* script) override {
+        if (refuse) return FALSE;
+        *script = GetScriptBool(L"Test.Value", value);
+        return TRUE;
+    }
+    BOOL OnInitDialog() override {
+        CQelDialog::OnInitDialog();
+        StoreUndoScript();
+        return TRUE;
+    }
+    using CSettingsDialog::OpenColourDialog;
+    using CSettingsDialog::SendMissingDataNotice;
+
+    bool refuse = false;
+    BOOL value = TRUE;
+
+private:
+    static const DialogTraits& Traits(ApplyKind kind) {
+        static const DialogTraits traits[] = {
+            {IDD_DSP_STAR_USNOA20, IDS_HELP_STAR_USNOA20, L"Test.Color", ApplyKind::Live},
+            {IDD_DSP_STAR_USNOA20, IDS_HELP_STAR_USNOA20, L"Test.Color", ApplyKind::LiveTracked},
+            {IDD_DSP_STAR_USNOA20, IDS_HELP_STAR_USNOA20, L"Test.Color", ApplyKind::Constellation},
+        };
+        return traits[static_cast<int>(kind) - 1];
+    }
+};
+
+TEST(Lifecycle, CancelRightAfterOpeningUndoesOnlyInLiveKind) {
+    struct Case {
+        ApplyKind kind;
+        Events expected;
+    } cases[] = {
+        {ApplyKind::Live, {L"S Test.Value = TRUE;"}},
+        {ApplyKind::LiveTracked, {}},
+        {ApplyKind::Constellation, {}},
+    };
+    for (const auto& c : cases) {
+        Bench b;
+        TestDialog dlg(&b.engine, c.kind);
+        EXPECT_EQ(b.Run(dlg, {Cancel()}), IDCANCEL);
+        EXPECT_EQ(b.Take(), c.expected) << static_cast<int>(c.kind);
+    }
+}
+
+TEST(Lifecycle, ApplyAndCancelByKind) {
+    struct Case {
+        ApplyKind kind;
+        Events expected;
+    } cases[] = {
+        {ApplyKind::Live, {L"S Test.Value = FALSE;;Show Sky", L"S Test.Value = TRUE;"}},
+        {ApplyKind::LiveTracked, {L"S Test.Value = FALSE;;Show Sky", L"S Test.Value = TRUE;"}},
+        {ApplyKind::Constellation,
+         {L"S Test.Value = FALSE;", L"W 2066 0 0 main", L"S ;Show Sky", L"S Test.Value = TRUE;", L"W 2066 0 0 main"}},
+    };
+    for (const auto& c : cases) {
+        Bench b;
+        TestDialog dlg(&b.engine, c.kind);
+        b.Run(dlg, {Do([&](CDialog&) {
+                        dlg.value = FALSE;
+                        dlg.Apply();
+                    }),
+                    Cancel()});
+        EXPECT_EQ(b.Take(), c.expected) << static_cast<int>(c.kind);
+        EXPECT_TRUE(dlg.IsApplied());
+    }
+}
+
+TEST(Lifecycle, RefusedScriptSendsNothingAndLeavesTheAppliedFlag) {
+    Bench b;
+    TestDialog dlg(&b.engine, ApplyKind::LiveTracked);
+    b.Run(dlg, {Do([&](CDialog&) {
+                    dlg.refuse = true;
+                    dlg.Apply();
+                }),
+                Cancel()});
+    EXPECT_TRUE(b.Take().empty());
+    EXPECT_FALSE(dlg.IsApplied());
+}
+
+TEST(Lifecycle, OkSendsNothing) {
+    Bench b;
+    TestDialog dlg(&b.engine, ApplyKind::Live);
+    EXPECT_EQ(b.Run(dlg, {Ok()}), IDOK);
+    EXPECT_TRUE(b.Take().empty());
+}
+
+TEST(Lifecycle, UndoScriptStaysEmptyWhenTheOpeningStateIsRefused) {
+    Bench b;
+    TestDialog dlg(&b.engine, ApplyKind::Live);
+    dlg.refuse = true;
+    b.Run(dlg, {Cancel()});
+    // Cancel still sends the (empty) undo script.
+    EXPECT_EQ(b.Take(), Events{L"S "});
+}
+
+TEST(Lifecycle, ColourButtonAsksTheParentTwiceThenRunsTheColourDialogAndSendsNothing) {
+    Bench b;
+    TestDialog dlg(&b.engine, ApplyKind::Live);
+    b.Run(dlg, {Do([&](CDialog&) { b.Clear(); dlg.OpenColourDialog(); }), Ok()});
+    // No parent: the dialog belongs to the main window.
+    EXPECT_EQ(b.Take(), (Events{L"W 2064 0 \"星図\" main", L"W 2064 1 \"標準\" main", L"C Test.Color \"星図\" \"標準\""}));
+}
+
+TEST(Lifecycle, MissingDataNoticeAndHelp) {
+    Bench b;
+    TestDialog dlg(&b.engine, ApplyKind::LiveTracked);
+    b.Run(dlg, {Do([&](CDialog&) { dlg.SendMissingDataNotice(L"データ", L"カタログ"); }), Click(ID_HELP), Ok()});
+    EXPECT_EQ(b.Take(), (Events{L"W 2045 \"データ\" \"カタログ\" main", L"H Dialog\\StarUsnoA20"}));
+}
+
+TEST(Lifecycle, WithoutAnEngineNothingIsSentAndNothingBreaks) {
+    Bench b;
+    CQelDialog::SetDefaultEngines(nullptr, nullptr);
+    TestDialog dlg(nullptr, ApplyKind::Live);
+    dlg.Apply();  // before the dialog has windows
+    b.Run(dlg, {Cancel()});
+    EXPECT_TRUE(b.Take().empty());
+}
+
+TEST(Numbers, TenthsTruncateTowardZeroAndOverflowLikeTheProcessor) {
+    EXPECT_EQ(zem::Tenths(5.37), 53);
+    EXPECT_EQ(zem::Tenths(-1.25), -12);
+    EXPECT_EQ(zem::Tenths(5.09), 50);
+    EXPECT_EQ(zem::Tenths(1e300), INT_MIN);
+    EXPECT_EQ(zem::Tenths(-1e300), INT_MIN);
+    EXPECT_EQ(zem::Tenths(std::numeric_limits<double>::quiet_NaN()), INT_MIN);
+}
+
+}  // namespace
