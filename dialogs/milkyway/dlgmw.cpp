@@ -1,0 +1,150 @@
+#include "dialogs/milkyway/dlgmw.h"
+
+#include <algorithm>
+
+#include "framework/numbers.h"
+#include "platform/crt.h"
+#include "resources/resource_ids.h"
+
+namespace {
+
+const DialogTraits kTraits{IDD_DSP_MW, IDS_HELP_MILKYWAY, L"MilkyWay.Outline.Color", ApplyKind::Live};
+
+constexpr int kMinTenths = 1;
+constexpr int kMaxTenths = 50;
+
+}  // namespace
+
+CDlgMw::CDlgMw(CCorQel* engine, CCorQel* engine2, CWnd* parent) : CSettingsDialog(engine, engine2, parent, kTraits) {}
+CDlgMw::CDlgMw(CWnd* parent) : CSettingsDialog(parent, kTraits) {}
+
+const CMessageMap* CDlgMw::GetMessageMap() const {
+    using M = MessageMapOf<CDlgMw>;
+    static const CMessageMap map(&CQelDialog::ThisMessageMap(), {
+        M::OnBnClicked(IDC_MW_COLOR, &CDlgMw::OnButtonBrightness),
+        M::OnBnClicked(IDC_MW_VISIBLE, &CDlgMw::OnCheckView),
+        M::OnBnClicked(IDC_MW_REAL, &CDlgMw::OnRadioReal),
+        M::OnBnClicked(IDC_MW_OUTLINE, &CDlgMw::OnRadioOutline),
+        M::OnEnChange(IDC_MW_BRIGHTNESS_EDIT, &CDlgMw::OnEditBrightness),
+        M::OnNotify(UDN_DELTAPOS, IDC_MW_BRIGHTNESS_SPIN, &CDlgMw::OnDeltaposSpinBrightness),
+    });
+    return &map;
+}
+
+void CDlgMw::DoDataExchange(CDataExchange* pDX) {
+    CQelDialog::DoDataExchange(pDX);
+    DDX_Check(pDX, IDC_MW_VISIBLE, m_bVisible);
+    DDX_Radio(pDX, IDC_MW_REAL, m_nMode);
+    DDX_Double(pDX, IDC_MW_BRIGHTNESS_EDIT, m_dBrightness, L"%.1f");
+}
+
+void CDlgMw::AttachControls() {
+    CQelDialog::AttachControls();
+    m_btnColor.Attach(IDC_MW_COLOR, this, 0x000000, 0xC4C4C4, 0x6B6B6B, 0xC4C4C4, 1);
+    m_grpMw.Attach(IDC_MW_GROUP, this);
+    m_editBrightness.Attach(IDC_MW_BRIGHTNESS_EDIT, this);
+    m_stcBrightness.Attach(IDC_MW_BRIGHTNESS_LABEL, this);
+    m_chkVisible.Attach(IDC_MW_VISIBLE, this);
+    m_rdoReal.Attach(IDC_MW_REAL, this);
+    m_rdoOutline.Attach(IDC_MW_OUTLINE, this);
+    m_spinBrightness.Attach(IDC_MW_BRIGHTNESS_SPIN, this);
+}
+
+BOOL CDlgMw::OnInitDialog() {
+    CQelDialog::OnInitDialog();
+    AttachControls();
+    m_editBrightness.SetLimitText(5);
+
+    m_bVisible = Query(L"Milkyway.Visible") == L"TRUE";
+    const bool image = Query(L"Milkyway.Image.Visible") == L"TRUE";
+    const bool outline = Query(L"Milkyway.Outline.Visible") == L"TRUE";
+    if (image || outline) {
+        m_nMode = Query(L"Milkyway.Image.Visible") == L"TRUE" ? 0 : 1;
+    } else {
+        // Neither image nor outline: the Milky Way counts as hidden whatever Visible says.
+        m_bVisible = FALSE;
+        m_nMode = 0;
+    }
+    m_dBrightness = crt::_wtof(Query(L"Milkyway.Image.Brightness"));
+    m_nBrightness10 = zem::Tenths(m_dBrightness);
+
+    UpdateData(FALSE);
+    UpdateControls();
+    StoreUndoScript();
+    return TRUE;
+}
+
+BOOL CDlgMw::GetScript(CString* script) {
+    UpdateData(TRUE);  // an unreadable brightness keeps its previous value, which is sent again
+    m_nBrightness10 = std::clamp(zem::Tenths(m_dBrightness), kMinTenths, kMaxTenths);
+
+    CString s = m_bVisible ? L"Milkyway.Visible = TRUE;MagellanicCloud.Visible = TRUE;"
+                           : L"Milkyway.Visible = FALSE;MagellanicCloud.Visible = FALSE;";
+    if (m_nMode == 0) {
+        s += L"Milkyway.Image.Visible = TRUE ; Milkyway.Outline.Visible = FALSE ; "
+             L"MagellanicCloud.Image.Visible = TRUE ; MagellanicCloud.Outline.Visible = FALSE ; ";
+        s.AppendFormat(L"Milkyway.Image.Brightness = %.1f ; MagellanicCloud.Image.Brightness = %.1f ;", m_dBrightness,
+                       m_dBrightness * 0.25);
+    } else if (m_nMode == 1) {
+        s += L"Milkyway.Image.Visible = FALSE ; Milkyway.Outline.Visible = TRUE ; "
+             L"MagellanicCloud.Image.Visible = FALSE ; MagellanicCloud.Outline.Visible = TRUE;";
+    }
+    *script = s;
+    return TRUE;
+}
+
+void CDlgMw::Apply() {
+    CSettingsDialog::Apply();
+    UpdateControls();
+}
+
+void CDlgMw::UpdateControls() {
+    const bool real = IsDlgButtonChecked(IDC_MW_REAL) != 0;
+    EnableItem(IDC_MW_COLOR, !real);
+    EnableItems({IDC_MW_BRIGHTNESS_LABEL, IDC_MW_BRIGHTNESS_EDIT, IDC_MW_BRIGHTNESS_SPIN}, real);
+}
+
+void CDlgMw::UpdateBrightnessValue() {
+    m_dBrightness = m_nBrightness10 / 10.0;
+    CString text;
+    text.Format(L"%.1f", m_dBrightness);
+    m_editBrightness.SetWindowText(text);  // its change notification validates and applies
+}
+
+void CDlgMw::OnButtonBrightness() { OpenColourDialog(); }
+void CDlgMw::OnCheckView() { Apply(); }
+void CDlgMw::OnRadioReal() { Apply(); }
+void CDlgMw::OnRadioOutline() { Apply(); }
+
+void CDlgMw::OnEditBrightness() {
+    const double kept = m_dBrightness;
+    UpdateData(TRUE);
+    const int tenths = zem::Tenths(m_dBrightness);
+    if (tenths < kMinTenths || tenths > kMaxTenths) {
+        AfxMessageBox(IDS_MW_BRIGHTNESS_RANGE, MB_ICONINFORMATION);
+        m_dBrightness = kept;
+        UpdateData(FALSE);
+        return;
+    }
+    m_nBrightness10 = tenths;
+    Apply();
+}
+
+void CDlgMw::OnDeltaposSpinBrightness(NMHDR* pNotify, LRESULT* pResult) {
+    *pResult = 0;
+    const int delta = reinterpret_cast<NMUPDOWN*>(pNotify)->iDelta;
+    // The spin keeps its default range (maximum 0, minimum 100), so the up arrow arrives negative.
+    const long long next = static_cast<long long>(m_nBrightness10) + (delta < 0 ? 1 : delta > 0 ? -1 : 0);
+    if (delta == 0) return;
+    if (next > kMaxTenths) {
+        m_nBrightness10 = kMaxTenths;
+        return;
+    }
+    if (next < kMinTenths) {
+        m_nBrightness10 = kMinTenths;
+        return;
+    }
+    m_nBrightness10 = static_cast<int>(next);
+    SendMessage(WM_PAINT);
+    UpdateBrightnessValue();
+}

@@ -1,0 +1,54 @@
+#include "classes.h"
+
+#include <vector>
+
+#include "dialogs/exoplanet/dlgexoplanet.h"
+#include "dialogs/milkyway/dlgmw.h"
+#include "dialogs/overlay/dlgstargsc.h"
+#include "dialogs/overlay/dlgstarusnoa20.h"
+
+namespace {
+
+// Both constructor forms of the settings dialogs.
+template <class T>
+std::unique_ptr<CDialog> Make(const OpenOptions& o) {
+    if (o.parentOnly) return std::make_unique<T>(o.parent);
+    return std::make_unique<T>(o.engine, o.engine2, o.parent);
+}
+
+template <class T>
+DialogClass Entry(const wchar_t* name, std::unique_ptr<CDialog> (*make)(const OpenOptions&) = &Make<T>) {
+    return {name, &typeid(T), make};
+}
+
+const std::vector<DialogClass>& Table() {
+    static const std::vector<DialogClass> table = {
+        Entry<CDlgMw>(L"CDlgMw"),
+        Entry<CDlgExoPlanet>(L"CDlgExoPlanet"),
+        Entry<CDlgStarGsc>(L"CDlgStarGsc"),
+        Entry<CDlgStarUsnoA20>(L"CDlgStarUsnoA20"),
+    };
+    return table;
+}
+
+}  // namespace
+
+const DialogClass* FindDialogClass(const std::wstring& name) {
+    for (const auto& c : Table())
+        if (name == c.name) return &c;
+    return nullptr;
+}
+
+bool IsModuleClassName(const std::wstring& name) {
+                                           L"CDlgNbl", L"CDlgStarGcvs", L"CDlgStarNova", L"CDlgStarSNova",
+                                           L"CDlgStarWds", L"CDlgStarGsc", L"CDlgStarUsnoA20"};
+    for (const auto* n : names)
+        if (name == n) return true;
+    return false;
+}
+
+std::wstring DialogClassName(const CDialog& dialog) {
+    for (const auto& c : Table())
+        if (*c.type == typeid(dialog)) return c.name;
+    return L"?";
+}
