@@ -40,6 +40,7 @@ const DialogClass* FindDialogClass(const std::wstring& name) {
 }
 
 bool IsModuleClassName(const std::wstring& name) {
+    static const wchar_t* const names[] = {L"CDlgMw", L"CDlgExoPlanet", L"CDlgCons", L"CDlgStar",
                                            L"CDlgNbl", L"CDlgStarGcvs", L"CDlgStarNova", L"CDlgStarSNova",
                                            L"CDlgStarWds", L"CDlgStarGsc", L"CDlgStarUsnoA20"};
     for (const auto* n : names)
