@@ -1,5 +1,7 @@
 #include "companions/zemqel/corqel.h"
 
+#include "platform/textfile.h"
+
 #include <charconv>
 #include <filesystem>
 #include <fstream>
@@ -225,21 +227,10 @@ int CCorQel::LoadState(const CString& text) {
 }
 
 bool CCorQel::LoadStateFile(const CString& path) {
-    try {
-        const std::string native = zem::ToUtf8(path);
-        std::error_code ec;
-        if (std::filesystem::is_directory(native, ec)) return false;  // opens, but reads nothing
-        std::ifstream in(native, std::ios::binary);
-        if (!in) return false;
-        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        if (in.bad()) return false;
-        std::string_view view(bytes);
-        if (view.starts_with("\xEF\xBB\xBF")) view.remove_prefix(3);
-        LoadState(CString(zem::FromUtf8(view)));
-        return true;
-    } catch (...) {
-        return false;
-    }
+    std::wstring text;
+    if (!zem::ReadUtf8File(path, text)) return false;
+    LoadState(CString(std::move(text)));
+    return true;
 }
 
 CString CCorQel::SaveState() const {

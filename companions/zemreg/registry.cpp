@@ -1,5 +1,7 @@
 #include "companions/zemreg/registry.h"
 
+#include "platform/textfile.h"
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -147,16 +149,8 @@ void CRegistry::Clear() {
 
 bool CRegistry::LoadFile(const CString& path) {
     try {
-        const std::string native = zem::ToUtf8(path);
-        std::error_code ec;
-        if (std::filesystem::is_directory(native, ec)) return false;  // opens, but reads nothing
-        std::ifstream in(native, std::ios::binary);
-        if (!in) return false;
-        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        if (in.bad()) return false;
-        std::string_view view(bytes);
-        if (view.starts_with("\xEF\xBB\xBF")) view.remove_prefix(3);
-        const std::wstring text = zem::FromUtf8(view);
+        std::wstring text;
+        if (!zem::ReadUtf8File(path, text)) return false;
 
         // Parse first, so that a failure leaves the store as it was.
         struct Item {

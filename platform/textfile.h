@@ -1,0 +1,13 @@
+// Whole UTF-8 text files (a byte-order mark is allowed), as the program's own files are kept.
+#pragma once
+
+#include <string>
+
+#include "platform/cstring.h"
+
+namespace zem {
+
+// The file's text; false when it cannot be read (missing, a folder, unreadable). Never throws.
+bool ReadUtf8File(const CString& path, std::wstring& text);
+
+}  // namespace zem
