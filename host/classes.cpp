@@ -4,7 +4,10 @@
 
 #include "dialogs/exoplanet/dlgexoplanet.h"
 #include "dialogs/milkyway/dlgmw.h"
+#include "dialogs/overlay/dlgstargcvs.h"
 #include "dialogs/overlay/dlgstargsc.h"
+#include "dialogs/overlay/dlgstarnova.h"
+#include "dialogs/overlay/dlgstarwds.h"
 #include "dialogs/overlay/dlgstarusnoa20.h"
 
 namespace {
@@ -27,6 +30,10 @@ const std::vector<DialogClass>& Table() {
         Entry<CDlgExoPlanet>(L"CDlgExoPlanet"),
         Entry<CDlgStarGsc>(L"CDlgStarGsc"),
         Entry<CDlgStarUsnoA20>(L"CDlgStarUsnoA20"),
+        Entry<CDlgStarGcvs>(L"CDlgStarGcvs"),
+        Entry<CDlgStarNova>(L"CDlgStarNova"),
+        Entry<CDlgStarSNova>(L"CDlgStarSNova"),
+        Entry<CDlgStarWds>(L"CDlgStarWds"),
     };
     return table;
 }

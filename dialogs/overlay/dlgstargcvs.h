@@ -1,0 +1,45 @@
+// CDlgStarGcvs: variable stars: their marks, the labels beside them (name or abbreviation, the
+// magnitudes at maximum and minimum light) and which of them are drawn by magnitude.
+#pragma once
+
+#include "companions/zemcst/qelcontrols.h"
+#include "dialogs/overlay/overlaydialog.h"
+
+class CDlgStarGcvs : public COverlayDialog {
+public:
+    CDlgStarGcvs(CCorQel* engine, CCorQel* engine2, CWnd* parent);
+    explicit CDlgStarGcvs(CWnd* parent = nullptr);
+
+    BOOL GetScript(CString* script) override;
+
+    const CMessageMap* GetMessageMap() const override;
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    void AttachControls() override;
+    void InitData();
+    void SetEnableOrDisableGcvs();
+
+    void OnCheckGcvsView();
+    void OnCheckGcvsName();
+    void OnCheckGcvsLimitMag();
+    void OnClickRadioGcvsAutoMag();
+    void OnClickRadioGcvsFixedMag();
+    void OnDeltaposSpinGcvsMagMax(NMHDR* pNotify, LRESULT* pResult);
+    void OnDeltaposSpinGcvsMagMin(NMHDR* pNotify, LRESULT* pResult);
+
+    BOOL m_bMark = FALSE;
+    BOOL m_bName = FALSE;
+    BOOL m_bAbbreviation = FALSE;
+    BOOL m_bMagMax = FALSE;  // label with the magnitude at maximum light
+    BOOL m_bMagMin = FALSE;  // label with the magnitude at minimum light
+
+    CQelButton m_btnFont;
+    CQelGroupBox m_grpGcvs, m_grpLimit;
+    CQelEdit m_editMagMax, m_editMagMin;
+    CQelStatic m_stcTo, m_stcUnit;
+    CQelCheckBox m_chkView, m_chkName, m_chkMagMax, m_chkAbbreviation, m_chkMagMin, m_chkLimitMag;
+    CQelRadioButton m_rdoAutoMag, m_rdoFixedMag;
+    CQelSpinButton m_spinMagMax, m_spinMagMin;
+};

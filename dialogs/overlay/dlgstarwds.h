@@ -1,0 +1,47 @@
+// CDlgStarWds: double stars: the primary's mark, names, the secondary with the line of the pair,
+// magnitudes, and which pairs are drawn by magnitude.
+#pragma once
+
+#include "companions/zemcst/qelcontrols.h"
+#include "dialogs/overlay/overlaydialog.h"
+
+class CDlgStarWds : public COverlayDialog {
+public:
+    CDlgStarWds(CCorQel* engine, CCorQel* engine2, CWnd* parent);
+    explicit CDlgStarWds(CWnd* parent = nullptr);
+
+    BOOL GetScript(CString* script) override;
+
+    const CMessageMap* GetMessageMap() const override;
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    void AttachControls() override;
+    void InitData();
+    void SetEnableOrDisableWds();
+
+    void OnCheckWdsView();
+    void OnCheckWdsMagPrimary();
+    void OnCheckWdsSystem();
+    void OnCheckWdsLimitMag();
+    void OnClickRadioWdsAutoMag();
+    void OnClickRadioWdsFixedMag();
+    void OnDeltaposSpinWdsMagMax(NMHDR* pNotify, LRESULT* pResult);
+    void OnDeltaposSpinWdsMagMin(NMHDR* pNotify, LRESULT* pResult);
+
+    BOOL m_bPrimaryMark = FALSE;
+    BOOL m_bName = FALSE;
+    BOOL m_bSystem = FALSE;         // secondary marks and the pair's line
+    BOOL m_bComponentName = FALSE;  // component names and the pair's name
+    BOOL m_bMagPrimary = FALSE;
+    BOOL m_bMagAll = FALSE;         // secondary magnitudes too, only with the primary's
+
+    CQelButton m_btnFont;
+    CQelGroupBox m_grpWds, m_grpLimit;
+    CQelEdit m_editMagMax, m_editMagMin;
+    CQelStatic m_stcTo, m_stcUnit;
+    CQelCheckBox m_chkView, m_chkName, m_chkMagPrimary, m_chkComponentName, m_chkSystem, m_chkMagAll, m_chkLimitMag;
+    CQelRadioButton m_rdoAutoMag, m_rdoFixedMag;
+    CQelSpinButton m_spinMagMax, m_spinMagMin;
+};

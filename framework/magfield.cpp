@@ -1,0 +1,153 @@
+#include "framework/magfield.h"
+
+#include <algorithm>
+#include <initializer_list>
+
+#include "framework/numbers.h"
+#include "platform/crt.h"
+
+namespace zem {
+
+namespace {
+
+// The module's own text (not the string table's).
+constexpr const wchar_t* kNotANumber = L"数値を入力してください。";
+
+// One tenth per notification. The int wraps as the processor's arithmetic does, so that the
+// tenths of a text beyond the int range (INT_MIN, see TruncToInt) step as they always have.
+int StepTenths(int n, int delta) {
+    const unsigned u = static_cast<unsigned>(n);
+    if (delta < 0) return static_cast<int>(u - 1u);
+    if (delta > 0) return static_cast<int>(u + 1u);
+    return n;
+}
+
+}  // namespace
+
+void CMagFields::InitSpin(int spinId) {
+    if (CWnd* spin = m_dialog.GetDlgItem(spinId)) {
+        spin->SendMessage(UDM_SETRANGE, 0, 10000);  // upper 10000, lower 0: the up arrow counts up
+        spin->SendMessage(UDM_SETPOS, 0, 5000);
+    }
+}
+
+void CMagFields::WriteTenths(CWnd& edit, int tenths) {
+    CString text;
+    text.Format(L"%.1f", tenths / 10.0);
+    m_bEditReady = FALSE;
+    edit.SetWindowText(text);
+    m_bEditReady = TRUE;
+}
+
+void CMagFields::UpdateMagSpin(int editId, int delta, int upper10, int lower10) {
+    CWnd* edit = m_dialog.GetDlgItem(editId);
+    if (!edit) return;
+    int n = StepTenths(Tenths(crt::_wtof(edit->GetWindowText())), delta);
+    n = std::min(n, upper10);
+    n = std::max(n, lower10);
+    WriteTenths(*edit, n);
+}
+
+void CMagFields::UpdateMagSpin(int editId, int delta) {
+    if (m_pUpper10 && m_pLower10) UpdateMagSpin(editId, delta, *m_pUpper10, *m_pLower10);
+}
+
+void CMagFields::ClampMagEdit(int editId, int upper10, int lower10) {
+    CWnd* edit = m_dialog.GetDlgItem(editId);
+    if (!edit) return;
+    const int n = Tenths(crt::_wtof(edit->GetWindowText()));
+    const int k = std::max(std::min(n, upper10), lower10);
+    if (k != n) WriteTenths(*edit, k);
+}
+
+void CMagFields::SetEditText(int editId, const wchar_t* text) {
+    m_bEditReady = FALSE;
+    m_dialog.SetDlgItemText(editId, text);
+    m_bEditReady = TRUE;
+}
+
+int CMagFields::CheckMagRange(int editId, double upper, double lower, UINT messageId, MagText rule) {
+    CWnd* edit = m_dialog.GetDlgItem(editId);
+    if (!edit) return 1;
+    const CString text = edit->GetWindowText();
+    double value = 0.0;
+    if (rule == MagText::Strict) {
+        wchar_t* end = nullptr;
+        value = crt::wcstod(text, &end);
+        if (!end || *end != L'\0') {
+            AfxMessageBox(kNotANumber, MB_ICONINFORMATION);
+            edit->SetFocus();
+            return 0;
+        }
+    } else {
+        value = crt::_wtof(text);
+    }
+    // A NaN ("nan" reads as a number) compares false both ways and passes, as it always has.
+    if (lower > value || value > upper) {
+        if (messageId) {
+            CString format, message;
+            format.LoadString(messageId);
+            message.Format(format, lower, upper);
+            AfxMessageBox(message, MB_ICONINFORMATION);
+        }
+        return 0;
+    }
+    return 1;
+}
+
+void CMagLimit::Prepare() {
+    if (m_traits.textLimit > 0) {
+        for (UINT id : {m_traits.maximum.edit, m_traits.minimum.edit})
+            if (CWnd* edit = m_dialog.GetDlgItem(static_cast<int>(id)))
+                edit->SendMessage(EM_LIMITTEXT, static_cast<WPARAM>(m_traits.textLimit), 0);
+    }
+    m_fields.InitSpin(static_cast<int>(m_traits.minimum.spin));
+    m_fields.InitSpin(static_cast<int>(m_traits.maximum.spin));
+}
+
+CString CMagLimit::Path(const wchar_t* suffix) const { return CString(m_traits.prefix) + suffix; }
+
+void CMagLimit::ReadFromEngine() {
+    const bool autoLimit = m_dialog.Query(Path(L".AutoMagnitudeLimit")) == L"TRUE";
+    const bool fixedLimit = m_dialog.Query(Path(L".FixedMagnitudeLimit")) == L"TRUE";
+    m_bLimit = autoLimit || fixedLimit;
+    m_nMode = fixedLimit ? 1 : 0;  // both on: the fixed range wins
+    m_dMax = crt::_wtof(m_dialog.Query(Path(L".FixedMagnitudeLimit.Maximum")));
+    m_dMin = crt::_wtof(m_dialog.Query(Path(L".FixedMagnitudeLimit.Minimum")));
+}
+
+CString CMagLimit::GetScript() const {
+    CString s = m_dialog.GetScriptBool(Path(L".AutoMagnitudeLimit"), m_bLimit && m_nMode == 0) +
+                m_dialog.GetScriptBool(Path(L".FixedMagnitudeLimit"), m_bLimit && m_nMode == 1);
+    s.AppendFormat(L"%s.FixedMagnitudeLimit.Maximum = %.1f;", m_traits.prefix, m_dMax);
+    s.AppendFormat(L"%s.FixedMagnitudeLimit.Minimum = %.1f;", m_traits.prefix, m_dMin);
+    return s;
+}
+
+BOOL CMagLimit::CheckOrder() {
+    if (!m_traits.orderMessage) return TRUE;
+    CString bright, faint;
+    m_dialog.GetDlgItemText(static_cast<int>(m_traits.maximum.edit), bright);
+    m_dialog.GetDlgItemText(static_cast<int>(m_traits.minimum.edit), faint);
+    if (crt::_wtof(bright) > crt::_wtof(faint)) {
+        AfxMessageBox(m_traits.orderMessage, MB_ICONINFORMATION);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CMagLimit::EnableControls(bool view) {
+    const MagLimitTraits& t = m_traits;
+    const bool limit = view && m_dialog.IsDlgButtonChecked(static_cast<int>(t.limitCheck));
+    const bool fixed = limit && m_dialog.IsDlgButtonChecked(static_cast<int>(t.fixedRadio));
+    auto enable = [this](UINT id, bool on) {
+        if (CWnd* w = m_dialog.GetDlgItem(static_cast<int>(id))) w->EnableWindow(on);
+    };
+    enable(t.limitCheck, view);
+    enable(t.autoRadio, limit);
+    enable(t.fixedRadio, limit);
+    for (UINT id : {t.maximum.edit, t.maximum.spin, t.toStatic, t.minimum.edit, t.minimum.spin, t.unitStatic})
+        enable(id, fixed);
+}
+
+}  // namespace zem

@@ -1,0 +1,130 @@
+// Magnitude fields: an edit that holds one magnitude with an up-down control beside it. The
+// up-down control never writes its edit; the dialog steps the text itself, one tenth per arrow
+// press, and clamps it, so that the text always reads back as the number that was meant.
+//
+// A dialog owns one CMagFields (the edit-ready flag and the field operations) and, for each
+// limit group of the catalog overlays (limit box, linked/fixed radios, fixed range), one CMagLimit
+// configured by a MagLimitTraits table.
+#pragma once
+
+#include "companions/zemcst/qeldialog.h"
+
+namespace zem {
+
+// One edit with its up-down control, and the tenths a step keeps it within.
+struct MagField {
+    UINT edit;
+    UINT spin;
+    int lower10;
+    int upper10;
+};
+
+// How a range check reads its edit.
+enum class MagText {
+    Strict,         // the whole text must be a number, else "数値を入力してください。" and focus to it
+    LeadingNumber,  // the leading number counts, 0.0 when there is none; no message of its own
+};
+
+class CMagFields {
+public:
+    explicit CMagFields(CWnd& dialog) : m_dialog(dialog) {}
+    CMagFields(const CMagFields&) = delete;
+    CMagFields& operator=(const CMagFields&) = delete;
+
+    // Clear only while a step writes an edit: the edit's own change notification comes in the
+    // middle of the write, and a validating dialog's GetScript returns at once while it is clear.
+    BOOL IsEditReady() const { return m_bEditReady; }
+    void SetEditReady(BOOL ready) { m_bEditReady = ready; }
+
+    // The dialog-held bounds of the two-argument step; the dialog keeps the ints up to date.
+    void HoldBounds(const int& upper10, const int& lower10) {
+        m_pUpper10 = &upper10;
+        m_pLower10 = &lower10;
+    }
+
+    // The up-down control's own position means nothing; it starts mid-range so that it never
+    // runs out before the user does.
+    void InitSpin(int spinId);
+
+    // One tenth up (delta > 0) or down (delta < 0), whatever the size of delta, within
+    // [lower10, upper10]; the text is rewritten even when the value does not change.
+    void UpdateMagSpin(int editId, int delta, int upper10, int lower10);
+    // The same with the dialog-held bounds (nothing happens before HoldBounds).
+    void UpdateMagSpin(int editId, int delta);
+    // Rewrites the edit only when its tenths lie outside [lower10, upper10].
+    void ClampMagEdit(int editId, int upper10, int lower10);
+    // A program write of an edit, with the edit-ready flag clear during it.
+    void SetEditText(int editId, const wchar_t* text);
+
+    // 1 when the edit holds a number within [lower, upper]. Otherwise 0, after the message: the
+    // non-number message (Strict), or messageId filled with lower then upper ("%.1f"); messageId
+    // 0 checks silently. The edit keeps its text either way.
+    int CheckMagRange(int editId, double upper, double lower, UINT messageId, MagText rule = MagText::Strict);
+
+private:
+    void WriteTenths(CWnd& edit, int tenths);
+
+    CWnd& m_dialog;
+    BOOL m_bEditReady = TRUE;
+    const int* m_pUpper10 = nullptr;
+    const int* m_pLower10 = nullptr;
+};
+
+// The limit group of a catalog overlay dialog.
+struct MagLimitTraits {
+    const wchar_t* prefix;  // property prefix, "Star.GCVS"
+    UINT limitCheck;        // "等級限定": any limit applies
+    UINT autoRadio;         // "恒星等級に連動(&L)", mode 0; first of the radio group
+    UINT fixedRadio;        // "固定(&F)", mode 1
+    MagField maximum;       // bright end (left)
+    MagField minimum;       // faint end (right)
+    UINT toStatic;          // "～"
+    UINT unitStatic;        // "等"
+    int textLimit;          // characters the user may type in each edit; 0: no limit set
+    double lower, upper;    // range check, where rangeMessage is set
+    UINT rangeMessage;      // 0: no range check
+    UINT orderMessage;      // 0: no order check
+};
+
+class CMagLimit {
+public:
+    CMagLimit(CQelDialog& dialog, CMagFields& fields, const MagLimitTraits& traits)
+        : m_dialog(dialog), m_fields(fields), m_traits(traits) {}
+    CMagLimit(const CMagLimit&) = delete;
+    CMagLimit& operator=(const CMagLimit&) = delete;
+
+    const MagLimitTraits& Traits() const { return m_traits; }
+
+    // Text limits, then the spins (faint end first).
+    void Prepare();
+    // The four queries: auto, fixed, maximum, minimum.
+    void ReadFromEngine();
+    // The four statements that end an overlay dialog's script. The range is written in every
+    // mode, so that it survives while the limit is off or linked.
+    CString GetScript() const;
+    // The bright end must not exceed the faint end (equal passes); shows the order message. Always
+    // passes when the traits name no order message.
+    BOOL CheckOrder();
+    // Enable rules of the group, from the controls' states; view is the dialog's main switch.
+    void EnableControls(bool view);
+
+    // The model.
+    BOOL m_bLimit = FALSE;  // any limit applies
+    int m_nMode = 0;        // 0 linked to the star magnitude limit, 1 fixed
+    double m_dMax = 0.0;    // bright end
+    double m_dMin = 0.0;    // faint end
+
+private:
+    CString Path(const wchar_t* suffix) const;
+
+    CQelDialog& m_dialog;
+    CMagFields& m_fields;
+    const MagLimitTraits& m_traits;
+};
+
+// The delta of an up-down control's notification.
+inline int SpinDelta(const NMHDR* notify) {
+    return notify ? reinterpret_cast<const NMUPDOWN*>(notify)->iDelta : 0;
+}
+
+}  // namespace zem
