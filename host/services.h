@@ -20,7 +20,8 @@ private:
 
 class EngineTraffic : public CCorQelListener {
 public:
-    EngineTraffic(Transcript& out, const wchar_t* scriptTag, bool queries) : out_(out), tag_(scriptTag), queries_(queries) {}
+    // Queries are written while *queries is set.
+    EngineTraffic(Transcript& out, const wchar_t* scriptTag, const bool& queries) : out_(out), tag_(scriptTag), queries_(queries) {}
     void OnQuery(const CString& query, const CString& answer) override;
     void OnScript(const CString& script) override;
     void OnRedraw() override {}
@@ -28,7 +29,7 @@ public:
 private:
     Transcript& out_;
     const wchar_t* tag_;
-    bool queries_;
+    const bool& queries_;
 };
 
 class HostServices : public CMessageBoxService, public CSetColorDialogPresenter, public CQelHelpService, public CWndObserver {

@@ -1,27 +1,19 @@
 #include "bench/bench.h"
 
-#include "platform/wnd.h"
+#include "companions/zemcst/qeldialog.h"
 
 namespace bench {
 
 Bench::Bench() {
     zem::ModuleLoad();
-    engine.SetListener(this);
-    engine2.SetListener(this);
-    AfxSetMessageBoxService(this);
-    CSetColorDialog::SetPresenter(this);
-    CQelDialog::SetHelpService(this);
-    AfxAddWndObserver(this);
+    engine.SetListener(&traffic_);
+    engine2.SetListener(&traffic2_);
     AfxSetModalPerson(this);
     AfxSetMainWnd(&main_);
     CQelDialog::SetDefaultEngines(&engine, &engine2);
 }
 
 Bench::~Bench() {
-    AfxSetMessageBoxService(nullptr);
-    CSetColorDialog::SetPresenter(nullptr);
-    CQelDialog::SetHelpService(nullptr);
-    AfxRemoveWndObserver(this);
     AfxSetModalPerson(nullptr);
     AfxSetMainWnd(nullptr);
     CQelDialog::SetDefaultEngines(nullptr, nullptr);
@@ -29,8 +21,7 @@ Bench::~Bench() {
 
 INT_PTR Bench::Run(CDialog& dialog, std::vector<Step> steps) {
     steps_.push_back(std::move(steps));
-    const INT_PTR result = dialog.DoModal();
-    return result;
+    return dialog.DoModal();
 }
 
 Events Bench::Take() {
@@ -46,31 +37,6 @@ std::vector<std::wstring> Bench::Scripts() {
     return scripts;
 }
 
-void Bench::OnQuery(const CString& query, const CString& answer) {
-    if (recordQueries) events_.push_back(L"Q " + query.str() + L" => " + answer.str());
-}
-
-void Bench::OnScript(const CString& script) { events_.push_back(L"S " + script.str()); }
-
-int Bench::Show(const CString& text, const CString&, UINT type) {
-    events_.push_back(std::wstring((type & 0xF0) == MB_ICONINFORMATION ? L"M info " : L"M plain ") + text.str());
-    return IDOK;
-}
-
-INT_PTR Bench::Run(CSetColorDialog& dialog) {
-    events_.push_back(L"C " + dialog.GetColourKey().str() + L" \"" + dialog.GetText0().str() + L"\" \"" +
-                      dialog.GetText1().str() + L"\"");
-    return IDOK;
-}
-
-void Bench::ShowHelp(const CString& key) { events_.push_back(L"H " + key.str()); }
-
-void Bench::OnWndChanged(HWND window, WndChange change) {
-    if (change == WndChange::Focus && window && !window->isDialog) events_.push_back(L"F " + std::to_wstring(window->id));
-}
-
-void Bench::OnBegin(CDialog&) {}
-
 void Bench::Run(CDialog& dialog) {
     if (steps_.empty()) return;
     std::vector<Step> steps = std::move(steps_.back());
@@ -79,22 +45,6 @@ void Bench::Run(CDialog& dialog) {
         if (dialog.HasEnded()) break;
         step(dialog);
     }
-}
-
-void Bench::OnEnd(CDialog&, INT_PTR) {}
-
-LRESULT Bench::HostWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    std::wstring w = std::to_wstring(wParam), l = std::to_wstring(lParam);
-    if (message == kMsgColourDialogText && lParam) {
-        auto* text = reinterpret_cast<CString*>(lParam);
-        *text = wParam == 0 ? L"星図" : L"標準";
-        l = L"\"" + text->str() + L"\"";
-    } else if (message == kMsgMissingData) {
-        w = L"\"" + std::wstring(reinterpret_cast<const wchar_t*>(wParam)) + L"\"";
-        l = L"\"" + std::wstring(reinterpret_cast<const wchar_t*>(lParam)) + L"\"";
-    }
-    bench_.events_.push_back(L"W " + std::to_wstring(message) + L" " + w + L" " + l + L" " + target_);
-    return 0;
 }
 
 Bench::Step Click(UINT id) { return [id](CDialog& d) { input::Click(d, id); }; }

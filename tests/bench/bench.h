@@ -1,6 +1,7 @@
-// Test bench for dialogs: an engine that records its traffic, a host window that records the
-// messages it gets, message boxes, colour dialogs, help and focus, and a scripted person who
-// acts on the dialog through the same input entry points a person uses.
+// Test bench for dialogs: the scenario host's own services record what crosses the module's
+// boundary (the engines' traffic, message boxes, window messages, colour dialogs, help, focus) as
+// transcript lines, and a scripted person acts on the dialog through the same input entry points
+// a person uses.
 #pragma once
 
 #include <functional>
@@ -8,25 +9,19 @@
 #include <string>
 #include <vector>
 
-#include "companions/zemcst/qeldialog.h"
-#include "companions/zemdcm/setcolordialog.h"
 #include "companions/zemqel/corqel.h"
-#include "framework/messages.h"
 #include "framework/module.h"
 #include "platform/dialog.h"
 #include "platform/input.h"
+#include "services.h"
+#include "transcript.h"
 
 namespace bench {
 
-// One event as the host transcript would show it ("S …", "M info …", "W 2066 0 0 main", "F 1810").
+// One event as the host transcript shows it ("S …", "M info …", "W 2066 0 0 main", "F 1810").
 using Events = std::vector<std::wstring>;
 
-class Bench : public CCorQelListener,
-              public CMessageBoxService,
-              public CSetColorDialogPresenter,
-              public CQelHelpService,
-              public CWndObserver,
-              public CModalPerson {
+class Bench : public CModalPerson {
 public:
     using Step = std::function<void(CDialog&)>;
 
@@ -35,6 +30,7 @@ public:
     Bench(const Bench&) = delete;
     Bench& operator=(const Bench&) = delete;
 
+    bool recordQueries = false;  // set to see "Q …" lines
     CCorQel engine, engine2;
     CWnd* parent() { return &parent_; }
 
@@ -48,38 +44,16 @@ public:
     std::vector<std::wstring> Scripts();
     const Events& events() const { return events_; }
     void Clear() { events_.clear(); }
-    bool recordQueries = false;
 
-    // CCorQelListener
-    void OnQuery(const CString& query, const CString& answer) override;
-    void OnScript(const CString& script) override;
-    void OnRedraw() override {}
-    // CMessageBoxService
-    int Show(const CString& text, const CString& caption, UINT type) override;
-    // CSetColorDialogPresenter
-    INT_PTR Run(CSetColorDialog& dialog) override;
-    // CQelHelpService
-    void ShowHelp(const CString& key) override;
-    // CWndObserver
-    void OnWndChanged(HWND window, WndChange change) override;
     // CModalPerson
-    void OnBegin(CDialog& dialog) override;
     void Run(CDialog& dialog) override;
-    void OnEnd(CDialog& dialog, INT_PTR result) override;
 
 private:
-    class HostWnd : public CWnd {
-    public:
-        HostWnd(Bench& bench, const wchar_t* target) : bench_(bench), target_(target) {}
-        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-
-    private:
-        Bench& bench_;
-        const wchar_t* target_;
-    };
-
-    HostWnd main_{*this, L"main"}, parent_{*this, L"parent"};
     Events events_;
+    Transcript out_{[this](const std::wstring& line) { events_.push_back(line); }};
+    EngineTraffic traffic_{out_, L"S", recordQueries}, traffic2_{out_, L"S2", recordQueries};
+    HostServices services_{out_};
+    HostWindow main_{out_, L"main"}, parent_{out_, L"parent"};
     std::vector<std::vector<Step>> steps_;  // one list per nested run
 };
 
