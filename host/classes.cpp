@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "dialogs/constellation/dlgcons.h"
 #include "dialogs/exoplanet/dlgexoplanet.h"
 #include "dialogs/milkyway/dlgmw.h"
 #include "dialogs/overlay/dlgstargcvs.h"
@@ -28,6 +29,7 @@ const std::vector<DialogClass>& Table() {
     static const std::vector<DialogClass> table = {
         Entry<CDlgMw>(L"CDlgMw"),
         Entry<CDlgExoPlanet>(L"CDlgExoPlanet"),
+        Entry<CDlgCons>(L"CDlgCons"),
         Entry<CDlgStarGsc>(L"CDlgStarGsc"),
         Entry<CDlgStarUsnoA20>(L"CDlgStarUsnoA20"),
         Entry<CDlgStarGcvs>(L"CDlgStarGcvs"),
