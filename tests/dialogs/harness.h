@@ -1,3 +1,0 @@
-// Moved: the dialog test bench lives in tests/bench/.
-#pragma once
-#include "bench/bench.h"
