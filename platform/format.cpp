@@ -12,7 +12,7 @@ FormatArg::FormatArg(const CString& s) : value_(std::wstring_view(s.str())) {}
 
 namespace {
 
-struct Spec {
+struct Field {
     bool left = false, plus = false, space = false, alt = false, zero = false;
     int width = -1;
     int precision = -1;
@@ -20,17 +20,17 @@ struct Spec {
 
 std::wstring Widen(const char* b, const char* e) { return std::wstring(b, e); }
 
-void Pad(std::wstring& out, std::wstring body, const Spec& spec, bool numeric) {
-    const auto width = static_cast<std::size_t>(spec.width < 0 ? 0 : spec.width);
+void Pad(std::wstring& out, std::wstring body, const Field& field, bool numeric) {
+    const auto width = static_cast<std::size_t>(field.width < 0 ? 0 : field.width);
     if (body.size() >= width) {
         out += body;
         return;
     }
     const std::size_t fill = width - body.size();
-    if (spec.left) {
+    if (field.left) {
         out += body;
         out.append(fill, L' ');
-    } else if (spec.zero && numeric) {
+    } else if (field.zero && numeric) {
         std::size_t signLen = (!body.empty() && (body[0] == L'-' || body[0] == L'+' || body[0] == L' ')) ? 1 : 0;
         if (body.size() > signLen + 1 && body[signLen] == L'0' && (body[signLen + 1] == L'x' || body[signLen + 1] == L'X'))
             signLen += 2;
@@ -57,21 +57,21 @@ bool AsDouble(const FormatArg::Value& v, double& out) {
     return false;
 }
 
-std::wstring Integer(unsigned long long magnitude, bool negative, int base, bool upper, const Spec& spec) {
+std::wstring Integer(unsigned long long magnitude, bool negative, int base, bool upper, const Field& field) {
     char buf[72];
     auto r = std::to_chars(buf, buf + sizeof buf, magnitude, base);
     std::string digits(buf, r.ptr);
     if (upper)
         for (auto& c : digits) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    if (spec.precision >= 0) {
-        if (spec.precision == 0 && magnitude == 0) digits.clear();
-        while (static_cast<int>(digits.size()) < spec.precision) digits.insert(digits.begin(), '0');
+    if (field.precision >= 0) {
+        if (field.precision == 0 && magnitude == 0) digits.clear();
+        while (static_cast<int>(digits.size()) < field.precision) digits.insert(digits.begin(), '0');
     }
     std::wstring body;
     if (negative) body = L"-";
-    else if (base == 10 && spec.plus) body = L"+";
-    else if (base == 10 && spec.space) body = L" ";
-    if (spec.alt && magnitude != 0) {
+    else if (base == 10 && field.plus) body = L"+";
+    else if (base == 10 && field.space) body = L" ";
+    if (field.alt && magnitude != 0) {
         if (base == 16) body += upper ? L"0X" : L"0x";
         if (base == 8 && (digits.empty() || digits[0] != '0')) body += L"0";
     }
@@ -79,16 +79,16 @@ std::wstring Integer(unsigned long long magnitude, bool negative, int base, bool
     return body;
 }
 
-std::wstring Floating(double v, wchar_t conv, const Spec& spec) {
+std::wstring Floating(double v, wchar_t conv, const Field& field) {
     const bool upper = conv == L'F' || conv == L'E' || conv == L'G';
     std::wstring sign;
     if (std::signbit(v)) sign = L"-";
-    else if (spec.plus) sign = L"+";
-    else if (spec.space) sign = L" ";
+    else if (field.plus) sign = L"+";
+    else if (field.space) sign = L" ";
     const double mag = std::fabs(v);
     if (std::isnan(v)) return sign + (upper ? L"NAN" : L"nan");
     if (std::isinf(v)) return sign + (upper ? L"INF" : L"inf");
-    const int precision = spec.precision < 0 ? 6 : spec.precision;
+    const int precision = field.precision < 0 ? 6 : field.precision;
     char buf[512];
     std::to_chars_result r{};
     switch (conv) {
@@ -104,7 +104,7 @@ std::wstring Floating(double v, wchar_t conv, const Spec& spec) {
     }
     if (r.ec != std::errc()) return sign + L"?";
     std::string text(buf, r.ptr);
-    if (spec.alt && text.find('.') == std::string::npos && (conv == L'f' || conv == L'F')) text += '.';
+    if (field.alt && text.find('.') == std::string::npos && (conv == L'f' || conv == L'F')) text += '.';
     if (upper)
         for (auto& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return sign + Widen(text.data(), text.data() + text.size());
@@ -128,15 +128,15 @@ std::wstring FormatV(std::wstring_view f, const std::vector<FormatArg>& args) {
             continue;
         }
         const std::size_t start = i;
-        Spec spec;
+        Field field;
         std::size_t j = i + 1;
         for (; j < f.size(); ++j) {
             const wchar_t c = f[j];
-            if (c == L'-') spec.left = true;
-            else if (c == L'+') spec.plus = true;
-            else if (c == L' ') spec.space = true;
-            else if (c == L'#') spec.alt = true;
-            else if (c == L'0') spec.zero = true;
+            if (c == L'-') field.left = true;
+            else if (c == L'+') field.plus = true;
+            else if (c == L' ') field.space = true;
+            else if (c == L'#') field.alt = true;
+            else if (c == L'0') field.zero = true;
             else break;
         }
         auto number = [&](int& target) {
@@ -155,16 +155,16 @@ std::wstring FormatV(std::wstring_view f, const std::vector<FormatArg>& args) {
                 }
             }
         };
-        number(spec.width);
-        if (spec.width < -1) {  // a negative '*' width means left-justified
-            spec.left = true;
-            spec.width = -spec.width;
+        number(field.width);
+        if (field.width < -1) {  // a negative '*' width means left-justified
+            field.left = true;
+            field.width = -field.width;
         }
         if (j < f.size() && f[j] == L'.') {
             ++j;
-            spec.precision = 0;
-            number(spec.precision);
-            if (spec.precision < 0) spec.precision = -1;
+            field.precision = 0;
+            number(field.precision);
+            if (field.precision < 0) field.precision = -1;
         }
         while (j < f.size() && (f[j] == L'l' || f[j] == L'h' || f[j] == L'L' || f[j] == L'I' || f[j] == L'z' ||
                                 f[j] == L'j' || f[j] == L't' || (f[j] >= L'0' && f[j] <= L'9')))
@@ -182,7 +182,7 @@ std::wstring FormatV(std::wstring_view f, const std::vector<FormatArg>& args) {
                 if ((a = take()) && AsSigned(*a, v)) {
                     const bool neg = v < 0;
                     const unsigned long long mag = neg ? 0ULL - static_cast<unsigned long long>(v) : static_cast<unsigned long long>(v);
-                    Pad(out, Integer(mag, neg, 10, false, spec), spec, spec.precision < 0);
+                    Pad(out, Integer(mag, neg, 10, false, field), field, field.precision < 0);
                 }
                 break;
             }
@@ -192,38 +192,38 @@ std::wstring FormatV(std::wstring_view f, const std::vector<FormatArg>& args) {
                     unsigned long long mag = static_cast<unsigned long long>(v);
                     if (std::holds_alternative<long long>(*a)) mag &= 0xFFFFFFFFULL;  // int-sized like the original
                     const int base = conv == L'u' ? 10 : conv == L'o' ? 8 : 16;
-                    Pad(out, Integer(mag, false, base, conv == L'X', spec), spec, spec.precision < 0);
+                    Pad(out, Integer(mag, false, base, conv == L'X', field), field, field.precision < 0);
                 }
                 break;
             }
             case L'c': case L'C': {
                 long long v = 0;
-                if ((a = take()) && AsSigned(*a, v)) Pad(out, std::wstring(1, static_cast<wchar_t>(v)), spec, false);
+                if ((a = take()) && AsSigned(*a, v)) Pad(out, std::wstring(1, static_cast<wchar_t>(v)), field, false);
                 break;
             }
             case L's': case L'S': {
                 if ((a = take())) {
                     if (auto s = std::get_if<std::wstring_view>(a)) {
                         std::wstring body(*s);
-                        if (spec.precision >= 0 && body.size() > static_cast<std::size_t>(spec.precision))
-                            body.resize(static_cast<std::size_t>(spec.precision));
-                        Pad(out, body, spec, false);
+                        if (field.precision >= 0 && body.size() > static_cast<std::size_t>(field.precision))
+                            body.resize(static_cast<std::size_t>(field.precision));
+                        Pad(out, body, field, false);
                     }
                 }
                 break;
             }
             case L'f': case L'F': case L'e': case L'E': case L'g': case L'G': {
                 double v = 0;
-                if ((a = take()) && AsDouble(*a, v)) Pad(out, Floating(v, conv, spec), spec, std::isfinite(v));
+                if ((a = take()) && AsDouble(*a, v)) Pad(out, Floating(v, conv, field), field, std::isfinite(v));
                 break;
             }
             case L'p': {
                 if ((a = take())) {
                     std::uintptr_t p = 0;
                     if (auto q = std::get_if<const void*>(a)) p = reinterpret_cast<std::uintptr_t>(*q);
-                    Spec hex = spec;
+                    Field hex = field;
                     hex.precision = static_cast<int>(sizeof(void*) * 2);
-                    Pad(out, Integer(p, false, 16, true, hex), spec, false);
+                    Pad(out, Integer(p, false, 16, true, hex), field, false);
                 }
                 break;
             }
