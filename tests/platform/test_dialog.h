@@ -1,14 +1,11 @@
-// Shared pieces of the platform tests: a template with a control of every kind, a dialog over it
-// that logs every notification it is given, a scripted person, and recorders for message boxes
-// and window changes.
+// Shared pieces of the platform tests: a template with the standard controls, a dialog over it
+// that logs every notification it is given, a scripted person, and recorders.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <cwchar>
 #include <deque>
 #include <functional>
-#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,8 +15,7 @@
 #include "platform/input.h"
 
 // Readable failures.
-inline void PrintTo(const CString& s, std::ostream* os) { *os << '"' << zem::ToUtf8(std::wstring_view(s.str())) << '"'; }
-inline void PrintTo(WndChange c, std::ostream* os) { *os << "WndChange(" << static_cast<int>(c) << ')'; }
+inline void PrintTo(const CString& s, std::ostream* os) { *os << '"' << zem::ToUtf8(s) << '"'; }
 
 namespace ptest {
 
@@ -27,19 +23,11 @@ using Log = std::vector<std::wstring>;
 
 inline std::string U8(std::wstring_view s) { return zem::ToUtf8(s); }
 
-constexpr UINT kDialogId = 9001;
-constexpr UINT kInnerDialogId = 9002;
-constexpr UINT kStrGreeting = 9101;
-constexpr UINT kStrRange = 9102;
+constexpr UINT kDialogId = 9001, kStrGreeting = 9101, kStrRange = 9102;
 
 enum : UINT {
-    IDC_FRAME = 1000,
-    IDC_RADIO_A1 = 1001, IDC_RADIO_A2, IDC_RADIO_A3,
-    IDC_RADIO_B1 = 1011, IDC_RADIO_B2,
-    IDC_CHECK = 1020,
-    IDC_NAME = 1030, IDC_FIRST, IDC_SPIN, IDC_SECOND, IDC_COUNT,
-    IDC_COMBO = 1040, IDC_LIST,
-    IDC_LABEL = 1050, IDC_OPEN_INNER = 1060, IDC_LOCKED = 1070,
+    IDC_RADIO_A1 = 1001, IDC_RADIO_A2, IDC_RADIO_A3, IDC_RADIO_B1 = 1011, IDC_RADIO_B2, IDC_CHECK = 1020,
+    IDC_NAME = 1030, IDC_FIRST, IDC_SPIN, IDC_COUNT, IDC_COMBO = 1040, IDC_LOCKED = 1070,
 };
 
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
@@ -49,7 +37,6 @@ inline const ResourceModule& TestResources() {
         {{kDialogId, L"試験", 0x80C800C0, L"MS UI Gothic", 9, 200, 160, {
               {IDOK, WndClass::Button, L"閉じる", kChild | WS_GROUP | BS_DEFPUSHBUTTON, 140, 140, 50, 14},
               {IDCANCEL, WndClass::Button, L"キャンセル", kChild | BS_PUSHBUTTON, 90, 140, 50, 14},
-              {IDC_FRAME, WndClass::Button, L"枠", kChild | WS_GROUP | BS_GROUPBOX, 4, 4, 90, 60},
               {IDC_RADIO_A1, WndClass::Button, L"A1", kChild | WS_GROUP | BS_AUTORADIOBUTTON, 8, 10, 40, 10},
               {IDC_RADIO_A2, WndClass::Button, L"A2", kChild | BS_AUTORADIOBUTTON, 8, 20, 40, 10},
               {IDC_RADIO_A3, WndClass::Button, L"A3", kChild | BS_AUTORADIOBUTTON, 8, 30, 40, 10},
@@ -59,18 +46,9 @@ inline const ResourceModule& TestResources() {
               {IDC_NAME, WndClass::Edit, L"", kChild | WS_GROUP | WS_TABSTOP, 8, 84, 60, 12},
               {IDC_FIRST, WndClass::Edit, L"", kChild | WS_TABSTOP, 8, 98, 30, 12},
               {IDC_SPIN, WndClass::UpDown, L"", kChild | 0x30, 38, 98, 10, 12},
-              {IDC_SECOND, WndClass::Edit, L"", kChild | WS_TABSTOP, 50, 98, 30, 12},
               {IDC_COUNT, WndClass::Edit, L"", kChild | WS_TABSTOP, 90, 98, 30, 12},
               {IDC_COMBO, WndClass::ComboBox, L"", kChild | WS_GROUP | 0x3, 100, 10, 60, 40},
-              {IDC_LIST, WndClass::ListBox, L"", kChild, 100, 30, 60, 30},
-              {IDC_LABEL, WndClass::Static, L"等", kChild, 124, 98, 10, 8},
-              {IDC_OPEN_INNER, WndClass::Button, L"詳細...", kChild | BS_PUSHBUTTON, 8, 120, 50, 14},
               {IDC_LOCKED, WndClass::Edit, L"固定", kChild | WS_DISABLED, 60, 120, 30, 12},
-          }},
-         {kInnerDialogId, L"内側", 0x80C800C0, L"MS UI Gothic", 9, 100, 60, {
-              {IDOK, WndClass::Button, L"閉じる", kChild | WS_GROUP | BS_DEFPUSHBUTTON, 40, 40, 50, 14},
-              {IDCANCEL, WndClass::Button, L"キャンセル", kChild | BS_PUSHBUTTON, 4, 40, 30, 14},
-              {IDC_NAME, WndClass::Edit, L"", kChild | WS_TABSTOP, 4, 4, 60, 12},
           }}},
         {{kStrGreeting, L"こんにちは"}, {kStrRange, L"%.1f～%.1f の範囲で入力してください。"}},
     };
@@ -82,29 +60,25 @@ inline const UINT& TestMessage() {
     return id;
 }
 
-// Logs "click ID CHECK", "change ID", "select ID", "delta ID DELTA", "ping W L", "cancel".
+// Logs "click ID CHECK", "change ID", "select ID", "delta ID DELTA", "ping W L".
 class CTestDialog : public CDialog {
 public:
-    explicit CTestDialog(UINT templateId = kDialogId, CWnd* parent = nullptr) : CDialog(templateId, parent) {}
+    explicit CTestDialog(CWnd* parent = nullptr, UINT templateId = kDialogId) : CDialog(templateId, parent) {}
 
     BOOL m_bCheck = FALSE;
     int m_nRadioA = 0, m_nRadioB = 1;
     CString m_strName = L"初期";
-    double m_dFirst = 1.5, m_dSecond = -2.25;
+    double m_dFirst = 1.5;
     int m_nCount = 7, m_nCombo = 1;
 
-    CButton m_check;
     CEdit m_name;
     CSpinButtonCtrl m_spin;
     CComboBox m_combo;
-    CListBox m_list;
 
     Log log;
     LRESULT deltaResult = 0;                          // the up-down handler's answer
     std::function<void(CTestDialog&)> react;          // runs after each logged notification
     std::function<void(CTestDialog&)> duringExchange;  // runs at the end of DoDataExchange
-    std::function<void(CTestDialog&)> onOpenInner;
-    bool initialised = false;
 
     void Note(std::wstring event) {
         log.push_back(std::move(event));
@@ -112,15 +86,10 @@ public:
     }
 
     BOOL OnInitDialog() override {
-        m_check.SubclassDlgItem(IDC_CHECK, this);
         m_name.SubclassDlgItem(IDC_NAME, this);
         m_spin.SubclassDlgItem(IDC_SPIN, this);
         m_combo.SubclassDlgItem(IDC_COMBO, this);
-        m_list.SubclassDlgItem(IDC_LIST, this);
         for (const wchar_t* item : {L"星図", L"標準", L"なし"}) m_combo.AddString(item);
-        m_list.AddString(L"一");
-        m_list.AddString(L"二");
-        initialised = true;
         return CDialog::OnInitDialog();
     }
 
@@ -130,19 +99,11 @@ public:
         DDX_Radio(pDX, IDC_RADIO_B1, m_nRadioB);
         DDX_Text(pDX, IDC_NAME, m_strName);
         DDX_Text(pDX, IDC_FIRST, m_dFirst);
-        DDX_Text(pDX, IDC_SECOND, m_dSecond);
         DDX_Text(pDX, IDC_COUNT, m_nCount);
         DDX_CBIndex(pDX, IDC_COMBO, m_nCombo);
         if (duringExchange) duringExchange(*this);
     }
 
-    void OnCancel() override {
-        Note(L"cancel");
-        CDialog::OnCancel();
-    }
-    void OnOpenInner() {
-        if (onOpenInner) onOpenInner(*this);
-    }
     void OnDeltaposSpin(NMHDR* hdr, LRESULT* result) {
         Note(zem::Format(L"delta %u %d", static_cast<UINT>(hdr->idFrom), reinterpret_cast<NMUPDOWN*>(hdr)->iDelta));
         *result = deltaResult;
@@ -156,13 +117,10 @@ public:
         return {WM_COMMAND, code, id, nullptr, [](CCmdTarget* t, WPARAM w, LPARAM l) -> LRESULT {
                     auto* self = static_cast<CTestDialog*>(t);
                     const UINT control = LOWORD(w);
-                    switch (HIWORD(w)) {
-                        case BN_CLICKED:
-                            self->Note(zem::Format(L"click %u %d", control, l ? reinterpret_cast<HWND>(l)->check : -1));
-                            break;
-                        case EN_CHANGE: self->Note(zem::Format(L"change %u", control)); break;
-                        default: self->Note(zem::Format(L"select %u", control)); break;
-                    }
+                    if (HIWORD(w) == BN_CLICKED)
+                        self->Note(zem::Format(L"click %u %d", control, l ? reinterpret_cast<HWND>(l)->check : -1));
+                    else
+                        self->Note(zem::Format(HIWORD(w) == EN_CHANGE ? L"change %u" : L"select %u", control));
                     return 0;
                 }};
     }
@@ -173,24 +131,12 @@ public:
         static const CMessageMap map(&CDialog::ThisMessageMap(), {
             Logged(BN_CLICKED, IDC_RADIO_A1), Logged(BN_CLICKED, IDC_RADIO_A2), Logged(BN_CLICKED, IDC_RADIO_A3),
             Logged(BN_CLICKED, IDC_RADIO_B1), Logged(BN_CLICKED, IDC_RADIO_B2), Logged(BN_CLICKED, IDC_CHECK),
-            Logged(EN_CHANGE, IDC_NAME), Logged(EN_CHANGE, IDC_FIRST), Logged(EN_CHANGE, IDC_SECOND),
-            Logged(EN_CHANGE, IDC_COUNT), Logged(EN_CHANGE, IDC_LOCKED), Logged(CBN_SELCHANGE, IDC_COMBO),
-            M::OnBnClicked(IDC_OPEN_INNER, &CTestDialog::OnOpenInner),
+            Logged(EN_CHANGE, IDC_NAME), Logged(EN_CHANGE, IDC_FIRST), Logged(EN_CHANGE, IDC_COUNT),
+            Logged(EN_CHANGE, IDC_LOCKED), Logged(CBN_SELCHANGE, IDC_COMBO),
             M::OnNotify(UDN_DELTAPOS, IDC_SPIN, &CTestDialog::OnDeltaposSpin),
             M::OnRegisteredMessage(&TestMessage(), &CTestDialog::OnPing),
         });
         return map;
-    }
-};
-
-// A window of the host: answers 42; for 2064 it writes "星図" into the caller's buffer.
-class CHostWnd : public CWnd {
-public:
-    std::vector<UINT> received;
-    LRESULT WindowProc(UINT message, WPARAM, LPARAM lParam) override {
-        received.push_back(message);
-        if (message == 2064) std::wcscpy(reinterpret_cast<wchar_t*>(lParam), L"星図");
-        return 42;
     }
 };
 
@@ -203,9 +149,9 @@ public:
     void OnBegin(CDialog& d) override { events.push_back(zem::Format(L"begin %u", d.GetTemplateId())); }
     void Run(CDialog& d) override {
         while (!d.HasEnded() && !actions.empty()) {
-            auto action = std::move(actions.front());
+            auto act = std::move(actions.front());
             actions.pop_front();
-            action(d);
+            act(d);
         }
     }
     void OnEnd(CDialog& d, INT_PTR result) override {
@@ -222,15 +168,10 @@ inline std::function<void(CDialog&)> Paste(UINT id, std::wstring text) {
 
 class MessageBoxRecorder : public CMessageBoxService {
 public:
-    Log shown;
-    CString lastCaption;
-    UINT lastType = 0;
-    int answer = IDOK;
-    int Show(const CString& text, const CString& caption, UINT type) override {
-        shown.push_back(text.str());
-        lastCaption = caption;
-        lastType = type;
-        return answer;
+    Log shown;  // "text|caption"; answers Cancel to show that its answer is the one returned
+    int Show(const CString& text, const CString& caption, UINT) override {
+        shown.push_back(text.str() + L'|' + caption.str());
+        return IDCANCEL;
     }
 };
 
@@ -239,8 +180,6 @@ public:
     std::vector<std::pair<UINT, WndChange>> seen;
     ChangeRecorder() { AfxAddWndObserver(this); }
     ~ChangeRecorder() override { AfxRemoveWndObserver(this); }
-    ChangeRecorder(const ChangeRecorder&) = delete;
-    ChangeRecorder& operator=(const ChangeRecorder&) = delete;
     void OnWndChanged(HWND window, WndChange change) override { seen.emplace_back(window->id, change); }
 };
 
