@@ -69,7 +69,11 @@ INT_PTR CDialog::DoModal() {
 
     CModalPerson* person = Person();
     if (person) person->OnBegin(*this);
-    OnInitDialog();
+    try {
+        OnInitDialog();
+    } catch (...) {
+        AfxReportInvalidArg("OnInitDialog");
+    }
     if (!m_bEnded && person) person->Run(*this);
     const INT_PTR result = m_bEnded ? m_nModalResult : -1;
 
@@ -111,6 +115,19 @@ bool CDialog::IsOwnControl(LPARAM source) const {
     return w && m_hWnd && w->parent == m_hWnd;
 }
 
+namespace {
+// A handler's error ends at the dispatch: it is reported and the message answers 0, so nothing
+// the handler had not sent yet is sent and the dialog goes on.
+LRESULT Call(const CMessageMap::Entry& e, CCmdTarget* target, WPARAM wParam, LPARAM lParam) {
+    try {
+        return e.call(target, wParam, lParam);
+    } catch (...) {
+        AfxReportInvalidArg("message handler");
+        return 0;
+    }
+}
+}  // namespace
+
 LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     const CMessageMap* map = GetMessageMap();
     switch (message) {
@@ -118,21 +135,21 @@ LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
             // While data is exchanged, what the exchange does to the controls is not a user change.
             if (m_nUpdateDataDepth > 0 && IsOwnControl(lParam)) return 0;
             const auto* e = map ? map->FindCommand(WM_COMMAND, HIWORD(wParam), LOWORD(wParam)) : nullptr;
-            return e ? e->call(this, wParam, lParam) : 0;
+            return e ? Call(*e, this, wParam, lParam) : 0;
         }
         case WM_NOTIFY: {
             const auto* hdr = reinterpret_cast<const NMHDR*>(lParam);
             if (!hdr) return 0;
             if (m_nUpdateDataDepth > 0 && IsOwnControl(reinterpret_cast<LPARAM>(hdr->hwndFrom))) return 0;
             const auto* e = map ? map->FindCommand(WM_NOTIFY, hdr->code, static_cast<UINT>(hdr->idFrom)) : nullptr;
-            return e ? e->call(this, wParam, lParam) : 0;
+            return e ? Call(*e, this, wParam, lParam) : 0;
         }
         case WM_CLOSE:
             // The close box arrives as Cancel.
             return SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
         default: {
             const auto* e = map ? map->FindMessage(message) : nullptr;
-            if (e) return e->call(this, wParam, lParam);
+            if (e) return Call(*e, this, wParam, lParam);
             if (message == WM_PAINT) CPaintDC dc(this);
             return 0;
         }

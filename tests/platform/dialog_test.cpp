@@ -1,4 +1,5 @@
 // Dialogs: data exchange and its failures, the modal run, host windows, message boxes and faults.
+#include <stdexcept>
 #include <tuple>
 
 #include "test_dialog.h"
@@ -121,8 +122,14 @@ TEST_F(PlatformTest, FaultsAreReportedNotThrown) {
     AfxReportInvalidArg("nobody listens");
     AfxSetInvalidArgReport(&reports);
     AfxReportInvalidArg("GetCell");
+    {
+        // An error inside a handler stays in the dialog: reported, and the run goes on.
+        CTestDialog thrower;
+        thrower.react = [](CTestDialog&) { throw std::out_of_range("index"); };
+        Within(thrower, [&] { EXPECT_EQ(input::Click(thrower, IDC_CHECK), InputResult::Done); });
+    }
     AfxSetInvalidArgReport(nullptr);
-    EXPECT_EQ(reports.where, (std::vector<std::string>{"GetCell"}));
+    EXPECT_EQ(reports.where, (std::vector<std::string>{"GetCell", "message handler"}));
 
     CTestDialog dlg;
     Within(dlg, [&] {
