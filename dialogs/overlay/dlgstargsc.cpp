@@ -8,8 +8,8 @@ const DialogTraits kTraits{IDD_DSP_STAR_GSC, IDS_HELP_STAR_GSC, nullptr, ApplyKi
 
 }  // namespace
 
-CDlgStarGsc::CDlgStarGsc(CCorQel* engine, CCorQel* engine2, CWnd* parent) : CSettingsDialog(engine, engine2, parent, kTraits) {}
-CDlgStarGsc::CDlgStarGsc(CWnd* parent) : CSettingsDialog(parent, kTraits) {}
+CDlgStarGsc::CDlgStarGsc(CCorQel* engine, CCorQel* engine2, CWnd* parent) : CDetailDialog(engine, engine2, parent, kTraits) {}
+CDlgStarGsc::CDlgStarGsc(CWnd* parent) : CDetailDialog(parent, kTraits) {}
 
 const CMessageMap* CDlgStarGsc::GetMessageMap() const {
     using M = MessageMapOf<CDlgStarGsc>;
@@ -62,11 +62,6 @@ CString CDlgStarGsc::GetScript() {
            GetScriptBool(L"Star.Catalog.Gsc.Blend.Visible", m_bBlend) +
            GetScriptBool(L"Star.Catalog.Gsc.NonStar.Visible", m_bNonStar) +
            GetScriptBool(L"Star.Catalog.Gsc.Artifact.Visible", m_bArtifact);
-}
-
-BOOL CDlgStarGsc::GetScript(CString* script) {
-    *script = GetScript();
-    return !script->IsEmpty();
 }
 
 void CDlgStarGsc::OnApply() { Apply(); }

@@ -2,20 +2,18 @@
 #pragma once
 
 #include "companions/zemcst/qelcontrols.h"
-#include "framework/settingsdialog.h"
+#include "dialogs/overlay/detaildialog.h"
 
-class CDlgStarGsc : public CSettingsDialog {
+class CDlgStarGsc : public CDetailDialog {
 public:
     CDlgStarGsc(CCorQel* engine, CCorQel* engine2, CWnd* parent);
     explicit CDlgStarGsc(CWnd* parent = nullptr);
 
-    // The whole script; an empty text means nothing to send.
-    CString GetScript();
+    CString GetScript() override;
 
     const CMessageMap* GetMessageMap() const override;
 
 protected:
-    BOOL GetScript(CString* script) override;
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     void AttachControls() override;

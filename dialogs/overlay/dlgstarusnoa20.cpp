@@ -9,8 +9,8 @@ const DialogTraits kTraits{IDD_DSP_STAR_USNOA20, IDS_HELP_STAR_USNOA20, nullptr,
 }  // namespace
 
 CDlgStarUsnoA20::CDlgStarUsnoA20(CCorQel* engine, CCorQel* engine2, CWnd* parent)
-    : CSettingsDialog(engine, engine2, parent, kTraits) {}
-CDlgStarUsnoA20::CDlgStarUsnoA20(CWnd* parent) : CSettingsDialog(parent, kTraits) {}
+    : CDetailDialog(engine, engine2, parent, kTraits) {}
+CDlgStarUsnoA20::CDlgStarUsnoA20(CWnd* parent) : CDetailDialog(parent, kTraits) {}
 
 const CMessageMap* CDlgStarUsnoA20::GetMessageMap() const {
     using M = MessageMapOf<CDlgStarUsnoA20>;
@@ -44,11 +44,6 @@ BOOL CDlgStarUsnoA20::OnInitDialog() {
 CString CDlgStarUsnoA20::GetScript() {
     UpdateData(TRUE);
     return GetScriptBool(L"Star.Catalog.UsnoA20.FixedMagnitudeLimit", !m_bAllStars);
-}
-
-BOOL CDlgStarUsnoA20::GetScript(CString* script) {
-    *script = GetScript();
-    return !script->IsEmpty();
 }
 
 void CDlgStarUsnoA20::OnApply() { Apply(); }
