@@ -54,7 +54,7 @@ protected:
     // Exchange of a double shown with format; reads it back as the framework reads doubles.
     void DDX_Double(CDataExchange* pDX, int id, double& value, const wchar_t* format);
 
-    const DialogTraits& m_traits;
+    const DialogTraits m_traits;
     CString m_strUndoScript;
     BOOL m_bApplied = FALSE;
 };

@@ -42,9 +42,8 @@ void CQelDialog::OnHelp() {
 }
 
 CString CQelDialog::GetScriptBool(const CString& path, BOOL value) {
-    CString s;
-    s.Format(L"%s = %s;", path, value ? L"TRUE" : L"FALSE");
-    return s;
+    // Plain joining: every live change makes dozens of these (105 in the constellation script).
+    return path + (value ? L" = TRUE;" : L" = FALSE;");
 }
 
 CString CQelDialog::GetScriptVisible(const CString& path, BOOL value) { return GetScriptBool(path + L".Visible", value); }
