@@ -116,12 +116,13 @@ void CMagLimit::ReadFromEngine() {
     m_dMin = crt::_wtof(m_dialog.Query(Path(L".FixedMagnitudeLimit.Minimum")));
 }
 
-CString CMagLimit::GetScript() const {
-    CString s = m_dialog.GetScriptBool(Path(L".AutoMagnitudeLimit"), m_bLimit && m_nMode == 0) +
-                m_dialog.GetScriptBool(Path(L".FixedMagnitudeLimit"), m_bLimit && m_nMode == 1);
+void CMagLimit::AppendScript(CString& s) const {
+    s += m_traits.prefix;
+    CQelDialog::AppendScriptBool(s, L".AutoMagnitudeLimit", m_bLimit && m_nMode == 0);
+    s += m_traits.prefix;
+    CQelDialog::AppendScriptBool(s, L".FixedMagnitudeLimit", m_bLimit && m_nMode == 1);
     s.AppendFormat(L"%s.FixedMagnitudeLimit.Maximum = %.1f;", m_traits.prefix, m_dMax);
     s.AppendFormat(L"%s.FixedMagnitudeLimit.Minimum = %.1f;", m_traits.prefix, m_dMin);
-    return s;
 }
 
 BOOL CMagLimit::CheckOrder() {

@@ -84,6 +84,7 @@ struct MagLimitTraits {
     double lower, upper;    // range check, where rangeMessage is set
     UINT rangeMessage;      // 0: no range check
     UINT orderMessage;      // 0: no order check
+    UINT exchangeWidth = 0; // the fields' exchange: 0 the dialog's own, else the common-dialog one with this width
 };
 
 class CMagLimit {
@@ -99,9 +100,9 @@ public:
     void Prepare();
     // The four queries: auto, fixed, maximum, minimum.
     void ReadFromEngine();
-    // The four statements that end an overlay dialog's script. The range is written in every
-    // mode, so that it survives while the limit is off or linked.
-    CString GetScript() const;
+    // The four statements that end an overlay dialog's script, appended to script. The range is
+    // written in every mode, so that it survives while the limit is off or linked.
+    void AppendScript(CString& script) const;
     // The bright end must not exceed the faint end (equal passes); shows the order message. Always
     // passes when the traits name no order message.
     BOOL CheckOrder();
@@ -119,7 +120,7 @@ private:
 
     CQelDialog& m_dialog;
     CMagFields& m_fields;
-    const MagLimitTraits& m_traits;
+    const MagLimitTraits m_traits;
 };
 
 // The delta of an up-down control's notification.

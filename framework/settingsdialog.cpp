@@ -15,6 +15,60 @@ CSettingsDialog::CSettingsDialog(CWnd* parent, const DialogTraits& traits, bool 
     if (loadHelpKey) m_strHelpKey.LoadString(traits.helpKeyId);
 }
 
+const CMessageMap& CSettingsDialog::ThisMessageMap() {
+    static const CMessageMap map(&CQelDialog::ThisMessageMap(), {});
+    return map;
+}
+
+const CMessageMap* CSettingsDialog::GetMessageMap() const { return &ThisMessageMap(); }
+
+void CSettingsDialog::AttachButton(CQelButton& button, UINT id, CWnd* parent) {
+    // The module's buttons: black focus, light grey face, dark grey text, light grey when disabled.
+    button.Attach(id, parent, 0x000000, 0xC4C4C4, 0x6B6B6B, 0xC4C4C4, 1);
+}
+
+namespace {
+
+template <class T>
+std::unique_ptr<CWnd> Attached(UINT id, CWnd* parent) {
+    auto control = std::make_unique<T>();
+    control->Attach(id, parent);
+    return control;
+}
+
+}  // namespace
+
+void CSettingsDialog::AttachTable(std::span<const ControlRow> controls) {
+    for (const ControlRow& c : controls) {
+        switch (c.kind) {
+            case Ctl::GroupBox: m_controls.push_back(Attached<CQelGroupBox>(c.id, this)); break;
+            case Ctl::CheckBox: m_controls.push_back(Attached<CQelCheckBox>(c.id, this)); break;
+            case Ctl::FocusCheckBox: m_controls.push_back(Attached<CFocusCheckBox>(c.id, this)); break;
+            case Ctl::RadioButton: m_controls.push_back(Attached<CQelRadioButton>(c.id, this)); break;
+            case Ctl::Edit: m_controls.push_back(Attached<CQelEdit>(c.id, this)); break;
+            case Ctl::Static: m_controls.push_back(Attached<CQelStatic>(c.id, this)); break;
+            case Ctl::Spin: m_controls.push_back(Attached<CQelSpinButton>(c.id, this)); break;
+            case Ctl::ComboBox: m_controls.push_back(Attached<CQelComboBox>(c.id, this)); break;
+            case Ctl::Button: {
+                auto button = std::make_unique<CQelButton>();
+                AttachButton(*button, c.id, this);
+                m_controls.push_back(std::move(button));
+                break;
+            }
+        }
+    }
+}
+
+BOOL CSettingsDialog::ReadSetting(const wchar_t* read, const wchar_t* read2, const wchar_t* object, unsigned flags) {
+    auto isTrue = [&](const wchar_t* path) -> bool {
+        if (object) return GetBool(object, path) != FALSE;
+        const CString answer = Query(path);
+        return (flags & zem::kRowNoCase) ? answer.CompareNoCase(L"TRUE") == 0 : answer == L"TRUE";
+    };
+    const bool on = isTrue(read) && (!read2 || isTrue(read2));
+    return (flags & zem::kRowInverted) ? !on : on;
+}
+
 void CSettingsDialog::Apply() {
     CString script;
     if (!GetScript(&script)) return;

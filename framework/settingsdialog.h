@@ -5,14 +5,27 @@
 #pragma once
 
 #include <initializer_list>
+#include <memory>
+#include <span>
+#include <vector>
 
+#include "companions/zemcst/qelcontrols.h"
 #include "companions/zemcst/qeldialog.h"
+#include "framework/settingrows.h"
 
 // How a dialog applies a change.
 enum class ApplyKind {
     Live = 1,           // script + ";Show Sky"; Cancel always undoes
     LiveTracked = 2,    // as Live, and Cancel undoes only after something was applied
     Constellation = 3,  // script, message 2066 to the main window, ";Show Sky" alone; tracked
+};
+
+// The control-library class a template control is attached as.
+enum class Ctl : unsigned char { GroupBox, CheckBox, FocusCheckBox, RadioButton, Edit, Static, Spin, ComboBox, Button };
+
+struct ControlRow {
+    Ctl kind;
+    UINT id;
 };
 
 struct DialogTraits {
@@ -39,7 +52,48 @@ public:
 
     void OnCancel() override;
 
+    const CMessageMap* GetMessageMap() const override;
+    static const CMessageMap& ThisMessageMap();
+
 protected:
+    // Attaches a control object of its kind to each control of the table; the objects belong to
+    // the dialog. Push buttons get the module's button colours.
+    void AttachTable(std::span<const ControlRow> controls);
+    static void AttachButton(CQelButton& button, UINT id, CWnd* parent);
+
+    // Ranges of a dialog's setting rows: exchanged with their boxes, read from the engine, and
+    // appended to a script, each in the order of the range.
+    template <class D>
+    void ExchangeRows(CDataExchange* pDX, zem::SettingRows<D> rows) {
+        D& self = static_cast<D&>(*this);
+        for (const auto& r : rows) DDX_Check(pDX, static_cast<int>(r.control), self.*r.member);
+    }
+    template <class D>
+    void ReadRows(zem::SettingRows<D> rows) {
+        D& self = static_cast<D&>(*this);
+        for (const auto& r : rows)
+            self.*r.member = (r.gate && !(self.*r.gate)) ? FALSE : ReadSetting(r.read, r.read2, r.object, r.flags);
+    }
+    template <class D>
+    void AppendRows(CString& script, zem::SettingRows<D> rows) {
+        const D& self = static_cast<const D&>(*this);
+        for (const auto& r : rows) {
+            BOOL value = self.*r.member;
+            if (r.flags & zem::kRowInverted) value = !value;
+            if (r.gate) value = value && self.*r.gate;
+            AppendScriptBool(script, r.write, value);
+            if (r.write2) AppendScriptBool(script, r.write2, value);
+        }
+    }
+
+    // The handlers that apply and then bring the enable rules up to date share this body.
+    void ApplyAndEnable() {
+        Apply();
+        SetEnableRules();
+    }
+    // The dialog's enable rules, from the controls' states.
+    virtual void SetEnableRules() {}
+
     // The last step of OnInitDialog: the undo script is the dialog's own rendering of what it
     // shows (it stays empty when the dialog refuses its own state).
     void StoreUndoScript();
@@ -55,6 +109,10 @@ protected:
     void DDX_Double(CDataExchange* pDX, int id, double& value, const wchar_t* format);
 
     const DialogTraits m_traits;
+    std::vector<std::unique_ptr<CWnd>> m_controls;  // the objects AttachTable made
     CString m_strUndoScript;
     BOOL m_bApplied = FALSE;
+
+private:
+    BOOL ReadSetting(const wchar_t* read, const wchar_t* read2, const wchar_t* object, unsigned flags);
 };

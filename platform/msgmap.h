@@ -25,6 +25,8 @@ public:
     };
 
     CMessageMap(const CMessageMap* base, std::initializer_list<Entry> entries) : base_(base), entries_(entries) {}
+    // A table made by the program (from a dialog's own tables).
+    CMessageMap(const CMessageMap* base, std::vector<Entry> entries) : base_(base), entries_(std::move(entries)) {}
 
     // The entry for a command/notification from control id, or for a window message.
     const Entry* FindCommand(UINT message, UINT code, UINT id) const;

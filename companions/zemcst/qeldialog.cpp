@@ -42,8 +42,15 @@ void CQelDialog::OnHelp() {
 }
 
 CString CQelDialog::GetScriptBool(const CString& path, BOOL value) {
-    // Plain joining: every live change makes dozens of these (105 in the constellation script).
-    return path + (value ? L" = TRUE;" : L" = FALSE;");
+    CString s;
+    AppendScriptBool(s, path, value);
+    return s;
+}
+
+void CQelDialog::AppendScriptBool(CString& script, const wchar_t* path, BOOL value) {
+    // Plain appending: every live change makes dozens of these (105 in the constellation script).
+    script += path;
+    script += value ? L" = TRUE;" : L" = FALSE;";
 }
 
 CString CQelDialog::GetScriptVisible(const CString& path, BOOL value) { return GetScriptBool(path + L".Visible", value); }

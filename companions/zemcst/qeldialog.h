@@ -36,6 +36,8 @@ public:
     CString GetScriptBool(const CString& path, BOOL value);
     CString GetScriptVisible(const CString& path, BOOL value);
     CString GetScriptValue(const CString& path, double value);
+    // The boolean statement appended to script, with nothing made on the way.
+    static void AppendScriptBool(CString& script, const wchar_t* path, BOOL value);
 
     // Queries.
     BOOL IsVisible(const CString& path);

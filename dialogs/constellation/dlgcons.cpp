@@ -8,6 +8,7 @@ namespace {
 const DialogTraits kTraits{IDD_DSP_CONS, IDS_HELP_CONS, L"Constellation.Name.Color", ApplyKind::Constellation};
 
 constexpr int kCount = CConsSelection::kCount;
+constexpr std::size_t kSwitches = 5;  // the first rows: names, lines and boundaries
 
 // "Constellation.No%d.Selection" for every item, made once: every Apply sends all 88.
 const std::array<CString, kCount>& SelectionPaths() {
@@ -31,7 +32,7 @@ CDlgCons::CDlgCons(CWnd* parent) : CSettingsDialog(parent, kTraits) {}
 
 const CMessageMap* CDlgCons::GetMessageMap() const {
     using M = MessageMapOf<CDlgCons>;
-    static const CMessageMap map(&CQelDialog::ThisMessageMap(), {
+    static const CMessageMap map(&CSettingsDialog::ThisMessageMap(), {
         M::OnBnClicked(IDC_CONS_NAME, &CDlgCons::OnCheckName),
         M::OnBnClicked(IDC_CONS_LATIN_NAME, &CDlgCons::OnCheckGak),
         M::OnBnClicked(IDC_CONS_ABBREVIATION, &CDlgCons::OnCheckShort),
@@ -63,63 +64,63 @@ const CMessageMap* CDlgCons::GetMessageMap() const {
     return &map;
 }
 
+// The switches, in exchange order: the names, lines and boundaries; the pictures' switch; the
+// related figures. The script puts the pictures' statements between the first and the second.
+zem::SettingRows<CDlgCons> CDlgCons::Rows() {
+    using D = CDlgCons;
+    static const zem::SettingRow<D> rows[] = {
+        {IDC_CONS_NAME, &D::m_bName, L"Constellation.JapaneseName.Visible", L"Constellation.JapaneseName.Visible"},
+        {IDC_CONS_LATIN_NAME, &D::m_bGak, L"Constellation.EnglishName.Visible", L"Constellation.EnglishName.Visible"},
+        {IDC_CONS_ABBREVIATION, &D::m_bShort, L"Constellation.Abbreviation.Visible", L"Constellation.Abbreviation.Visible"},
+        {IDC_CONS_LINE, &D::m_bLine, L"Constellation.Line.Visible", L"Constellation.Line.Visible"},
+        {IDC_CONS_BOUNDARY, &D::m_bBorder, L"Constellation.Boundary.Visible", L"Constellation.Boundary.Visible"},
+        {IDC_CONS_PICTURE, &D::m_bFigure, L"Constellation.Picture.Visible", L"Constellation.Picture.Visible"},
+        {IDC_CONS_ASTERISM, &D::m_bSmark, L"Asterism.Visible", L"Asterism.Visible"},
+        {IDC_CONS_ASTERISM_NAME, &D::m_bSmarkName, L"Asterism.name.Visible", L"Asterism.Name.Visible"},
+        {IDC_CONS_NICKNAME, &D::m_bNickname, L"Nickname.Visible", L"Nickname.Visible"},
+        {IDC_CONS_NICKNAME_NAME, &D::m_bNicknameName, L"Nickname.Name.Visible", L"Nickname.Name.Visible"},
+        {IDC_CONS_CHINESE, &D::m_b28shuku, L"ChineseConstellation.Visible", L"ChineseConstellation.Visible"},
+        {IDC_CONS_CHINESE_NAME, &D::m_b28shukuName, L"ChineseConstellation.Name.Visible",
+         L"ChineseConstellation.Name.Visible"},
+        {IDC_CONS_CALENDAR, &D::m_b24sekki, L"JapaneseCalendar.Visible", L"JapaneseCalendar.Visible"},
+        {IDC_CONS_CALENDAR_NAME, &D::m_b24sekkiName, L"JapaneseCalendar.Name.Visible", L"JapaneseCalendar.Name.Visible"},
+    };
+    return zem::Rows(rows);
+}
+
 void CDlgCons::DoDataExchange(CDataExchange* pDX) {
-    CQelDialog::DoDataExchange(pDX);
-    DDX_Check(pDX, IDC_CONS_NAME, m_bName);
-    DDX_Check(pDX, IDC_CONS_LATIN_NAME, m_bGak);
-    DDX_Check(pDX, IDC_CONS_ABBREVIATION, m_bShort);
-    DDX_Check(pDX, IDC_CONS_LINE, m_bLine);
-    DDX_Check(pDX, IDC_CONS_BOUNDARY, m_bBorder);
-    DDX_Check(pDX, IDC_CONS_PICTURE, m_bFigure);
-    DDX_Check(pDX, IDC_CONS_ASTERISM, m_bSmark);
-    DDX_Check(pDX, IDC_CONS_ASTERISM_NAME, m_bSmarkName);
-    DDX_Check(pDX, IDC_CONS_NICKNAME, m_bNickname);
-    DDX_Check(pDX, IDC_CONS_NICKNAME_NAME, m_bNicknameName);
-    DDX_Check(pDX, IDC_CONS_CHINESE, m_b28shuku);
-    DDX_Check(pDX, IDC_CONS_CHINESE_NAME, m_b28shukuName);
-    DDX_Check(pDX, IDC_CONS_CALENDAR, m_b24sekki);
-    DDX_Check(pDX, IDC_CONS_CALENDAR_NAME, m_b24sekkiName);
+    CSettingsDialog::DoDataExchange(pDX);
+    ExchangeRows(pDX, Rows());
 }
 
 void CDlgCons::AttachControls() {
-    CQelDialog::AttachControls();
-    m_grpCons.Attach(IDC_CONS_GROUP, this);
-    m_grpLimit.Attach(IDC_CONS_LIMIT_GROUP, this);
-    m_grpSmark.Attach(IDC_CONS_ASTERISM_GROUP, this);
-    m_grpNickname.Attach(IDC_CONS_NICKNAME_GROUP, this);
-    m_btnColor.Attach(IDC_CONS_COLOR_FONT, this, 0x000000, 0xC4C4C4, 0x6B6B6B, 0xC4C4C4, 1);
-    m_grp28shuku.Attach(IDC_CONS_CHINESE_GROUP, this);
-    m_grp24sekki.Attach(IDC_CONS_CALENDAR_GROUP, this);
+    CSettingsDialog::AttachControls();
+    static const ControlRow controls[] = {
+        {Ctl::GroupBox, IDC_CONS_GROUP},          {Ctl::GroupBox, IDC_CONS_LIMIT_GROUP},
+        {Ctl::GroupBox, IDC_CONS_ASTERISM_GROUP}, {Ctl::GroupBox, IDC_CONS_NICKNAME_GROUP},
+        {Ctl::Button, IDC_CONS_COLOR_FONT},       {Ctl::GroupBox, IDC_CONS_CHINESE_GROUP},
+        {Ctl::GroupBox, IDC_CONS_CALENDAR_GROUP}, {Ctl::CheckBox, IDC_CONS_NAME},
+        {Ctl::CheckBox, IDC_CONS_LATIN_NAME},     {Ctl::CheckBox, IDC_CONS_ABBREVIATION},
+        {Ctl::CheckBox, IDC_CONS_LINE},           {Ctl::CheckBox, IDC_CONS_BOUNDARY},
+        {Ctl::CheckBox, IDC_CONS_PICTURE},        {Ctl::CheckBox, IDC_CONS_ASTERISM},
+        {Ctl::CheckBox, IDC_CONS_ASTERISM_NAME},  {Ctl::CheckBox, IDC_CONS_NICKNAME},
+        {Ctl::CheckBox, IDC_CONS_NICKNAME_NAME},  {Ctl::CheckBox, IDC_CONS_CHINESE},
+        {Ctl::CheckBox, IDC_CONS_CHINESE_NAME},   {Ctl::CheckBox, IDC_CONS_CALENDAR},
+        {Ctl::CheckBox, IDC_CONS_CALENDAR_NAME},  {Ctl::Button, IDC_CONS_SPRING},
+        {Ctl::Button, IDC_CONS_SUMMER},           {Ctl::Button, IDC_CONS_AUTUMN},
+        {Ctl::Button, IDC_CONS_WINTER},           {Ctl::Button, IDC_CONS_SOUTH},
+        {Ctl::Button, IDC_CONS_ZODIAC},           {Ctl::Button, IDC_CONS_CLEAR_ALL},
+        {Ctl::Button, IDC_CONS_SELECT_ALL},
+    };
+    AttachTable(controls);
     m_cmbFigure.Attach(IDC_CONS_PICTURE_SET, this);
-    m_chkName.Attach(IDC_CONS_NAME, this);
-    m_chkGak.Attach(IDC_CONS_LATIN_NAME, this);
-    m_chkShort.Attach(IDC_CONS_ABBREVIATION, this);
-    m_chkLine.Attach(IDC_CONS_LINE, this);
-    m_chkBorder.Attach(IDC_CONS_BOUNDARY, this);
-    m_chkFigure.Attach(IDC_CONS_PICTURE, this);
-    m_chkSmark.Attach(IDC_CONS_ASTERISM, this);
-    m_chkSmarkName.Attach(IDC_CONS_ASTERISM_NAME, this);
-    m_chkNickname.Attach(IDC_CONS_NICKNAME, this);
-    m_chkNicknameName.Attach(IDC_CONS_NICKNAME_NAME, this);
-    m_chk28shuku.Attach(IDC_CONS_CHINESE, this);
-    m_chk28shukuName.Attach(IDC_CONS_CHINESE_NAME, this);
-    m_chk24sekki.Attach(IDC_CONS_CALENDAR, this);
-    m_chk24sekkiName.Attach(IDC_CONS_CALENDAR_NAME, this);
     m_lstCons.Attach(IDC_CONS_LIST, this);
-    m_btnSpring.Attach(IDC_CONS_SPRING, this, 0x000000, 0xC4C4C4, 0x6B6B6B, 0xC4C4C4, 1);
-    m_btnSummer.Attach(IDC_CONS_SUMMER, this, 0x000000, 0xC4C4C4, 0x6B6B6B, 0xC4C4C4, 1);
-    m_btnAutumn.Attach(IDC_CONS_AUTUMN, this, 0x000000, 0xC4C4C4, 0x6B6B6B, 0xC4C4C4, 1);
-    m_btnWinter.Attach(IDC_CONS_WINTER, this, 0x000000, 0xC4C4C4, 0x6B6B6B, 0xC4C4C4, 1);
-    m_btnSouth.Attach(IDC_CONS_SOUTH, this, 0x000000, 0xC4C4C4, 0x6B6B6B, 0xC4C4C4, 1);
-    m_btnZodiac.Attach(IDC_CONS_ZODIAC, this, 0x000000, 0xC4C4C4, 0x6B6B6B, 0xC4C4C4, 1);
-    m_btnClear.Attach(IDC_CONS_CLEAR_ALL, this, 0x000000, 0xC4C4C4, 0x6B6B6B, 0xC4C4C4, 1);
-    m_btnAll.Attach(IDC_CONS_SELECT_ALL, this, 0x000000, 0xC4C4C4, 0x6B6B6B, 0xC4C4C4, 1);
     // Without themed drawing the check list is drawn classic.
     if (GetThemeFlag() == 0) CQelTheme::SetWindowTheme(m_lstCons.GetSafeHwnd(), L"", L"");
 }
 
 BOOL CDlgCons::OnInitDialog() {
-    CQelDialog::OnInitDialog();
+    CSettingsDialog::OnInitDialog();
     AttachControls();
     m_bApplied = FALSE;
 
@@ -132,14 +133,11 @@ BOOL CDlgCons::OnInitDialog() {
         m_selection.Set(i, Query(query).CompareNoCase(L"TRUE") == 0);
     }
 
-    m_bName = Query(L"Constellation.JapaneseName.Visible") == L"TRUE";
-    m_bGak = Query(L"Constellation.EnglishName.Visible") == L"TRUE";
-    m_bShort = Query(L"Constellation.Abbreviation.Visible") == L"TRUE";
-    m_bLine = Query(L"Constellation.Line.Visible") == L"TRUE";
-    m_bBorder = Query(L"Constellation.Boundary.Visible") == L"TRUE";
+    const auto rows = Rows();
+    ReadRows(rows.first(kSwitches));
     const bool image = Query(L"Constellation.Picture.Image.Visible") == L"TRUE";
     const bool outline = Query(L"Constellation.Picture.Outline.Visible") == L"TRUE";
-    m_bFigure = Query(L"Constellation.Picture.Visible") == L"TRUE";
+    ReadRows(rows.subspan(kSwitches, 1));
     m_cmbFigure.EnableWindow(m_bFigure);
 
     InitCnsPicInfo();
@@ -163,14 +161,7 @@ BOOL CDlgCons::OnInitDialog() {
     }
     m_lstCons.SendMessage(LB_SETCARETINDEX, 0, 0);
 
-    m_bSmark = Query(L"Asterism.Visible") == L"TRUE";
-    m_bSmarkName = Query(L"Asterism.name.Visible") == L"TRUE";
-    m_bNickname = Query(L"Nickname.Visible") == L"TRUE";
-    m_bNicknameName = Query(L"Nickname.Name.Visible") == L"TRUE";
-    m_b28shuku = Query(L"ChineseConstellation.Visible") == L"TRUE";
-    m_b28shukuName = Query(L"ChineseConstellation.Name.Visible") == L"TRUE";
-    m_b24sekki = Query(L"JapaneseCalendar.Visible") == L"TRUE";
-    m_b24sekkiName = Query(L"JapaneseCalendar.Name.Visible") == L"TRUE";
+    ReadRows(rows.subspan(kSwitches + 1));
 
     UpdateData(FALSE);
     EnableItem(IDC_CONS_ASTERISM_NAME, m_bSmark);
@@ -193,37 +184,27 @@ BOOL CDlgCons::GetScript(CString* script) {
     SyncCheckboxState();
 
     const auto& paths = SelectionPaths();
+    const auto rows = Rows();
     CString s;
-    for (int i = 0; i < kCount; ++i) s += GetScriptBool(paths[static_cast<std::size_t>(i)], m_selection.Test(i));
-    s += GetScriptBool(L"Constellation.JapaneseName.Visible", m_bName);
-    s += GetScriptBool(L"Constellation.EnglishName.Visible", m_bGak);
-    s += GetScriptBool(L"Constellation.Abbreviation.Visible", m_bShort);
-    s += GetScriptBool(L"Constellation.Line.Visible", m_bLine);
-    s += GetScriptBool(L"Constellation.Boundary.Visible", m_bBorder);
+    for (int i = 0; i < kCount; ++i) AppendScriptBool(s, paths[static_cast<std::size_t>(i)], m_selection.Test(i));
+    AppendRows(s, rows.first(kSwitches));
 
     m_nFigure = m_cmbFigure.GetCurSel();
     // Pictures are always sent as images: an outline mode read at opening is not given back.
-    s += GetScriptBool(L"Constellation.Picture.Image.Visible", TRUE);
-    s += GetScriptBool(L"Constellation.Picture.Outline.Visible", FALSE);
+    AppendScriptBool(s, L"Constellation.Picture.Image.Visible", TRUE);
+    AppendScriptBool(s, L"Constellation.Picture.Outline.Visible", FALSE);
     // Without a valid set (none installed) the file is left as the engine has it.
     CString file;
     if (m_nFigure >= 0 && m_nFigure < static_cast<int>(m_aCnsPicInfo.size())) {
-        file.Format(L"%s", m_aCnsPicInfo[static_cast<std::size_t>(m_nFigure)].strFile);
-        s.AppendFormat(L"Constellation.Picture.Image.File = \"%s\";", file);
+        file = m_aCnsPicInfo[static_cast<std::size_t>(m_nFigure)].strFile;
+        s += L"Constellation.Picture.Image.File = \"";
+        s += file;
+        s += L"\";";
     }
-    s += GetScriptBool(L"Constellation.Picture.Visible", m_bFigure);
-
-    s += GetScriptBool(L"Asterism.Visible", m_bSmark);
-    s += GetScriptBool(L"Asterism.Name.Visible", m_bSmarkName);
-    s += GetScriptBool(L"Nickname.Visible", m_bNickname);
-    s += GetScriptBool(L"Nickname.Name.Visible", m_bNicknameName);
-    s += GetScriptBool(L"ChineseConstellation.Visible", m_b28shuku);
-    s += GetScriptBool(L"ChineseConstellation.Name.Visible", m_b28shukuName);
-    s += GetScriptBool(L"JapaneseCalendar.Visible", m_b24sekki);
-    s += GetScriptBool(L"JapaneseCalendar.Name.Visible", m_b24sekkiName);
+    AppendRows(s, rows.subspan(kSwitches));
 
     m_strFigureFile = file;
-    *script = s;
+    *script = std::move(s);
     return TRUE;
 }
 

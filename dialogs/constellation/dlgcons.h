@@ -6,7 +6,6 @@
 #include <array>
 #include <vector>
 
-#include "companions/zemcst/qelcontrols.h"
 #include "companions/zemcst/qellistboxcheck.h"
 #include "companions/zemdcm/cnspic.h"
 #include "dialogs/constellation/consselection.h"
@@ -20,6 +19,7 @@ public:
     BOOL GetScript(CString* script) override;
 
     const CMessageMap* GetMessageMap() const override;
+    static zem::SettingRows<CDlgCons> Rows();
 
 protected:
     BOOL OnInitDialog() override;
@@ -82,12 +82,6 @@ protected:
     std::vector<tagCnsPicInfo> m_aCnsPicInfo;
     CString m_strFigureFile;       // the file the last script carried (empty without a set)
 
-    CQelGroupBox m_grpCons, m_grpLimit, m_grpSmark, m_grpNickname, m_grp28shuku, m_grp24sekki;
-    CQelButton m_btnColor;
     CQelComboBox m_cmbFigure;
-    CQelCheckBox m_chkName, m_chkGak, m_chkShort, m_chkLine, m_chkBorder, m_chkFigure;
-    CQelCheckBox m_chkSmark, m_chkSmarkName, m_chkNickname, m_chkNicknameName;
-    CQelCheckBox m_chk28shuku, m_chk28shukuName, m_chk24sekki, m_chk24sekkiName;
     CQelListBoxCheck m_lstCons;
-    CQelButton m_btnSpring, m_btnSummer, m_btnAutumn, m_btnWinter, m_btnSouth, m_btnZodiac, m_btnClear, m_btnAll;
 };

@@ -14,7 +14,7 @@ CDlgExoPlanet::CDlgExoPlanet(CWnd* parent) : CSettingsDialog(parent, kTraits, fa
 
 const CMessageMap* CDlgExoPlanet::GetMessageMap() const {
     using M = MessageMapOf<CDlgExoPlanet>;
-    static const CMessageMap map(&CQelDialog::ThisMessageMap(), {
+    static const CMessageMap map(&CSettingsDialog::ThisMessageMap(), {
         M::OnBnClicked(IDC_EXO_VISIBLE, &CDlgExoPlanet::OnCheckVisible),
         M::OnBnClicked(IDC_EXO_MARK, &CDlgExoPlanet::OnApply),
         M::OnBnClicked(IDC_EXO_PLANET_NAME, &CDlgExoPlanet::OnApply),
@@ -25,34 +25,45 @@ const CMessageMap* CDlgExoPlanet::GetMessageMap() const {
     return &map;
 }
 
+// The settings belong to the engine's star object: read through GetBool on "star", written
+// with the object in the path. The sub-switches travel with their own values whatever the main
+// switch says.
+zem::SettingRows<CDlgExoPlanet> CDlgExoPlanet::Rows() {
+    using D = CDlgExoPlanet;
+    static const zem::SettingRow<D> rows[] = {
+        {.control = IDC_EXO_VISIBLE, .member = &D::m_bVisible, .read = L"extrasolarplanet.visible",
+         .write = L"star.extrasolarplanet.visible", .object = L"star"},
+        {.control = IDC_EXO_STAR_NAME, .member = &D::m_bStarName, .read = L"extrasolarplanet.Star.Name.visible",
+         .write = L"star.extrasolarplanet.Star.Name.visible", .object = L"star"},
+        {.control = IDC_EXO_MARK, .member = &D::m_bMark, .read = L"extrasolarplanet.Mark.visible",
+         .write = L"star.extrasolarplanet.Mark.visible", .object = L"star"},
+        {.control = IDC_EXO_ORBIT, .member = &D::m_bOrbit, .read = L"extrasolarplanet.Orbit.visible",
+         .write = L"star.extrasolarplanet.Orbit.visible", .object = L"star"},
+        {.control = IDC_EXO_PLANET_NAME, .member = &D::m_bPlanetName, .read = L"extrasolarplanet.Name.visible",
+         .write = L"star.extrasolarplanet.Name.visible", .object = L"star"},
+    };
+    return zem::Rows(rows);
+}
+
 void CDlgExoPlanet::DoDataExchange(CDataExchange* pDX) {
-    CQelDialog::DoDataExchange(pDX);
-    DDX_Check(pDX, IDC_EXO_VISIBLE, m_bVisible);
-    DDX_Check(pDX, IDC_EXO_STAR_NAME, m_bStarName);
-    DDX_Check(pDX, IDC_EXO_MARK, m_bMark);
-    DDX_Check(pDX, IDC_EXO_ORBIT, m_bOrbit);
-    DDX_Check(pDX, IDC_EXO_PLANET_NAME, m_bPlanetName);
+    CSettingsDialog::DoDataExchange(pDX);
+    ExchangeRows(pDX, Rows());
 }
 
 void CDlgExoPlanet::AttachControls() {
-    CQelDialog::AttachControls();
-    m_grpExo.Attach(IDC_EXO_GROUP, this);
-    m_chkVisible.Attach(IDC_EXO_VISIBLE, this);
-    m_chkStarName.Attach(IDC_EXO_STAR_NAME, this);
-    m_chkMark.Attach(IDC_EXO_MARK, this);
-    m_chkOrbit.Attach(IDC_EXO_ORBIT, this);
-    m_chkPlanetName.Attach(IDC_EXO_PLANET_NAME, this);
-    m_btnFont.Attach(IDC_EXO_COLOR_FONT, this, 0x000000, 0xC4C4C4, 0x6B6B6B, 0xC4C4C4, 1);
+    CSettingsDialog::AttachControls();
+    static const ControlRow controls[] = {
+        {Ctl::GroupBox, IDC_EXO_GROUP},     {Ctl::CheckBox, IDC_EXO_VISIBLE}, {Ctl::CheckBox, IDC_EXO_STAR_NAME},
+        {Ctl::CheckBox, IDC_EXO_MARK},      {Ctl::CheckBox, IDC_EXO_ORBIT},   {Ctl::CheckBox, IDC_EXO_PLANET_NAME},
+        {Ctl::Button, IDC_EXO_COLOR_FONT},
+    };
+    AttachTable(controls);
 }
 
 BOOL CDlgExoPlanet::OnInitDialog() {
-    CQelDialog::OnInitDialog();
+    CSettingsDialog::OnInitDialog();
     AttachControls();
-    m_bVisible = GetBool(L"star", L"extrasolarplanet.visible");
-    m_bStarName = GetBool(L"star", L"extrasolarplanet.Star.Name.visible");
-    m_bMark = GetBool(L"star", L"extrasolarplanet.Mark.visible");
-    m_bOrbit = GetBool(L"star", L"extrasolarplanet.Orbit.visible");
-    m_bPlanetName = GetBool(L"star", L"extrasolarplanet.Name.visible");
+    ReadRows(Rows());
     Query(L"View.Projection");
     UpdateData(FALSE);
     UpdateStatus();
@@ -62,12 +73,9 @@ BOOL CDlgExoPlanet::OnInitDialog() {
 
 BOOL CDlgExoPlanet::GetScript(CString* script) {
     UpdateData(TRUE);
-    // The sub-switches travel with their own values whatever the main switch says.
-    *script = GetScriptBool(L"star.extrasolarplanet.visible", m_bVisible) +
-              GetScriptBool(L"star.extrasolarplanet.Star.Name.visible", m_bStarName) +
-              GetScriptBool(L"star.extrasolarplanet.Mark.visible", m_bMark) +
-              GetScriptBool(L"star.extrasolarplanet.Orbit.visible", m_bOrbit) +
-              GetScriptBool(L"star.extrasolarplanet.Name.visible", m_bPlanetName);
+    CString s;
+    AppendRows(s, Rows());
+    *script = std::move(s);
     return TRUE;
 }
 

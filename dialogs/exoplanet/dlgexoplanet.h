@@ -2,7 +2,6 @@
 // and orbits. The settings belong to the engine's star object.
 #pragma once
 
-#include "companions/zemcst/qelcontrols.h"
 #include "framework/settingsdialog.h"
 
 class CDlgExoPlanet : public CSettingsDialog {
@@ -14,6 +13,7 @@ public:
     BOOL GetScript(CString* script) override;
 
     const CMessageMap* GetMessageMap() const override;
+    static zem::SettingRows<CDlgExoPlanet> Rows();
 
 protected:
     BOOL OnInitDialog() override;
@@ -33,8 +33,4 @@ protected:
     // Gates the planet-name and orbit boxes. Nothing sets it yet: the projection the engine
     // reports at opening is asked for and not used.
     int m_nProjection = 0;
-
-    CQelGroupBox m_grpExo;
-    CQelCheckBox m_chkVisible, m_chkStarName, m_chkMark, m_chkOrbit, m_chkPlanetName;
-    CQelButton m_btnFont;
 };

@@ -20,7 +20,7 @@ CDlgMw::CDlgMw(CWnd* parent) : CSettingsDialog(parent, kTraits) {}
 
 const CMessageMap* CDlgMw::GetMessageMap() const {
     using M = MessageMapOf<CDlgMw>;
-    static const CMessageMap map(&CQelDialog::ThisMessageMap(), {
+    static const CMessageMap map(&CSettingsDialog::ThisMessageMap(), {
         M::OnBnClicked(IDC_MW_COLOR, &CDlgMw::OnButtonBrightness),
         M::OnBnClicked(IDC_MW_VISIBLE, &CDlgMw::OnCheckView),
         M::OnBnClicked(IDC_MW_REAL, &CDlgMw::OnRadioReal),
@@ -31,31 +31,40 @@ const CMessageMap* CDlgMw::GetMessageMap() const {
     return &map;
 }
 
+// The Magellanic Clouds follow the Milky Way's switch.
+zem::SettingRows<CDlgMw> CDlgMw::Rows() {
+    using D = CDlgMw;
+    static const zem::SettingRow<D> rows[] = {
+        {.control = IDC_MW_VISIBLE, .member = &D::m_bVisible, .read = L"Milkyway.Visible",
+         .write = L"Milkyway.Visible", .write2 = L"MagellanicCloud.Visible"},
+    };
+    return zem::Rows(rows);
+}
+
 void CDlgMw::DoDataExchange(CDataExchange* pDX) {
-    CQelDialog::DoDataExchange(pDX);
-    DDX_Check(pDX, IDC_MW_VISIBLE, m_bVisible);
+    CSettingsDialog::DoDataExchange(pDX);
+    ExchangeRows(pDX, Rows());
     DDX_Radio(pDX, IDC_MW_REAL, m_nMode);
     DDX_Double(pDX, IDC_MW_BRIGHTNESS_EDIT, m_dBrightness, L"%.1f");
 }
 
 void CDlgMw::AttachControls() {
-    CQelDialog::AttachControls();
-    m_btnColor.Attach(IDC_MW_COLOR, this, 0x000000, 0xC4C4C4, 0x6B6B6B, 0xC4C4C4, 1);
-    m_grpMw.Attach(IDC_MW_GROUP, this);
+    CSettingsDialog::AttachControls();
+    static const ControlRow controls[] = {
+        {Ctl::Button, IDC_MW_COLOR},           {Ctl::GroupBox, IDC_MW_GROUP},       {Ctl::Static, IDC_MW_BRIGHTNESS_LABEL},
+        {Ctl::CheckBox, IDC_MW_VISIBLE},       {Ctl::RadioButton, IDC_MW_REAL},     {Ctl::RadioButton, IDC_MW_OUTLINE},
+        {Ctl::Spin, IDC_MW_BRIGHTNESS_SPIN},
+    };
+    AttachTable(controls);
     m_editBrightness.Attach(IDC_MW_BRIGHTNESS_EDIT, this);
-    m_stcBrightness.Attach(IDC_MW_BRIGHTNESS_LABEL, this);
-    m_chkVisible.Attach(IDC_MW_VISIBLE, this);
-    m_rdoReal.Attach(IDC_MW_REAL, this);
-    m_rdoOutline.Attach(IDC_MW_OUTLINE, this);
-    m_spinBrightness.Attach(IDC_MW_BRIGHTNESS_SPIN, this);
 }
 
 BOOL CDlgMw::OnInitDialog() {
-    CQelDialog::OnInitDialog();
+    CSettingsDialog::OnInitDialog();
     AttachControls();
     m_editBrightness.SetLimitText(5);
 
-    m_bVisible = Query(L"Milkyway.Visible") == L"TRUE";
+    ReadRows(Rows());
     const bool image = Query(L"Milkyway.Image.Visible") == L"TRUE";
     const bool outline = Query(L"Milkyway.Outline.Visible") == L"TRUE";
     if (image || outline) {
@@ -78,8 +87,8 @@ BOOL CDlgMw::GetScript(CString* script) {
     UpdateData(TRUE);  // an unreadable brightness keeps its previous value, which is sent again
     m_nBrightness10 = std::clamp(zem::Tenths(m_dBrightness), kMinTenths, kMaxTenths);
 
-    CString s = m_bVisible ? L"Milkyway.Visible = TRUE;MagellanicCloud.Visible = TRUE;"
-                           : L"Milkyway.Visible = FALSE;MagellanicCloud.Visible = FALSE;";
+    CString s;
+    AppendRows(s, Rows());
     if (m_nMode == 0) {
         s += L"Milkyway.Image.Visible = TRUE ; Milkyway.Outline.Visible = FALSE ; "
              L"MagellanicCloud.Image.Visible = TRUE ; MagellanicCloud.Outline.Visible = FALSE ; ";
@@ -89,7 +98,7 @@ BOOL CDlgMw::GetScript(CString* script) {
         s += L"Milkyway.Image.Visible = FALSE ; Milkyway.Outline.Visible = TRUE ; "
              L"MagellanicCloud.Image.Visible = FALSE ; MagellanicCloud.Outline.Visible = TRUE;";
     }
-    *script = s;
+    *script = std::move(s);
     return TRUE;
 }
 

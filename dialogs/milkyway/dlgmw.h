@@ -2,7 +2,6 @@
 // outline, with the image brightness from 0.1 to 5.0.
 #pragma once
 
-#include "companions/zemcst/qelcontrols.h"
 #include "framework/settingsdialog.h"
 
 class CDlgMw : public CSettingsDialog {
@@ -14,6 +13,7 @@ public:
     void Apply() override;
 
     const CMessageMap* GetMessageMap() const override;
+    static zem::SettingRows<CDlgMw> Rows();
 
 protected:
     BOOL OnInitDialog() override;
@@ -35,11 +35,5 @@ protected:
     double m_dBrightness = 0.0;
     int m_nBrightness10 = 0;       // the brightness in tenths, for the spin
 
-    CQelButton m_btnColor;
-    CQelGroupBox m_grpMw;
     CQelEdit m_editBrightness;
-    CQelStatic m_stcBrightness;
-    CQelCheckBox m_chkVisible;
-    CQelRadioButton m_rdoReal, m_rdoOutline;
-    CQelSpinButton m_spinBrightness;
 };

@@ -1,19 +1,59 @@
-// The catalog detail dialogs make their script as a returned text; an empty one means nothing to
-// send. This base adapts that to the shared lifecycle.
+// The catalog detail dialogs are check boxes only: each box is a setting row, and every click
+// sends the whole script at once. They make their script as a returned text, where an empty text
+// means nothing to send. D gives its rows (Rows) and its controls (Controls).
 #pragma once
+
+#include <vector>
 
 #include "framework/settingsdialog.h"
 
+template <class D>
 class CDetailDialog : public CSettingsDialog {
 public:
     using CSettingsDialog::CSettingsDialog;
 
     // The whole script; an empty text means nothing to send.
-    virtual CString GetScript() = 0;
+    virtual CString GetScript() {
+        UpdateData(TRUE);
+        CString script;
+        AppendRows(script, D::Rows());
+        return script;
+    }
+
+    const CMessageMap* GetMessageMap() const override {
+        static const CMessageMap map = [] {
+            std::vector<CMessageMap::Entry> entries;
+            for (const auto& row : D::Rows())
+                entries.push_back(MessageMapOf<CDetailDialog>::OnBnClicked(row.control, &CDetailDialog::OnApply));
+            return CMessageMap(&CSettingsDialog::ThisMessageMap(), std::move(entries));
+        }();
+        return &map;
+    }
 
 protected:
     BOOL GetScript(CString* script) override {
         *script = GetScript();
         return !script->IsEmpty();
     }
+
+    BOOL OnInitDialog() override {
+        CSettingsDialog::OnInitDialog();
+        AttachControls();
+        ReadRows(D::Rows());
+        UpdateData(FALSE);
+        StoreUndoScript();
+        return TRUE;
+    }
+
+    void DoDataExchange(CDataExchange* pDX) override {
+        CSettingsDialog::DoDataExchange(pDX);
+        ExchangeRows(pDX, D::Rows());
+    }
+
+    void AttachControls() override {
+        CSettingsDialog::AttachControls();
+        AttachTable(D::Controls());
+    }
+
+    void OnApply() { Apply(); }
 };

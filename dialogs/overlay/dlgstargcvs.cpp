@@ -42,7 +42,7 @@ void CDlgStarGcvs::InitData() {
 
 const CMessageMap* CDlgStarGcvs::GetMessageMap() const {
     using M = MessageMapOf<CDlgStarGcvs>;
-    static const CMessageMap map(&CQelDialog::ThisMessageMap(), {
+    static const CMessageMap map(&COverlayDialog::ThisMessageMap(), {
         M::OnBnClicked(IDC_GCVS_VISIBLE, &CDlgStarGcvs::OnCheckGcvsView),
         M::OnBnClicked(IDC_GCVS_NAME, &CDlgStarGcvs::OnCheckGcvsName),
         M::OnBnClicked(IDC_GCVS_MAXIMUM, &CDlgStarGcvs::OnApply),
@@ -60,52 +60,45 @@ const CMessageMap* CDlgStarGcvs::GetMessageMap() const {
     return &map;
 }
 
+zem::SettingRows<CDlgStarGcvs> CDlgStarGcvs::Rows() {
+    using D = CDlgStarGcvs;
+    // The labels travel as the model holds them, also while their boxes are disabled.
+    static const zem::SettingRow<D> rows[] = {
+        {IDC_GCVS_VISIBLE, &D::m_bMark, L"Star.GCVS.Mark.Visible", L"Star.GCVS.Mark.Visible"},
+        {IDC_GCVS_NAME, &D::m_bName, L"Star.GCVS.Name.Visible", L"Star.GCVS.Name.Visible"},
+        {IDC_GCVS_ABBREVIATION, &D::m_bAbbreviation, L"Star.GCVS.Abbreviation.Visible", L"Star.GCVS.Abbreviation.Visible"},
+        {IDC_GCVS_MAXIMUM, &D::m_bMagMax, L"Star.GCVS.Magnitude.Maximum.Visible", L"Star.GCVS.Magnitude.Maximum.Visible"},
+        {IDC_GCVS_MINIMUM, &D::m_bMagMin, L"Star.GCVS.Magnitude.Minimum.Visible", L"Star.GCVS.Magnitude.Minimum.Visible"},
+    };
+    return zem::Rows(rows);
+}
+
 void CDlgStarGcvs::DoDataExchange(CDataExchange* pDX) {
-    CQelDialog::DoDataExchange(pDX);
-    DDX_Check(pDX, IDC_GCVS_VISIBLE, m_bMark);
-    DDX_Check(pDX, IDC_GCVS_NAME, m_bName);
-    DDX_Check(pDX, IDC_GCVS_ABBREVIATION, m_bAbbreviation);
-    DDX_Check(pDX, IDC_GCVS_MAXIMUM, m_bMagMax);
-    DDX_Check(pDX, IDC_GCVS_MINIMUM, m_bMagMin);
-    DDX_Check(pDX, IDC_GCVS_LIMIT_MAG, m_limit.m_bLimit);
-    DDX_Radio(pDX, IDC_GCVS_MAG_AUTO, m_limit.m_nMode);
-    DDX_Double(pDX, IDC_GCVS_MAG_MAX, m_limit.m_dMax, L"%.1f");
-    DDX_Double(pDX, IDC_GCVS_MAG_MIN, m_limit.m_dMin, L"%.1f");
+    COverlayDialog::DoDataExchange(pDX);
+    ExchangeRows(pDX, Rows());
+    ExchangeLimit(pDX);
 }
 
 void CDlgStarGcvs::AttachControls() {
-    CQelDialog::AttachControls();
-    m_btnFont.Attach(IDC_GCVS_COLOR_FONT, this, 0x000000, 0xC4C4C4, 0x6B6B6B, 0xC4C4C4, 1);
-    m_grpGcvs.Attach(IDC_GCVS_GROUP, this);
-    m_grpLimit.Attach(IDC_GCVS_LIMIT_GROUP, this);
-    m_editMagMax.Attach(IDC_GCVS_MAG_MAX, this);
-    m_editMagMin.Attach(IDC_GCVS_MAG_MIN, this);
-    m_stcTo.Attach(IDC_GCVS_MAG_TO, this);
-    m_stcUnit.Attach(IDC_GCVS_MAG_UNIT, this);
-    m_chkView.Attach(IDC_GCVS_VISIBLE, this);
-    m_chkName.Attach(IDC_GCVS_NAME, this);
-    m_chkMagMax.Attach(IDC_GCVS_MAXIMUM, this);
-    m_chkAbbreviation.Attach(IDC_GCVS_ABBREVIATION, this);
-    m_chkMagMin.Attach(IDC_GCVS_MINIMUM, this);
-    m_chkLimitMag.Attach(IDC_GCVS_LIMIT_MAG, this);
-    m_rdoAutoMag.Attach(IDC_GCVS_MAG_AUTO, this);
-    m_rdoFixedMag.Attach(IDC_GCVS_MAG_FIXED, this);
-    m_spinMagMax.Attach(IDC_GCVS_MAG_MAX_SPIN, this);
-    m_spinMagMin.Attach(IDC_GCVS_MAG_MIN_SPIN, this);
+    COverlayDialog::AttachControls();
+    static const ControlRow controls[] = {
+        {Ctl::Button, IDC_GCVS_COLOR_FONT},    {Ctl::GroupBox, IDC_GCVS_GROUP},    {Ctl::GroupBox, IDC_GCVS_LIMIT_GROUP},
+        {Ctl::Edit, IDC_GCVS_MAG_MAX},         {Ctl::Edit, IDC_GCVS_MAG_MIN},      {Ctl::Static, IDC_GCVS_MAG_TO},
+        {Ctl::Static, IDC_GCVS_MAG_UNIT},      {Ctl::CheckBox, IDC_GCVS_VISIBLE},  {Ctl::CheckBox, IDC_GCVS_NAME},
+        {Ctl::CheckBox, IDC_GCVS_MAXIMUM},     {Ctl::CheckBox, IDC_GCVS_ABBREVIATION},
+        {Ctl::CheckBox, IDC_GCVS_MINIMUM},     {Ctl::CheckBox, IDC_GCVS_LIMIT_MAG},
+        {Ctl::RadioButton, IDC_GCVS_MAG_AUTO}, {Ctl::RadioButton, IDC_GCVS_MAG_FIXED},
+        {Ctl::Spin, IDC_GCVS_MAG_MAX_SPIN},    {Ctl::Spin, IDC_GCVS_MAG_MIN_SPIN},
+    };
+    AttachTable(controls);
 }
 
 BOOL CDlgStarGcvs::OnInitDialog() {
-    CQelDialog::OnInitDialog();
+    COverlayDialog::OnInitDialog();
     AttachControls();
     m_limit.Prepare();
-
-    m_bMark = Query(L"Star.GCVS.Mark.Visible") == L"TRUE";
-    m_bName = Query(L"Star.GCVS.Name.Visible") == L"TRUE";
-    m_bAbbreviation = Query(L"Star.GCVS.Abbreviation.Visible") == L"TRUE";
-    m_bMagMax = Query(L"Star.GCVS.Magnitude.Maximum.Visible") == L"TRUE";
-    m_bMagMin = Query(L"Star.GCVS.Magnitude.Minimum.Visible") == L"TRUE";
+    ReadRows(Rows());
     m_limit.ReadFromEngine();
-
     UpdateData(FALSE);
     SetEnableOrDisableGcvs();
     StoreUndoScript();
@@ -114,15 +107,13 @@ BOOL CDlgStarGcvs::OnInitDialog() {
 
 BOOL CDlgStarGcvs::GetScript(CString* script) {
     if (!ValidateLimit()) return FALSE;
-    // Text the checks let through but the exchange cannot read (an empty edit) has had the
-    // framework's own message; nothing is sent.
+    // Text the checks let through but the exchange cannot read has had the framework's own
+    // message; nothing is sent.
     if (!UpdateData(TRUE)) return FALSE;
-
-    // The labels travel as the model holds them, also while their boxes are disabled.
-    *script = GetScriptBool(L"Star.GCVS.Mark.Visible", m_bMark) + GetScriptBool(L"Star.GCVS.Name.Visible", m_bName) +
-              GetScriptBool(L"Star.GCVS.Abbreviation.Visible", m_bAbbreviation) +
-              GetScriptBool(L"Star.GCVS.Magnitude.Maximum.Visible", m_bMagMax) +
-              GetScriptBool(L"Star.GCVS.Magnitude.Minimum.Visible", m_bMagMin) + m_limit.GetScript();
+    CString s;
+    AppendRows(s, Rows());
+    m_limit.AppendScript(s);
+    *script = std::move(s);
     return TRUE;
 }
 
@@ -135,30 +126,11 @@ void CDlgStarGcvs::SetEnableOrDisableGcvs() {
     m_limit.EnableControls(view);
 }
 
-void CDlgStarGcvs::OnCheckGcvsView() {
-    Apply();
-    SetEnableOrDisableGcvs();
-}
-
-void CDlgStarGcvs::OnCheckGcvsName() {
-    Apply();
-    SetEnableOrDisableGcvs();
-}
-
-void CDlgStarGcvs::OnCheckGcvsLimitMag() {
-    Apply();
-    SetEnableOrDisableGcvs();
-}
-
-void CDlgStarGcvs::OnClickRadioGcvsAutoMag() {
-    Apply();
-    SetEnableOrDisableGcvs();
-}
-
-void CDlgStarGcvs::OnClickRadioGcvsFixedMag() {
-    Apply();
-    SetEnableOrDisableGcvs();
-}
+void CDlgStarGcvs::OnCheckGcvsView() { ApplyAndEnable(); }
+void CDlgStarGcvs::OnCheckGcvsName() { ApplyAndEnable(); }
+void CDlgStarGcvs::OnCheckGcvsLimitMag() { ApplyAndEnable(); }
+void CDlgStarGcvs::OnClickRadioGcvsAutoMag() { ApplyAndEnable(); }
+void CDlgStarGcvs::OnClickRadioGcvsFixedMag() { ApplyAndEnable(); }
 
 void CDlgStarGcvs::OnDeltaposSpinGcvsMagMax(NMHDR* pNotify, LRESULT* pResult) {
     StepField(kLimit.maximum, pNotify, pResult);

@@ -2,7 +2,6 @@
 // magnitudes at maximum and minimum light) and which of them are drawn by magnitude.
 #pragma once
 
-#include "companions/zemcst/qelcontrols.h"
 #include "dialogs/overlay/overlaydialog.h"
 
 class CDlgStarGcvs : public COverlayDialog {
@@ -13,6 +12,7 @@ public:
     BOOL GetScript(CString* script) override;
 
     const CMessageMap* GetMessageMap() const override;
+    static zem::SettingRows<CDlgStarGcvs> Rows();
 
 protected:
     BOOL OnInitDialog() override;
@@ -20,6 +20,7 @@ protected:
     void AttachControls() override;
     void InitData();
     void SetEnableOrDisableGcvs();
+    void SetEnableRules() override { SetEnableOrDisableGcvs(); }
 
     void OnCheckGcvsView();
     void OnCheckGcvsName();
@@ -35,11 +36,4 @@ protected:
     BOOL m_bMagMax = FALSE;  // label with the magnitude at maximum light
     BOOL m_bMagMin = FALSE;  // label with the magnitude at minimum light
 
-    CQelButton m_btnFont;
-    CQelGroupBox m_grpGcvs, m_grpLimit;
-    CQelEdit m_editMagMax, m_editMagMin;
-    CQelStatic m_stcTo, m_stcUnit;
-    CQelCheckBox m_chkView, m_chkName, m_chkMagMax, m_chkAbbreviation, m_chkMagMin, m_chkLimitMag;
-    CQelRadioButton m_rdoAutoMag, m_rdoFixedMag;
-    CQelSpinButton m_spinMagMax, m_spinMagMin;
 };

@@ -1,6 +1,5 @@
 #include "dialogs/overlay/dlgstarnova.h"
 
-#include "companions/zemdcm/ddxfmt.h"
 #include "platform/crt.h"
 #include "resources/resource_ids.h"
 
@@ -13,12 +12,11 @@ static_assert(IDC_SNOVA_GROUP == IDC_NOVA_GROUP + kSupernovaIds &&
               IDC_SNOVA_MAG_OFFSET == IDC_NOVA_MAG_OFFSET + kSupernovaIds &&
               IDC_SNOVA_COLOR_FONT == IDC_NOVA_COLOR_FONT + kSupernovaIds);
 
-constexpr NovaTraits MakeTraits(DialogTraits dialog, UINT d, const wchar_t* prefix, const wchar_t* fourthLabel) {
+constexpr NovaTraits MakeTraits(DialogTraits dialog, UINT d, const wchar_t* prefix) {
     return {
         .dialog = dialog,
         .idOffset = d,
         .prefix = prefix,
-        .fourthLabel = fourthLabel,
         .magOffset = {IDC_NOVA_MAG_OFFSET + d, IDC_NOVA_MAG_OFFSET_SPIN + d, -200, 300},
         .limit = {
             .prefix = prefix,
@@ -35,16 +33,16 @@ constexpr NovaTraits MakeTraits(DialogTraits dialog, UINT d, const wchar_t* pref
             .upper = 0.0,
             .rangeMessage = 0,
             .orderMessage = 0,
+            .exchangeWidth = 7,
         },
     };
 }
 
 constexpr NovaTraits kNova =
-    MakeTraits({IDD_DSP_STAR_NOVA, IDS_HELP_STAR_NOVA, L"Star.Nova.Name.Color", ApplyKind::Live}, 0, L"Star.Nova",
-               L".Discoverers.Visible");
+    MakeTraits({IDD_DSP_STAR_NOVA, IDS_HELP_STAR_NOVA, L"Star.Nova.Name.Color", ApplyKind::Live}, 0, L"Star.Nova");
 constexpr NovaTraits kSupernova =
     MakeTraits({IDD_DSP_STAR_SNOVA, IDS_HELP_STAR_SNOVA, L"Star.Supernova.Name.Color", ApplyKind::Live}, kSupernovaIds,
-               L"Star.Supernova", L".Sender.Visible");
+               L"Star.Supernova");
 
 }  // namespace
 
@@ -70,7 +68,7 @@ void CDlgStarNovaBase::InitData() {
 CMessageMap CDlgStarNovaBase::BuildMessageMap(UINT d) {
     using M = MessageMapOf<CDlgStarNovaBase>;
     using D = CDlgStarNovaBase;
-    return CMessageMap(&CQelDialog::ThisMessageMap(), {
+    return CMessageMap(&COverlayDialog::ThisMessageMap(), {
         M::OnBnClicked(IDC_NOVA_VISIBLE + d, &D::OnCheckView),
         M::OnBnClicked(IDC_NOVA_NAME + d, &D::OnApply),
         M::OnBnClicked(IDC_NOVA_DISCOVERY_MAG + d, &D::OnApply),
@@ -91,61 +89,41 @@ CMessageMap CDlgStarNovaBase::BuildMessageMap(UINT d) {
 }
 
 void CDlgStarNovaBase::DoDataExchange(CDataExchange* pDX) {
-    CQelDialog::DoDataExchange(pDX);
-    DDX_Check(pDX, Id(IDC_NOVA_VISIBLE), m_bVisible);
-    DDX_Check(pDX, Id(IDC_NOVA_NAME), m_bName);
-    DDX_Check(pDX, Id(IDC_NOVA_DISCOVERY_MAG), m_bDiscoveryMag);
-    DDX_Check(pDX, Id(IDC_NOVA_DISCOVERERS), m_bDiscoverers);
-    DDX_Check(pDX, Id(IDC_NOVA_DISCOVERY_DATE), m_bDiscoveryDate);
-    DDX_Check(pDX, Id(IDC_NOVA_MAG_VARIABLE), m_bMagVariable);
-    DDX_DoubleFmt(pDX, Id(IDC_NOVA_MAG_OFFSET), m_dMagOffset, L"%.1f", 7);
-    DDX_Check(pDX, Id(IDC_NOVA_LIMIT_MAG), m_limit.m_bLimit);
-    DDX_Radio(pDX, Id(IDC_NOVA_MAG_AUTO), m_limit.m_nMode);
-    DDX_DoubleFmt(pDX, Id(IDC_NOVA_MAG_MAX), m_limit.m_dMax, L"%.1f", 7);
-    DDX_DoubleFmt(pDX, Id(IDC_NOVA_MAG_MIN), m_limit.m_dMin, L"%.1f", 7);
+    COverlayDialog::DoDataExchange(pDX);
+    ExchangeRows(pDX, NovaRows());
+    ExchangeMag(pDX, m_nova.magOffset.edit, m_dMagOffset);
+    ExchangeLimit(pDX);
 }
 
 void CDlgStarNovaBase::AttachControls() {
-    CQelDialog::AttachControls();
-    m_btnFont.Attach(Id(IDC_NOVA_COLOR_FONT), this, 0x000000, 0xC4C4C4, 0x6B6B6B, 0xC4C4C4, 1);
-    m_grpNova.Attach(Id(IDC_NOVA_GROUP), this);
-    m_chkView.Attach(Id(IDC_NOVA_VISIBLE), this);
-    m_chkName.Attach(Id(IDC_NOVA_NAME), this);
-    m_chkDiscoveryMag.Attach(Id(IDC_NOVA_DISCOVERY_MAG), this);
-    m_chkDiscoverers.Attach(Id(IDC_NOVA_DISCOVERERS), this);
-    m_chkDiscoveryDate.Attach(Id(IDC_NOVA_DISCOVERY_DATE), this);
-    m_grpMag.Attach(Id(IDC_NOVA_MAG_GROUP), this);
-    m_chkMagVariable.Attach(Id(IDC_NOVA_MAG_VARIABLE), this);
-    m_stcOffset.Attach(Id(IDC_NOVA_MAG_OFFSET_LABEL), this);
-    m_editMagOffset.Attach(Id(IDC_NOVA_MAG_OFFSET), this);
-    m_spinMagOffset.Attach(Id(IDC_NOVA_MAG_OFFSET_SPIN), this);
-    m_grpLimit.Attach(Id(IDC_NOVA_LIMIT_GROUP), this);
-    m_chkLimitMag.Attach(Id(IDC_NOVA_LIMIT_MAG), this);
-    m_rdoAutoMag.Attach(Id(IDC_NOVA_MAG_AUTO), this);
-    m_rdoFixedMag.Attach(Id(IDC_NOVA_MAG_FIXED), this);
-    m_editMagMax.Attach(Id(IDC_NOVA_MAG_MAX), this);
-    m_spinMagMax.Attach(Id(IDC_NOVA_MAG_MAX_SPIN), this);
-    m_stcTo.Attach(Id(IDC_NOVA_MAG_TO), this);
-    m_editMagMin.Attach(Id(IDC_NOVA_MAG_MIN), this);
-    m_spinMagMin.Attach(Id(IDC_NOVA_MAG_MIN_SPIN), this);
-    m_stcUnit.Attach(Id(IDC_NOVA_MAG_UNIT), this);
+    COverlayDialog::AttachControls();
+    static const ControlRow nova[] = {
+        {Ctl::Button, IDC_NOVA_COLOR_FONT},     {Ctl::GroupBox, IDC_NOVA_GROUP},
+        {Ctl::CheckBox, IDC_NOVA_VISIBLE},      {Ctl::CheckBox, IDC_NOVA_NAME},
+        {Ctl::CheckBox, IDC_NOVA_DISCOVERY_MAG}, {Ctl::CheckBox, IDC_NOVA_DISCOVERERS},
+        {Ctl::CheckBox, IDC_NOVA_DISCOVERY_DATE}, {Ctl::GroupBox, IDC_NOVA_MAG_GROUP},
+        {Ctl::CheckBox, IDC_NOVA_MAG_VARIABLE}, {Ctl::Static, IDC_NOVA_MAG_OFFSET_LABEL},
+        {Ctl::Edit, IDC_NOVA_MAG_OFFSET},       {Ctl::Spin, IDC_NOVA_MAG_OFFSET_SPIN},
+        {Ctl::GroupBox, IDC_NOVA_LIMIT_GROUP},  {Ctl::CheckBox, IDC_NOVA_LIMIT_MAG},
+        {Ctl::RadioButton, IDC_NOVA_MAG_AUTO},  {Ctl::RadioButton, IDC_NOVA_MAG_FIXED},
+        {Ctl::Edit, IDC_NOVA_MAG_MAX},          {Ctl::Spin, IDC_NOVA_MAG_MAX_SPIN},
+        {Ctl::Static, IDC_NOVA_MAG_TO},         {Ctl::Edit, IDC_NOVA_MAG_MIN},
+        {Ctl::Spin, IDC_NOVA_MAG_MIN_SPIN},     {Ctl::Static, IDC_NOVA_MAG_UNIT},
+    };
+    // The supernova's controls are the nova's moved by the id offset.
+    ControlRow controls[std::size(nova)];
+    for (std::size_t i = 0; i < std::size(nova); ++i) controls[i] = {nova[i].kind, nova[i].id + m_nova.idOffset};
+    AttachTable(controls);
 }
 
 BOOL CDlgStarNovaBase::OnInitDialog() {
-    CQelDialog::OnInitDialog();
+    COverlayDialog::OnInitDialog();
     AttachControls();
     InitSpin(static_cast<int>(m_nova.magOffset.spin));
     m_limit.Prepare();
-
-    m_bVisible = Query(Path(L".Visible")) == L"TRUE";
-    m_bName = Query(Path(L".Name.Visible")) == L"TRUE";
-    m_bDiscoveryMag = Query(Path(L".Mag.Visible")) == L"TRUE";
-    m_bDiscoverers = Query(Path(m_nova.fourthLabel)) == L"TRUE";
-    m_bDiscoveryDate = Query(Path(L".DiscoveryDate.Visible")) == L"TRUE";
-    m_bMagVariable = Query(Path(L".Magnitude.Variable")) == L"TRUE";
+    ReadRows(NovaRows());
     m_dMagOffset = crt::_wtof(Query(Path(L".Magnitude.Offset")));
     m_limit.ReadFromEngine();
-
     UpdateData(FALSE);
     SetEnableOrDisable();
     StoreUndoScript();
@@ -157,14 +135,11 @@ BOOL CDlgStarNovaBase::GetScript(CString* script) {
     // and again from the spin handler. Text the exchange cannot read gets the framework's own
     // message and keeps the last value read.
     UpdateData(TRUE);
-
-    CString s = GetScriptBool(Path(L".Visible"), m_bVisible) + GetScriptBool(Path(L".Name.Visible"), m_bName) +
-                GetScriptBool(Path(L".Mag.Visible"), m_bDiscoveryMag) +
-                GetScriptBool(Path(m_nova.fourthLabel), m_bDiscoverers) +
-                GetScriptBool(Path(L".DiscoveryDate.Visible"), m_bDiscoveryDate) +
-                GetScriptBool(Path(L".Magnitude.Variable"), m_bMagVariable);
+    CString s;
+    AppendRows(s, NovaRows());
     s.AppendFormat(L"%s.Magnitude.Offset = %.1f;", m_nova.prefix, m_dMagOffset);
-    *script = s + m_limit.GetScript();
+    m_limit.AppendScript(s);
+    *script = std::move(s);
     return TRUE;
 }
 
@@ -176,26 +151,6 @@ void CDlgStarNovaBase::SetEnableOrDisable() {
                     IDC_NOVA_MAG_OFFSET_SPIN, IDC_NOVA_LIMIT_GROUP})
         EnableItem(static_cast<UINT>(Id(id)), view);
     m_limit.EnableControls(view);
-}
-
-void CDlgStarNovaBase::OnCheckView() {
-    Apply();
-    SetEnableOrDisable();
-}
-
-void CDlgStarNovaBase::OnCheckLimitMag() {
-    Apply();
-    SetEnableOrDisable();
-}
-
-void CDlgStarNovaBase::OnClickRadioAutoMag() {
-    Apply();
-    SetEnableOrDisable();
-}
-
-void CDlgStarNovaBase::OnClickRadioFixedMag() {
-    Apply();
-    SetEnableOrDisable();
 }
 
 void CDlgStarNovaBase::OnDeltaposSpinMagOffset(NMHDR* pNotify, LRESULT* pResult) {
@@ -217,6 +172,19 @@ const CMessageMap* CDlgStarNova::GetMessageMap() const {
     return &map;
 }
 
+zem::SettingRows<CDlgStarNovaBase> CDlgStarNova::Rows() {
+    using D = CDlgStarNova;
+    static const zem::SettingRow<CDlgStarNovaBase> rows[] = {
+        {IDC_NOVA_VISIBLE, &D::m_bVisible, L"Star.Nova.Visible", L"Star.Nova.Visible"},
+        {IDC_NOVA_NAME, &D::m_bName, L"Star.Nova.Name.Visible", L"Star.Nova.Name.Visible"},
+        {IDC_NOVA_DISCOVERY_MAG, &D::m_bDiscoveryMag, L"Star.Nova.Mag.Visible", L"Star.Nova.Mag.Visible"},
+        {IDC_NOVA_DISCOVERERS, &D::m_bDiscoverers, L"Star.Nova.Discoverers.Visible", L"Star.Nova.Discoverers.Visible"},
+        {IDC_NOVA_DISCOVERY_DATE, &D::m_bDiscoveryDate, L"Star.Nova.DiscoveryDate.Visible", L"Star.Nova.DiscoveryDate.Visible"},
+        {IDC_NOVA_MAG_VARIABLE, &D::m_bMagVariable, L"Star.Nova.Magnitude.Variable", L"Star.Nova.Magnitude.Variable"},
+    };
+    return zem::Rows(rows);
+}
+
 CDlgStarSNova::CDlgStarSNova(CCorQel* engine, CCorQel* engine2, CWnd* parent)
     : CDlgStarNovaBase(engine, engine2, parent, kSupernova) {}
 CDlgStarSNova::CDlgStarSNova(CWnd* parent) : CDlgStarNovaBase(parent, kSupernova) {}
@@ -224,4 +192,19 @@ CDlgStarSNova::CDlgStarSNova(CWnd* parent) : CDlgStarNovaBase(parent, kSupernova
 const CMessageMap* CDlgStarSNova::GetMessageMap() const {
     static const CMessageMap map = BuildMessageMap(kSupernova.idOffset);
     return &map;
+}
+
+zem::SettingRows<CDlgStarNovaBase> CDlgStarSNova::Rows() {
+    using D = CDlgStarSNova;
+    static const zem::SettingRow<CDlgStarNovaBase> rows[] = {
+        {IDC_SNOVA_VISIBLE, &D::m_bVisible, L"Star.Supernova.Visible", L"Star.Supernova.Visible"},
+        {IDC_SNOVA_NAME, &D::m_bName, L"Star.Supernova.Name.Visible", L"Star.Supernova.Name.Visible"},
+        {IDC_SNOVA_DISCOVERY_MAG, &D::m_bDiscoveryMag, L"Star.Supernova.Mag.Visible", L"Star.Supernova.Mag.Visible"},
+        {IDC_SNOVA_SENDER, &D::m_bDiscoverers, L"Star.Supernova.Sender.Visible", L"Star.Supernova.Sender.Visible"},
+        {IDC_SNOVA_DISCOVERY_DATE, &D::m_bDiscoveryDate, L"Star.Supernova.DiscoveryDate.Visible",
+         L"Star.Supernova.DiscoveryDate.Visible"},
+        {IDC_SNOVA_MAG_VARIABLE, &D::m_bMagVariable, L"Star.Supernova.Magnitude.Variable",
+         L"Star.Supernova.Magnitude.Variable"},
+    };
+    return zem::Rows(rows);
 }

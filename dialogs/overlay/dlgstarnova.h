@@ -4,18 +4,16 @@
 // checked: every change is sent as it stands.
 //
 // One implementation serves both; a small table says where they differ: the template and keys,
-// the property prefix, the fourth label's property, and the control ids (the supernova's are the
-// nova's plus 100).
+// the property prefix and the control ids (the supernova's are the nova's plus 100); and each has
+// its setting rows, whose fourth label is the discoverers for novae and the sender for supernovae.
 #pragma once
 
-#include "companions/zemcst/qelcontrols.h"
 #include "dialogs/overlay/overlaydialog.h"
 
 struct NovaTraits {
     DialogTraits dialog;
     UINT idOffset;                  // added to every IDC_NOVA_* id
     const wchar_t* prefix;          // "Star.Nova"
-    const wchar_t* fourthLabel;     // the property of the fourth label, after the prefix
     zem::MagField magOffset;        // the magnitude offset field
     zem::MagLimitTraits limit;
 };
@@ -35,13 +33,15 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
     void AttachControls() override;
     void InitData();
+    virtual zem::SettingRows<CDlgStarNovaBase> NovaRows() const = 0;
     // The handlers drop the object word of their names (OnCheckNovaView, OnCheckSupernovaView):
     // one member serves both dialogs.
     void SetEnableOrDisable();
-    void OnCheckView();
-    void OnCheckLimitMag();
-    void OnClickRadioAutoMag();
-    void OnClickRadioFixedMag();
+    void SetEnableRules() override { SetEnableOrDisable(); }
+    void OnCheckView() { ApplyAndEnable(); }
+    void OnCheckLimitMag() { ApplyAndEnable(); }
+    void OnClickRadioAutoMag() { ApplyAndEnable(); }
+    void OnClickRadioFixedMag() { ApplyAndEnable(); }
     void OnDeltaposSpinMagOffset(NMHDR* pNotify, LRESULT* pResult);
     void OnDeltaposSpinMagMax(NMHDR* pNotify, LRESULT* pResult);
     void OnDeltaposSpinMagMin(NMHDR* pNotify, LRESULT* pResult);
@@ -49,7 +49,7 @@ protected:
     int Id(UINT novaId) const { return static_cast<int>(novaId + m_nova.idOffset); }
     CString Path(const wchar_t* suffix) const { return CString(m_nova.prefix) + suffix; }
 
-    const NovaTraits& m_nova;
+    const NovaTraits m_nova;
 
     BOOL m_bVisible = FALSE;
     BOOL m_bName = FALSE;
@@ -59,14 +59,6 @@ protected:
     BOOL m_bMagVariable = FALSE;    // the magnitude follows the date and time
     double m_dMagOffset = 0.0;      // always read from the engine before use
 
-    CQelButton m_btnFont;
-    CQelGroupBox m_grpNova, m_grpMag, m_grpLimit;
-    CQelCheckBox m_chkView, m_chkName, m_chkDiscoveryMag, m_chkDiscoverers, m_chkDiscoveryDate, m_chkMagVariable,
-        m_chkLimitMag;
-    CQelStatic m_stcOffset, m_stcTo, m_stcUnit;
-    CQelEdit m_editMagOffset, m_editMagMax, m_editMagMin;
-    CQelSpinButton m_spinMagOffset, m_spinMagMax, m_spinMagMin;
-    CQelRadioButton m_rdoAutoMag, m_rdoFixedMag;
 };
 
 class CDlgStarNova : public CDlgStarNovaBase {
@@ -75,6 +67,10 @@ public:
     explicit CDlgStarNova(CWnd* parent = nullptr);
 
     const CMessageMap* GetMessageMap() const override;
+    static zem::SettingRows<CDlgStarNovaBase> Rows();
+
+protected:
+    zem::SettingRows<CDlgStarNovaBase> NovaRows() const override { return Rows(); }
 };
 
 class CDlgStarSNova : public CDlgStarNovaBase {
@@ -83,4 +79,8 @@ public:
     explicit CDlgStarSNova(CWnd* parent = nullptr);
 
     const CMessageMap* GetMessageMap() const override;
+    static zem::SettingRows<CDlgStarNovaBase> Rows();
+
+protected:
+    zem::SettingRows<CDlgStarNovaBase> NovaRows() const override { return Rows(); }
 };

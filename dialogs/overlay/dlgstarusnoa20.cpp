@@ -12,38 +12,21 @@ CDlgStarUsnoA20::CDlgStarUsnoA20(CCorQel* engine, CCorQel* engine2, CWnd* parent
     : CDetailDialog(engine, engine2, parent, kTraits) {}
 CDlgStarUsnoA20::CDlgStarUsnoA20(CWnd* parent) : CDetailDialog(parent, kTraits) {}
 
-const CMessageMap* CDlgStarUsnoA20::GetMessageMap() const {
-    using M = MessageMapOf<CDlgStarUsnoA20>;
-    static const CMessageMap map(&CQelDialog::ThisMessageMap(), {
-        M::OnBnClicked(IDC_USNO_ALL_STARS, &CDlgStarUsnoA20::OnApply),
-    });
-    return &map;
+zem::SettingRows<CDlgStarUsnoA20> CDlgStarUsnoA20::Rows() {
+    using D = CDlgStarUsnoA20;
+    // The box is the opposite of the fixed limit; the one answer of these dialogs read without
+    // regard to case.
+    static const zem::SettingRow<D> rows[] = {
+        {.control = IDC_USNO_ALL_STARS,
+         .member = &D::m_bAllStars,
+         .read = L"Star.Catalog.UsnoA20.FixedMagnitudeLimit",
+         .write = L"Star.Catalog.UsnoA20.FixedMagnitudeLimit",
+         .flags = zem::kRowInverted | zem::kRowNoCase},
+    };
+    return zem::Rows(rows);
 }
 
-void CDlgStarUsnoA20::DoDataExchange(CDataExchange* pDX) {
-    CQelDialog::DoDataExchange(pDX);
-    DDX_Check(pDX, IDC_USNO_ALL_STARS, m_bAllStars);
+std::span<const ControlRow> CDlgStarUsnoA20::Controls() {
+    static const ControlRow controls[] = {{Ctl::GroupBox, IDC_USNO_GROUP}, {Ctl::CheckBox, IDC_USNO_ALL_STARS}};
+    return controls;
 }
-
-void CDlgStarUsnoA20::AttachControls() {
-    CQelDialog::AttachControls();
-    m_grpUsno.Attach(IDC_USNO_GROUP, this);
-    m_chkAllStars.Attach(IDC_USNO_ALL_STARS, this);
-}
-
-BOOL CDlgStarUsnoA20::OnInitDialog() {
-    CQelDialog::OnInitDialog();
-    AttachControls();
-    // The one answer of these dialogs read without regard to case.
-    m_bAllStars = Query(L"Star.Catalog.UsnoA20.FixedMagnitudeLimit").CompareNoCase(L"TRUE") != 0;
-    UpdateData(FALSE);
-    StoreUndoScript();
-    return TRUE;
-}
-
-CString CDlgStarUsnoA20::GetScript() {
-    UpdateData(TRUE);
-    return GetScriptBool(L"Star.Catalog.UsnoA20.FixedMagnitudeLimit", !m_bAllStars);
-}
-
-void CDlgStarUsnoA20::OnApply() { Apply(); }

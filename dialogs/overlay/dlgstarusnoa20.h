@@ -2,26 +2,16 @@
 // fixed magnitude limit. The star dialog opens it.
 #pragma once
 
-#include "companions/zemcst/qelcontrols.h"
 #include "dialogs/overlay/detaildialog.h"
 
-class CDlgStarUsnoA20 : public CDetailDialog {
+class CDlgStarUsnoA20 : public CDetailDialog<CDlgStarUsnoA20> {
 public:
     CDlgStarUsnoA20(CCorQel* engine, CCorQel* engine2, CWnd* parent);
     explicit CDlgStarUsnoA20(CWnd* parent = nullptr);
 
-    CString GetScript() override;
-
-    const CMessageMap* GetMessageMap() const override;
+    static zem::SettingRows<CDlgStarUsnoA20> Rows();
+    static std::span<const ControlRow> Controls();
 
 protected:
-    BOOL OnInitDialog() override;
-    void DoDataExchange(CDataExchange* pDX) override;
-    void AttachControls() override;
-    void OnApply();
-
     BOOL m_bAllStars = FALSE;
-
-    CQelGroupBox m_grpUsno;
-    CQelCheckBox m_chkAllStars;
 };

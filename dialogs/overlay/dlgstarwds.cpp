@@ -42,7 +42,7 @@ void CDlgStarWds::InitData() {
 
 const CMessageMap* CDlgStarWds::GetMessageMap() const {
     using M = MessageMapOf<CDlgStarWds>;
-    static const CMessageMap map(&CQelDialog::ThisMessageMap(), {
+    static const CMessageMap map(&COverlayDialog::ThisMessageMap(), {
         M::OnBnClicked(IDC_WDS_VISIBLE, &CDlgStarWds::OnCheckWdsView),
         M::OnBnClicked(IDC_WDS_NAME, &CDlgStarWds::OnApply),
         M::OnBnClicked(IDC_WDS_MAG_PRIMARY, &CDlgStarWds::OnCheckWdsMagPrimary),
@@ -61,58 +61,54 @@ const CMessageMap* CDlgStarWds::GetMessageMap() const {
     return &map;
 }
 
+zem::SettingRows<CDlgStarWds> CDlgStarWds::Rows() {
+    using D = CDlgStarWds;
+    // A box that carries two properties is set only when both are (the second is asked only when
+    // the first is TRUE). The system box gates "all magnitudes" on screen but plays no part in
+    // what that box sends; the secondary magnitudes count only with the primary's.
+    static const zem::SettingRow<D> rows[] = {
+        {IDC_WDS_VISIBLE, &D::m_bPrimaryMark, L"Star.WDS.Primary.Mark.Visible", L"Star.WDS.Primary.Mark.Visible"},
+        {IDC_WDS_NAME, &D::m_bName, L"Star.WDS.Name.Visible", L"Star.WDS.Name.Visible"},
+        {.control = IDC_WDS_SYSTEM, .member = &D::m_bSystem,
+         .read = L"Star.WDS.Pair.Line.Visible", .write = L"Star.WDS.Secondary.Mark.Visible",
+         .read2 = L"Star.WDS.Secondary.Mark.Visible", .write2 = L"Star.WDS.Pair.Line.Visible"},
+        {.control = IDC_WDS_COMPONENT_NAME, .member = &D::m_bComponentName,
+         .read = L"Star.WDS.ComponentName.Visible", .write = L"Star.WDS.ComponentName.Visible",
+         .read2 = L"Star.WDS.Pair.Name.Visible", .write2 = L"Star.WDS.Pair.Name.Visible"},
+        {IDC_WDS_MAG_PRIMARY, &D::m_bMagPrimary, L"Star.WDS.Primary.Magnitude.Visible", L"Star.WDS.Primary.Magnitude.Visible"},
+        {.control = IDC_WDS_MAG_ALL, .member = &D::m_bMagAll,
+         .read = L"Star.WDS.Secondary.Magnitude.Visible", .write = L"Star.WDS.Secondary.Magnitude.Visible",
+         .gate = &D::m_bMagPrimary},
+    };
+    return zem::Rows(rows);
+}
+
 void CDlgStarWds::DoDataExchange(CDataExchange* pDX) {
-    CQelDialog::DoDataExchange(pDX);
-    DDX_Check(pDX, IDC_WDS_VISIBLE, m_bPrimaryMark);
-    DDX_Check(pDX, IDC_WDS_NAME, m_bName);
-    DDX_Check(pDX, IDC_WDS_SYSTEM, m_bSystem);
-    DDX_Check(pDX, IDC_WDS_COMPONENT_NAME, m_bComponentName);
-    DDX_Check(pDX, IDC_WDS_MAG_PRIMARY, m_bMagPrimary);
-    DDX_Check(pDX, IDC_WDS_MAG_ALL, m_bMagAll);
-    DDX_Check(pDX, IDC_WDS_LIMIT_MAG, m_limit.m_bLimit);
-    DDX_Radio(pDX, IDC_WDS_MAG_AUTO, m_limit.m_nMode);
-    DDX_Double(pDX, IDC_WDS_MAG_MAX, m_limit.m_dMax, L"%.1f");
-    DDX_Double(pDX, IDC_WDS_MAG_MIN, m_limit.m_dMin, L"%.1f");
+    COverlayDialog::DoDataExchange(pDX);
+    ExchangeRows(pDX, Rows());
+    ExchangeLimit(pDX);
 }
 
 void CDlgStarWds::AttachControls() {
-    CQelDialog::AttachControls();
-    m_btnFont.Attach(IDC_WDS_COLOR_FONT, this, 0x000000, 0xC4C4C4, 0x6B6B6B, 0xC4C4C4, 1);
-    m_grpWds.Attach(IDC_WDS_GROUP, this);
-    m_grpLimit.Attach(IDC_WDS_LIMIT_GROUP, this);
-    m_editMagMax.Attach(IDC_WDS_MAG_MAX, this);
-    m_editMagMin.Attach(IDC_WDS_MAG_MIN, this);
-    m_stcTo.Attach(IDC_WDS_MAG_TO, this);
-    m_stcUnit.Attach(IDC_WDS_MAG_UNIT, this);
-    m_chkView.Attach(IDC_WDS_VISIBLE, this);
-    m_chkName.Attach(IDC_WDS_NAME, this);
-    m_chkMagPrimary.Attach(IDC_WDS_MAG_PRIMARY, this);
-    m_chkComponentName.Attach(IDC_WDS_COMPONENT_NAME, this);
-    m_chkSystem.Attach(IDC_WDS_SYSTEM, this);
-    m_chkMagAll.Attach(IDC_WDS_MAG_ALL, this);
-    m_chkLimitMag.Attach(IDC_WDS_LIMIT_MAG, this);
-    m_rdoAutoMag.Attach(IDC_WDS_MAG_AUTO, this);
-    m_rdoFixedMag.Attach(IDC_WDS_MAG_FIXED, this);
-    m_spinMagMax.Attach(IDC_WDS_MAG_MAX_SPIN, this);
-    m_spinMagMin.Attach(IDC_WDS_MAG_MIN_SPIN, this);
+    COverlayDialog::AttachControls();
+    static const ControlRow controls[] = {
+        {Ctl::Button, IDC_WDS_COLOR_FONT},      {Ctl::GroupBox, IDC_WDS_GROUP},       {Ctl::GroupBox, IDC_WDS_LIMIT_GROUP},
+        {Ctl::Edit, IDC_WDS_MAG_MAX},           {Ctl::Edit, IDC_WDS_MAG_MIN},         {Ctl::Static, IDC_WDS_MAG_TO},
+        {Ctl::Static, IDC_WDS_MAG_UNIT},        {Ctl::CheckBox, IDC_WDS_VISIBLE},     {Ctl::CheckBox, IDC_WDS_NAME},
+        {Ctl::CheckBox, IDC_WDS_MAG_PRIMARY},   {Ctl::CheckBox, IDC_WDS_COMPONENT_NAME},
+        {Ctl::CheckBox, IDC_WDS_SYSTEM},        {Ctl::CheckBox, IDC_WDS_MAG_ALL},     {Ctl::CheckBox, IDC_WDS_LIMIT_MAG},
+        {Ctl::RadioButton, IDC_WDS_MAG_AUTO},   {Ctl::RadioButton, IDC_WDS_MAG_FIXED},
+        {Ctl::Spin, IDC_WDS_MAG_MAX_SPIN},      {Ctl::Spin, IDC_WDS_MAG_MIN_SPIN},
+    };
+    AttachTable(controls);
 }
 
 BOOL CDlgStarWds::OnInitDialog() {
-    CQelDialog::OnInitDialog();
+    COverlayDialog::OnInitDialog();
     AttachControls();
     m_limit.Prepare();
-
-    m_bPrimaryMark = Query(L"Star.WDS.Primary.Mark.Visible") == L"TRUE";
-    m_bName = Query(L"Star.WDS.Name.Visible") == L"TRUE";
-    // A box that carries two properties is set only when both are; the second is asked only
-    // when the first is TRUE.
-    m_bSystem = Query(L"Star.WDS.Pair.Line.Visible") == L"TRUE" && Query(L"Star.WDS.Secondary.Mark.Visible") == L"TRUE";
-    m_bComponentName =
-        Query(L"Star.WDS.ComponentName.Visible") == L"TRUE" && Query(L"Star.WDS.Pair.Name.Visible") == L"TRUE";
-    m_bMagPrimary = Query(L"Star.WDS.Primary.Magnitude.Visible") == L"TRUE";
-    m_bMagAll = m_bMagPrimary && Query(L"Star.WDS.Secondary.Magnitude.Visible") == L"TRUE";
+    ReadRows(Rows());
     m_limit.ReadFromEngine();
-
     UpdateData(FALSE);
     SetEnableOrDisableWds();
     StoreUndoScript();
@@ -121,19 +117,13 @@ BOOL CDlgStarWds::OnInitDialog() {
 
 BOOL CDlgStarWds::GetScript(CString* script) {
     if (!ValidateLimit()) return FALSE;
-    // Text the checks let through but the exchange cannot read (an empty edit) has had the
-    // framework's own message; nothing is sent.
+    // Text the checks let through but the exchange cannot read has had the framework's own
+    // message; nothing is sent.
     if (!UpdateData(TRUE)) return FALSE;
-
-    // The system box gates "all magnitudes" on screen but plays no part in what it sends.
-    *script = GetScriptBool(L"Star.WDS.Primary.Mark.Visible", m_bPrimaryMark) +
-              GetScriptBool(L"Star.WDS.Name.Visible", m_bName) +
-              GetScriptBool(L"Star.WDS.Secondary.Mark.Visible", m_bSystem) +
-              GetScriptBool(L"Star.WDS.Pair.Line.Visible", m_bSystem) +
-              GetScriptBool(L"Star.WDS.ComponentName.Visible", m_bComponentName) +
-              GetScriptBool(L"Star.WDS.Pair.Name.Visible", m_bComponentName) +
-              GetScriptBool(L"Star.WDS.Primary.Magnitude.Visible", m_bMagPrimary) +
-              GetScriptBool(L"Star.WDS.Secondary.Magnitude.Visible", m_bMagPrimary && m_bMagAll) + m_limit.GetScript();
+    CString s;
+    AppendRows(s, Rows());
+    m_limit.AppendScript(s);
+    *script = std::move(s);
     return TRUE;
 }
 
@@ -146,35 +136,12 @@ void CDlgStarWds::SetEnableOrDisableWds() {
     m_limit.EnableControls(view);
 }
 
-void CDlgStarWds::OnCheckWdsView() {
-    Apply();
-    SetEnableOrDisableWds();
-}
-
-void CDlgStarWds::OnCheckWdsMagPrimary() {
-    Apply();
-    SetEnableOrDisableWds();
-}
-
-void CDlgStarWds::OnCheckWdsSystem() {
-    Apply();
-    SetEnableOrDisableWds();
-}
-
-void CDlgStarWds::OnCheckWdsLimitMag() {
-    Apply();
-    SetEnableOrDisableWds();
-}
-
-void CDlgStarWds::OnClickRadioWdsAutoMag() {
-    Apply();
-    SetEnableOrDisableWds();
-}
-
-void CDlgStarWds::OnClickRadioWdsFixedMag() {
-    Apply();
-    SetEnableOrDisableWds();
-}
+void CDlgStarWds::OnCheckWdsView() { ApplyAndEnable(); }
+void CDlgStarWds::OnCheckWdsMagPrimary() { ApplyAndEnable(); }
+void CDlgStarWds::OnCheckWdsSystem() { ApplyAndEnable(); }
+void CDlgStarWds::OnCheckWdsLimitMag() { ApplyAndEnable(); }
+void CDlgStarWds::OnClickRadioWdsAutoMag() { ApplyAndEnable(); }
+void CDlgStarWds::OnClickRadioWdsFixedMag() { ApplyAndEnable(); }
 
 void CDlgStarWds::OnDeltaposSpinWdsMagMax(NMHDR* pNotify, LRESULT* pResult) {
     StepField(kLimit.maximum, pNotify, pResult);

@@ -2,7 +2,6 @@
 // magnitudes, and which pairs are drawn by magnitude.
 #pragma once
 
-#include "companions/zemcst/qelcontrols.h"
 #include "dialogs/overlay/overlaydialog.h"
 
 class CDlgStarWds : public COverlayDialog {
@@ -13,6 +12,7 @@ public:
     BOOL GetScript(CString* script) override;
 
     const CMessageMap* GetMessageMap() const override;
+    static zem::SettingRows<CDlgStarWds> Rows();
 
 protected:
     BOOL OnInitDialog() override;
@@ -20,6 +20,7 @@ protected:
     void AttachControls() override;
     void InitData();
     void SetEnableOrDisableWds();
+    void SetEnableRules() override { SetEnableOrDisableWds(); }
 
     void OnCheckWdsView();
     void OnCheckWdsMagPrimary();
@@ -37,11 +38,4 @@ protected:
     BOOL m_bMagPrimary = FALSE;
     BOOL m_bMagAll = FALSE;         // secondary magnitudes too, only with the primary's
 
-    CQelButton m_btnFont;
-    CQelGroupBox m_grpWds, m_grpLimit;
-    CQelEdit m_editMagMax, m_editMagMin;
-    CQelStatic m_stcTo, m_stcUnit;
-    CQelCheckBox m_chkView, m_chkName, m_chkMagPrimary, m_chkComponentName, m_chkSystem, m_chkMagAll, m_chkLimitMag;
-    CQelRadioButton m_rdoAutoMag, m_rdoFixedMag;
-    CQelSpinButton m_spinMagMax, m_spinMagMin;
 };

@@ -1,5 +1,7 @@
 #include "dialogs/overlay/overlaydialog.h"
 
+#include "companions/zemdcm/ddxfmt.h"
+
 BOOL COverlayDialog::ValidateLimit() {
     if (!m_mag.IsEditReady()) return FALSE;
     const zem::MagLimitTraits& t = m_limit.Traits();
@@ -15,4 +17,18 @@ void COverlayDialog::StepField(const zem::MagField& field, NMHDR* pNotify, LRESU
     UpdateMagSpin(static_cast<int>(field.edit), zem::SpinDelta(pNotify), field.upper10, field.lower10);
     Apply();
     *pResult = 0;
+}
+
+void COverlayDialog::ExchangeLimit(CDataExchange* pDX) {
+    const zem::MagLimitTraits& t = m_limit.Traits();
+    DDX_Check(pDX, static_cast<int>(t.limitCheck), m_limit.m_bLimit);
+    DDX_Radio(pDX, static_cast<int>(t.autoRadio), m_limit.m_nMode);
+    ExchangeMag(pDX, t.maximum.edit, m_limit.m_dMax);
+    ExchangeMag(pDX, t.minimum.edit, m_limit.m_dMin);
+}
+
+void COverlayDialog::ExchangeMag(CDataExchange* pDX, UINT editId, double& value) {
+    const UINT width = m_limit.Traits().exchangeWidth;
+    if (width) DDX_DoubleFmt(pDX, static_cast<int>(editId), value, L"%.1f", width);
+    else DDX_Double(pDX, static_cast<int>(editId), value, L"%.1f");
 }

@@ -28,6 +28,11 @@ protected:
     // end's and their order, stopping at the first failure, so one message at most.
     BOOL ValidateLimit();
 
+    // The limit group's exchange: the limit box, the mode radios, the bright end, the faint end.
+    void ExchangeLimit(CDataExchange* pDX);
+    // One magnitude field's exchange, the way the dialog's traits say ("%.1f" either way).
+    void ExchangeMag(CDataExchange* pDX, UINT editId, double& value);
+
     // A spin handler's work: one step of the field within its bounds, then Apply; the up-down
     // control may move its own position.
     void StepField(const zem::MagField& field, NMHDR* pNotify, LRESULT* pResult);
