@@ -1,5 +1,7 @@
 #include "platform/crt.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -21,17 +23,39 @@ bool StartsNoCase(const wchar_t* p, const char* word) {
     return true;
 }
 
+// Whether the number of the run [b, e) (digits in base 10 or 16, an optional point, an optional
+// exponent) lies above 1 in magnitude, taken from where its first nonzero digit stands and its
+// exponent. A run out of range is too large when it does and too small when it does not.
+bool AboveOne(const std::string& run, bool hex) {
+    const std::size_t mark = run.find_first_of(hex ? "pP" : "eE");
+    const std::string mantissa = run.substr(0, mark);
+    long long exponent = 0;  // of the first nonzero digit, in digits of the base
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    const std::size_t first = mantissa.find_first_not_of("0.");
+    if (first == std::string::npos) return false;
+    exponent = first < point ? static_cast<long long>(point - first) - 1 : -static_cast<long long>(first - point);
+    if (hex) exponent *= 4;
+    if (mark != std::string::npos) {
+        long long e = 0;
+        std::size_t i = mark + 1;
+        const bool negative = run[i] == '-';
+        if (run[i] == '+' || run[i] == '-') ++i;
+        for (; i < run.size(); ++i) e = std::min(e * 10 + (run[i] - '0'), 1LL << 40);  // far past any double
+        exponent += negative ? -e : e;
+    }
+    return exponent >= 0;
+}
+
 // Copies the ASCII run [b, e) to a narrow buffer for from_chars.
 double Parse(const wchar_t* b, const wchar_t* e, std::chars_format fmt) {
     std::string narrow(b, e);
     double v = 0;
     auto r = std::from_chars(narrow.data(), narrow.data() + narrow.size(), v, fmt);
     if (r.ec == std::errc::result_out_of_range) {
-        // from_chars leaves v unchanged on range errors; the runtime gives +-HUGE_VAL or 0. A
-        // negative exponent means underflow ('e' is a digit in hex text, whose exponent is 'p').
-        const std::size_t exponent = narrow.find_first_of(fmt == std::chars_format::hex ? "pP" : "eE");
-        const bool tiny = exponent != std::string::npos && narrow[exponent + 1] == '-';
-        v = tiny ? 0.0 : std::numeric_limits<double>::infinity();
+        // from_chars leaves v unchanged on range errors; the runtime gives HUGE_VAL or 0 and
+        // reports the range error.
+        v = AboveOne(narrow, fmt == std::chars_format::hex) ? std::numeric_limits<double>::infinity() : 0.0;
+        errno = ERANGE;
     }
     return v;
 }

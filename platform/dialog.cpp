@@ -186,16 +186,8 @@ void DDX_Radio(CDataExchange* pDX, int id, int& value) {
     HWND w = pDX->PrepareCtrl(id);
     if (!w || !w->parent) return;
     if (pDX->m_bSaveAndValidate) value = -1;
-    // The group runs from this control to the next control that starts a group.
-    auto& siblings = w->parent->children;
-    std::size_t i = 0;
-    while (i < siblings.size() && siblings[i].get() != w) ++i;
     int button = 0;
-    for (; i < siblings.size(); ++i) {
-        HWND c = siblings[i].get();
-        if (c != w && (c->style & WS_GROUP)) break;
-        const DWORD kind = c->style & BS_TYPEMASK;
-        if (c->wndClass != WndClass::Button || (kind != BS_RADIOBUTTON && kind != BS_AUTORADIOBUTTON)) continue;
+    for (HWND c : AfxRadioGroup(w)) {
         if (pDX->m_bSaveAndValidate) {
             if (AfxSendMessage(c, BM_GETCHECK, 0, 0) != 0 && value == -1) value = button;
         } else {
@@ -243,10 +235,11 @@ void DDX_Text(CDataExchange* pDX, int id, int& value) {
 bool AfxSimpleFloatParse(const wchar_t* text, double& value) {
     const wchar_t* p = text ? text : L"";
     while (*p == L' ' || *p == L'\t') ++p;
-    const wchar_t first = *p;
     wchar_t* end = nullptr;
     const double d = crt::wcstod(p, &end);
-    if (d == 0.0 && first != L'0') return false;
+    // Whatever number was read counts, zero included, however it is written ("-0.0", ".0",
+    // "0."): the dialogs read back every number they write.
+    if (end == p) return false;
     const wchar_t* rest = end;
     while (*rest == L' ' || *rest == L'\t') ++rest;
     if (*rest != L'\0') return false;

@@ -83,6 +83,5 @@ void DDX_Text(CDataExchange* pDX, int id, int& value);
 void DDX_Text(CDataExchange* pDX, int id, double& value);
 void DDX_CBIndex(CDataExchange* pDX, int id, int& value);
 
-// The framework's reading of a double from text: blanks around a number, nothing else; a zero
-// result counts only when the text begins with '0'.
+// The framework's reading of a double from text: blanks around a number, nothing else.
 bool AfxSimpleFloatParse(const wchar_t* text, double& value);

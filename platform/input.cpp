@@ -9,9 +9,6 @@ namespace input {
 namespace {
 
 DWORD ButtonKind(HWND w) { return w->style & BS_TYPEMASK; }
-bool IsRadio(HWND w) {
-    return w->wndClass == WndClass::Button && (ButtonKind(w) == BS_AUTORADIOBUTTON || ButtonKind(w) == BS_RADIOBUTTON);
-}
 
 // The control a person can act on, or why not.
 InputResult Reach(CWnd& dialog, UINT id, HWND& control) {
@@ -64,21 +61,11 @@ InputResult Click(CWnd& dialog, UINT id) {
         case BS_AUTO3STATE:
             SetCheck(b, (b->check + 1) % 3);
             break;
-        case BS_AUTORADIOBUTTON: {
-            // The group runs from the nearest control with the group style to the next one.
-            auto& siblings = b->parent->children;
-            std::size_t self = 0;
-            while (siblings[self].get() != b) ++self;
-            std::size_t first = self;
-            while (first > 0 && !(siblings[first]->style & WS_GROUP)) --first;
-            for (std::size_t i = first; i < siblings.size(); ++i) {
-                HWND c = siblings[i].get();
-                if (i > first && (c->style & WS_GROUP)) break;
-                if (c != b && IsRadio(c) && ButtonKind(c) == BS_AUTORADIOBUTTON) SetCheck(c, BST_UNCHECKED);
-            }
+        case BS_AUTORADIOBUTTON:
+            for (HWND c : AfxRadioGroup(b))
+                if (c != b && ButtonKind(c) == BS_AUTORADIOBUTTON) SetCheck(c, BST_UNCHECKED);
             SetCheck(b, BST_CHECKED);
             break;
-        }
         case BS_GROUPBOX:
             return InputResult::Done;
         default:

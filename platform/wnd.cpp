@@ -57,6 +57,27 @@ HWND AfxFindChild(HWND parent, UINT id) {
     return nullptr;
 }
 
+bool AfxIsRadio(HWND w) {
+    const DWORD kind = w ? (w->style & BS_TYPEMASK) : 0;
+    return w && w->wndClass == WndClass::Button && (kind == BS_AUTORADIOBUTTON || kind == BS_RADIOBUTTON);
+}
+
+std::vector<HWND> AfxRadioGroup(HWND control) {
+    std::vector<HWND> group;
+    if (!control || !control->parent) return group;
+    const auto& siblings = control->parent->children;
+    std::size_t first = 0;
+    while (first < siblings.size() && siblings[first].get() != control) ++first;
+    if (first == siblings.size()) return group;
+    while (first > 0 && !(siblings[first]->style & WS_GROUP)) --first;
+    for (std::size_t i = first; i < siblings.size(); ++i) {
+        HWND c = siblings[i].get();
+        if (i > first && (c->style & WS_GROUP)) break;
+        if (AfxIsRadio(c)) group.push_back(c);
+    }
+    return group;
+}
+
 LRESULT AfxSendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (!window) return 0;
     if (window->attached) return window->attached->WindowProc(message, wParam, lParam);

@@ -119,6 +119,11 @@ protected:
 
 // Child window id of parent, or null.
 HWND AfxFindChild(HWND parent, UINT id);
+// Radio buttons, automatic or not.
+bool AfxIsRadio(HWND window);
+// The radio buttons of control's group, in template order. A group runs from the nearest control
+// at or before it with the group style to the next control that has the style.
+std::vector<HWND> AfxRadioGroup(HWND control);
 // The procedure of each standard control kind (what DefWindowProc runs).
 LRESULT AfxDefControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // Sends message to the window's own procedure (the attached object first).

@@ -1,6 +1,10 @@
 // CString, the printf-style formatter and the runtime's number reading and writing.
+#include <cerrno>
 #include <clocale>
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <random>
 
 #include "platform/crt.h"
 #include "test_dialog.h"
@@ -86,21 +90,26 @@ TEST_F(PlatformTest, LoadStringFromRegisteredTables) {
 namespace {
 
 // The value and end of the leading number, and whether the exchange of a double takes the text:
-// blanks around one number and nothing else, and a zero only when written with a leading '0'.
+// blanks around one number and nothing else.
 struct ReadCase { const wchar_t* text; double value; int end; bool exchanged; };
 const ReadCase kReads[] = {
     {L"5.37", 5.37, 4, true},   {L" 2.5 ", 2.5, 4, true},  {L"-1.25", -1.25, 5, true},  {L"+.5", 0.5, 3, true},
     {L"0", 0, 1, true},         {L"1e3", 1000, 3, true},   {L"1e400", HUGE_VAL, 5, true}, {L"", 0, 0, false},
     {L"-", 0, 0, false},        {L"abc", 0, 0, false},     {L".", 0, 0, false},         {L". 5", 0, 0, false},
     {L"1e", 1, 1, false},       {L" 2.5x", 2.5, 4, false}, {L"1,5", 1, 1, false},       {L"0x", 0, 1, false},
-    {L"2.5e-1;", 0.25, 6, false}, {L"-1e-400", 0, 7, false},
+    {L"2.5e-1;", 0.25, 6, false}, {L"-1e-400", -0.0, 7, true},
+    // Zero however a dialog or a person writes it.
+    {L"-0.0", -0.0, 4, true},   {L"-0", -0.0, 2, true},    {L"+0", 0, 2, true},         {L".0", 0, 2, true},
+    {L"0.", 0, 2, true},        {L" -0.0 ", -0.0, 5, true}, {L"-.", 0, 0, false},       {L"+", 0, 0, false},
 };
 
 void ExpectReadsAndWrites() {
     for (const auto& c : kReads) {
         wchar_t* end = nullptr;
         double exchanged = -7;
-        EXPECT_EQ(crt::wcstod(c.text, &end), c.value) << U8(c.text);
+        const double read = crt::wcstod(c.text, &end);
+        EXPECT_EQ(read, c.value) << U8(c.text);
+        EXPECT_EQ(std::signbit(read), std::signbit(c.value)) << U8(c.text);
         EXPECT_EQ(end - c.text, c.end) << U8(c.text);
         EXPECT_EQ(crt::_wtof(c.text), c.value) << U8(c.text);
         EXPECT_EQ(AfxSimpleFloatParse(c.text, exchanged), c.exchanged) << U8(c.text);
@@ -139,4 +148,96 @@ TEST(NumbersTest, DecimalCommaLocaleChangesNothing) {
     if (comma) ExpectReadsAndWrites();
     std::setlocale(LC_ALL, "C");
     if (!comma) GTEST_SKIP() << "no locale with a decimal comma is installed";
+}
+
+namespace {
+
+// A random text that begins, more or less, like a number.
+std::string RandomNumberText(std::mt19937& rng) {
+    auto pick = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+    auto digits = [&](int most, const char* set, int setSize) {
+        std::string d;
+        for (int k = pick(most + 1); k > 0; --k) d += set[pick(setSize)];
+        return d;
+    };
+    std::string s(static_cast<std::size_t>(pick(3)), ' ');
+    if (pick(3) == 0) s += "+-"[pick(2)];
+    switch (pick(8)) {
+        case 0:  // hexadecimal
+            s += "0x" + digits(20, "0123456789abcdefABCDEF", 22);
+            if (pick(2)) s += "." + digits(20, "0123456789abcdef", 16);
+            if (pick(2)) s += std::string("pP").substr(static_cast<std::size_t>(pick(2)), 1) + (pick(2) ? "-" : "") + digits(5, "0123456789", 10);
+            break;
+        case 1:  // far below the smallest double or beyond the largest
+            s += pick(2) ? "0." + std::string(static_cast<std::size_t>(300 + pick(200)), '0') + digits(8, "123456789", 9)
+                         : digits(3, "123456789", 9) + std::string(static_cast<std::size_t>(300 + pick(100)), '0');
+            break;
+        case 2:
+            s += std::vector<std::string>{"inf", "INF", "infinity", "nan", "NaN", "nan(x1)", "in", "na"}[static_cast<std::size_t>(pick(8))];
+            break;
+        default:
+            s += digits(25, "0123456789", 10);
+            if (pick(2)) s += "." + digits(25, "0123456789", 10);
+            if (pick(2)) s += std::string("eE").substr(static_cast<std::size_t>(pick(2)), 1) + std::string("+-").substr(static_cast<std::size_t>(pick(3) % 2), static_cast<std::size_t>(pick(2))) + digits(4, "0123456789", 10);
+            break;
+    }
+    if (pick(2)) s += digits(3, "x.e-5 ;,", 8);
+    return s;
+}
+
+}  // namespace
+
+// The reader against the C library's own (this test runs in the "C" locale): the same value, the
+// same end, and the range error where the value ran past a double (to zero or to infinity).
+TEST(NumbersTest, ReaderAgreesWithTheCLibrary) {
+    std::mt19937 rng(20261205);
+    for (int i = 0; i < 200000; ++i) {
+        const std::string text = RandomNumberText(rng);
+        const std::wstring wide(text.begin(), text.end());
+        char* cEnd = nullptr;
+        wchar_t* end = nullptr;
+        errno = 0;
+        const double want = std::strtod(text.c_str(), &cEnd);
+        const bool wantRange = errno == ERANGE;
+        errno = 0;
+        const double got = crt::wcstod(wide.c_str(), &end);
+        const bool gotRange = errno == ERANGE;
+        ASSERT_EQ(end - wide.c_str(), cEnd - text.c_str()) << text;
+        if (std::isnan(want)) {
+            ASSERT_TRUE(std::isnan(got)) << text;
+        } else {
+            ASSERT_EQ(std::memcmp(&got, &want, sizeof got), 0) << text << ": " << got << " vs " << want;
+        }
+        // The C library also reports an inexact result below the normal range; that is not mirrored.
+        if (want == 0.0 || std::isinf(want)) {
+            ASSERT_EQ(gotRange, wantRange) << text;
+        }
+    }
+}
+
+// The formats the dialogs write numbers with, against the C library's printf.
+TEST(NumbersTest, FormatterAgreesWithTheCLibrary) {
+    std::mt19937_64 rng(5);
+    const char* formats[] = {"%.1f", "%.0f", "%-.1f", "%5.1f"};
+    for (int i = 0; i < 100000; ++i) {
+        double v;
+        switch (i % 4) {
+            case 0: v = static_cast<double>(static_cast<std::int64_t>(rng() % 2000001) - 1000000) / 20.0; break;  // halfway cases
+            case 1: v = std::ldexp(static_cast<double>(rng() >> 11), static_cast<int>(rng() % 140) - 120); break;
+            case 2: {
+                const std::uint64_t bits = rng();
+                std::memcpy(&v, &bits, sizeof v);
+                break;
+            }
+            default: v = (static_cast<double>(rng() % 100000) - 50000.0) / 1000.0; break;
+        }
+        if (rng() % 2) v = -v;
+        for (const char* f : formats) {
+            char want[512];
+            std::snprintf(want, sizeof want, f, v);
+            const std::wstring wideFormat(f, f + std::strlen(f));
+            const std::wstring got = zem::Format(wideFormat.c_str(), v);
+            ASSERT_EQ(std::string(got.begin(), got.end()), want) << f << " of " << v;
+        }
+    }
 }
