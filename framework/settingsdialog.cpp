@@ -119,9 +119,18 @@ void CSettingsDialog::DDX_Double(CDataExchange* pDX, int id, double& value, cons
         DDX_Text(pDX, id, value);
         return;
     }
+    CWnd* edit = GetDlgItem(id);
+    if (!edit) return;
     wchar_t buffer[256];
-    if (crt::swprintf_s(buffer, 256, format, value) < 0) buffer[0] = L'\0';
-    if (CWnd* edit = GetDlgItem(id)) edit->SetWindowText(buffer);
+    if (crt::swprintf_s(buffer, 256, format, value) >= 0) {
+        edit->SetWindowText(buffer);
+    } else {
+        // A number too long for the buffer ("%.1f" of 1e300) is written whole: an empty edit
+        // would be a text the dialog then refuses to read back.
+        CString text;
+        text.Format(format, value);
+        edit->SetWindowText(text);
+    }
 }
 
 void CSettingsDialog::EnableItem(UINT id, bool enable) {

@@ -19,6 +19,8 @@ Bench::~Bench() {
     CQelDialog::SetDefaultEngines(nullptr, nullptr);
 }
 
+void Bench::LoadDefaultSky() { engine.LoadStateFile(CString(zem::FromUtf8(ZEM_DATA_DIR "/sky/default.qel"))); }
+
 INT_PTR Bench::Run(CDialog& dialog, std::vector<Step> steps) {
     steps_.push_back(std::move(steps));
     return dialog.DoModal();

@@ -33,6 +33,8 @@ public:
     bool recordQueries = false;  // set to see "Q …" lines
     CCorQel engine, engine2;
     CWnd* parent() { return &parent_; }
+    // The engine as the shipped default sky leaves it.
+    void LoadDefaultSky();
 
     // Runs the dialog modally; the steps act on it in order (then the person stops).
     INT_PTR Run(CDialog& dialog, std::vector<Step> steps);

@@ -18,7 +18,6 @@ namespace {
 
 using Numbers = std::set<int>;  // constellation numbers, 1..88
 
-void LoadDefaultSky(CCorQel& engine) { engine.LoadStateFile(CString(zem::FromUtf8(ZEM_DATA_DIR "/sky/default.qel"))); }
 
 std::size_t StatementCount(const std::wstring& script) { return static_cast<std::size_t>(std::count(script.begin(), script.end(), L';')); }
 
@@ -49,7 +48,7 @@ Events Applied(const std::wstring& script) { return {L"S " + script, L"W 2066 0 
 
 TEST(Constellation, PresetsReplaceOnlyAFullSelection) {
     Bench b;
-    LoadDefaultSky(b.engine);
+    b.LoadDefaultSky();
     CDlgCons dlg(&b.engine, &b.engine2, b.parent());
     std::vector<Numbers> ticked;
     Numbers zodiac;
@@ -93,7 +92,7 @@ TEST(Constellation, PresetsReplaceOnlyAFullSelection) {
 
 TEST(Constellation, OpensOnTheEngineInNumberOrder) {
     Bench b;
-    LoadDefaultSky(b.engine);
+    b.LoadDefaultSky();
     b.engine.LoadState(L"Constellation.No5.Selection = false; Constellation.Picture.Outline.Visible = TRUE;");
     CDlgCons dlg(&b.engine, &b.engine2, b.parent());
     b.Run(dlg, {Do([&](CDialog& d) {
@@ -118,7 +117,7 @@ TEST(Constellation, OpensOnTheEngineInNumberOrder) {
 
 TEST(Constellation, DesktopListNotificationAppliesLikeATick) {
     Bench b;
-    LoadDefaultSky(b.engine);
+    b.LoadDefaultSky();
     CDlgCons dlg(&b.engine, &b.engine2, b.parent());
     LRESULT result = -1;
     Events e;
@@ -172,7 +171,7 @@ TEST(Constellation, OverlayNameSwitchesFollowTheirShowSwitch) {
                              {IDC_CONS_CHINESE, IDC_CONS_CHINESE_NAME},
                              {IDC_CONS_CALENDAR, IDC_CONS_CALENDAR_NAME}};
     Bench b;
-    LoadDefaultSky(b.engine);  // every show switch off, every name on
+    b.LoadDefaultSky();  // every show switch off, every name on
     CDlgCons dlg(&b.engine, &b.engine2, b.parent());
     std::vector<bool> enabled;
     b.Run(dlg, {Do([&](CDialog& d) {
@@ -211,7 +210,7 @@ TEST(Constellation, ALiveChangeCostsMicroseconds) {
     const double budget = 1000.0;
 #endif
     Bench b;
-    LoadDefaultSky(b.engine);
+    b.LoadDefaultSky();
     CDlgCons dlg(&b.engine, &b.engine2, b.parent());
     double perChange = 0;
     b.Run(dlg, {Do([&](CDialog& d) {

@@ -51,7 +51,7 @@ TEST(MilkyWay, HostMayCallTheScriptInterfaceItself) {
 
 TEST(MilkyWay, ALiveChangeCostsMicroseconds) {
     Bench b;
-    b.engine.LoadStateFile(CString(zem::FromUtf8(ZEM_DATA_DIR "/sky/default.qel")));
+    b.LoadDefaultSky();
     CDlgMw dlg(&b.engine, &b.engine2, b.parent());
     double perChange = 0;
     b.Run(dlg, {Do([&](CDialog& d) {
