@@ -13,8 +13,8 @@
 #include "companions/zemcst/qellistboxaobj.h"
 #include "companions/zemcst/qellistboxcheck.h"
 #include "platform/input.h"
+#include "printers.h"
 
-inline void PrintTo(const CString& s, std::ostream* os) { *os << '"' << zem::ToUtf8(s) << '"'; }
 
 namespace qtest {
 

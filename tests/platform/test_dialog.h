@@ -13,15 +13,12 @@
 #include "platform/controls.h"
 #include "platform/dialog.h"
 #include "platform/input.h"
+#include "printers.h"
 
-// Readable failures.
-inline void PrintTo(const CString& s, std::ostream* os) { *os << '"' << zem::ToUtf8(s) << '"'; }
 
 namespace ptest {
 
 using Log = std::vector<std::wstring>;
-
-inline std::string U8(std::wstring_view s) { return zem::ToUtf8(s); }
 
 constexpr UINT kDialogId = 9001, kStrGreeting = 9101, kStrRange = 9102;
 
