@@ -20,11 +20,6 @@ const std::array<CString, kCount>& SelectionPaths() {
     return paths;
 }
 
-template <std::size_t N>
-int CountOf(const std::array<int, N>&) {
-    return static_cast<int>(N);
-}
-
 }  // namespace
 
 CDlgCons::CDlgCons(CCorQel* engine, CCorQel* engine2, CWnd* parent) : CSettingsDialog(engine, engine2, parent, kTraits) {}
@@ -296,35 +291,12 @@ LRESULT CDlgCons::OnCLBNCheckChange(WPARAM, LPARAM) {
     return 0;
 }
 
-void CDlgCons::OnSelconsButtonSpring() {
-    SelectListedCons(cons_presets::kSpring.data(), CountOf(cons_presets::kSpring));
-    Apply();
-}
-
-void CDlgCons::OnSelconsButtonSummer() {
-    SelectListedCons(cons_presets::kSummer.data(), CountOf(cons_presets::kSummer));
-    Apply();
-}
-
-void CDlgCons::OnSelconsButtonAutumn() {
-    SelectListedCons(cons_presets::kAutumn.data(), CountOf(cons_presets::kAutumn));
-    Apply();
-}
-
-void CDlgCons::OnSelconsButtonWinter() {
-    SelectListedCons(cons_presets::kWinter.data(), CountOf(cons_presets::kWinter));
-    Apply();
-}
-
-void CDlgCons::OnSelconsButtonSouth() {
-    SelectListedCons(cons_presets::kSouth.data(), CountOf(cons_presets::kSouth));
-    Apply();
-}
-
-void CDlgCons::OnSelconsButtonZodiac() {
-    SelectListedCons(cons_presets::kZodiac.data(), CountOf(cons_presets::kZodiac));
-    Apply();
-}
+void CDlgCons::OnSelconsButtonSpring() { ApplyPreset(cons_presets::kSpring); }
+void CDlgCons::OnSelconsButtonSummer() { ApplyPreset(cons_presets::kSummer); }
+void CDlgCons::OnSelconsButtonAutumn() { ApplyPreset(cons_presets::kAutumn); }
+void CDlgCons::OnSelconsButtonWinter() { ApplyPreset(cons_presets::kWinter); }
+void CDlgCons::OnSelconsButtonSouth() { ApplyPreset(cons_presets::kSouth); }
+void CDlgCons::OnSelconsButtonZodiac() { ApplyPreset(cons_presets::kZodiac); }
 
 void CDlgCons::OnSelconsButtonAll() {
     SetAllChecks(1);

@@ -28,6 +28,12 @@ protected:
 
     BOOL InitCnsPicInfo();
     void SelectListedCons(const int* items, int count);
+    // A preset's handler: select its constellations, then apply.
+    template <std::size_t N>
+    void ApplyPreset(const std::array<int, N>& items) {
+        SelectListedCons(items.data(), static_cast<int>(N));
+        Apply();
+    }
     void SyncCheckboxState();
     void SetAllChecks(int check);
     void RepaintAndApply();

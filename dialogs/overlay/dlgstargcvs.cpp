@@ -25,24 +25,20 @@ const zem::MagLimitTraits kLimit{
 }  // namespace
 
 CDlgStarGcvs::CDlgStarGcvs(CCorQel* engine, CCorQel* engine2, CWnd* parent)
-    : COverlayDialog(engine, engine2, parent, kTraits, kLimit) {
+    : CRowOverlayDialog(engine, engine2, parent, kTraits, kLimit) {
     InitData();
 }
 
-CDlgStarGcvs::CDlgStarGcvs(CWnd* parent) : COverlayDialog(parent, kTraits, kLimit) { InitData(); }
+CDlgStarGcvs::CDlgStarGcvs(CWnd* parent) : CRowOverlayDialog(parent, kTraits, kLimit) { InitData(); }
 
 void CDlgStarGcvs::InitData() {
     m_bMark = m_bName = m_bAbbreviation = m_bMagMax = m_bMagMin = FALSE;
-    m_limit.m_bLimit = FALSE;
-    m_limit.m_nMode = 0;
-    m_limit.m_dMax = -10.0;
-    m_limit.m_dMin = 6.0;
-    m_mag.SetEditReady(TRUE);
+    InitLimit(-10.0, 6.0);
 }
 
 const CMessageMap* CDlgStarGcvs::GetMessageMap() const {
     using M = MessageMapOf<CDlgStarGcvs>;
-    static const CMessageMap map(&COverlayDialog::ThisMessageMap(), {
+    static const CMessageMap map(&CRowOverlayDialog::ThisMessageMap(), {
         M::OnBnClicked(IDC_GCVS_VISIBLE, &CDlgStarGcvs::OnCheckGcvsView),
         M::OnBnClicked(IDC_GCVS_NAME, &CDlgStarGcvs::OnCheckGcvsName),
         M::OnBnClicked(IDC_GCVS_MAXIMUM, &CDlgStarGcvs::OnApply),
@@ -73,14 +69,8 @@ zem::SettingRows<CDlgStarGcvs> CDlgStarGcvs::Rows() {
     return zem::Rows(rows);
 }
 
-void CDlgStarGcvs::DoDataExchange(CDataExchange* pDX) {
-    COverlayDialog::DoDataExchange(pDX);
-    ExchangeRows(pDX, Rows());
-    ExchangeLimit(pDX);
-}
-
 void CDlgStarGcvs::AttachControls() {
-    COverlayDialog::AttachControls();
+    CRowOverlayDialog::AttachControls();
     static const ControlRow controls[] = {
         {Ctl::Button, IDC_GCVS_COLOR_FONT},    {Ctl::GroupBox, IDC_GCVS_GROUP},    {Ctl::GroupBox, IDC_GCVS_LIMIT_GROUP},
         {Ctl::Edit, IDC_GCVS_MAG_MAX},         {Ctl::Edit, IDC_GCVS_MAG_MIN},      {Ctl::Static, IDC_GCVS_MAG_TO},
@@ -91,30 +81,6 @@ void CDlgStarGcvs::AttachControls() {
         {Ctl::Spin, IDC_GCVS_MAG_MAX_SPIN},    {Ctl::Spin, IDC_GCVS_MAG_MIN_SPIN},
     };
     AttachTable(controls);
-}
-
-BOOL CDlgStarGcvs::OnInitDialog() {
-    COverlayDialog::OnInitDialog();
-    AttachControls();
-    m_limit.Prepare();
-    ReadRows(Rows());
-    m_limit.ReadFromEngine();
-    UpdateData(FALSE);
-    SetEnableOrDisableGcvs();
-    StoreUndoScript();
-    return TRUE;
-}
-
-BOOL CDlgStarGcvs::GetScript(CString* script) {
-    if (!ValidateLimit()) return FALSE;
-    // Text the checks let through but the exchange cannot read has had the framework's own
-    // message; nothing is sent.
-    if (!UpdateData(TRUE)) return FALSE;
-    CString s;
-    AppendRows(s, Rows());
-    m_limit.AppendScript(s);
-    *script = std::move(s);
-    return TRUE;
 }
 
 void CDlgStarGcvs::SetEnableOrDisableGcvs() {

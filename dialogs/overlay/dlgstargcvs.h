@@ -4,19 +4,15 @@
 
 #include "dialogs/overlay/overlaydialog.h"
 
-class CDlgStarGcvs : public COverlayDialog {
+class CDlgStarGcvs : public CRowOverlayDialog<CDlgStarGcvs> {
 public:
     CDlgStarGcvs(CCorQel* engine, CCorQel* engine2, CWnd* parent);
     explicit CDlgStarGcvs(CWnd* parent = nullptr);
-
-    BOOL GetScript(CString* script) override;
 
     const CMessageMap* GetMessageMap() const override;
     static zem::SettingRows<CDlgStarGcvs> Rows();
 
 protected:
-    BOOL OnInitDialog() override;
-    void DoDataExchange(CDataExchange* pDX) override;
     void AttachControls() override;
     void InitData();
     void SetEnableOrDisableGcvs();
@@ -35,5 +31,4 @@ protected:
     BOOL m_bAbbreviation = FALSE;
     BOOL m_bMagMax = FALSE;  // label with the magnitude at maximum light
     BOOL m_bMagMin = FALSE;  // label with the magnitude at minimum light
-
 };

@@ -58,11 +58,7 @@ CDlgStarNovaBase::CDlgStarNovaBase(CWnd* parent, const NovaTraits& nova)
 
 void CDlgStarNovaBase::InitData() {
     m_bVisible = m_bName = m_bDiscoveryMag = m_bDiscoverers = m_bDiscoveryDate = m_bMagVariable = FALSE;
-    m_limit.m_bLimit = FALSE;
-    m_limit.m_nMode = 0;
-    m_limit.m_dMax = 0.0;
-    m_limit.m_dMin = 12.0;
-    m_mag.SetEditReady(TRUE);
+    InitLimit(0.0, 12.0);
 }
 
 CMessageMap CDlgStarNovaBase::BuildMessageMap(UINT d) {
@@ -88,11 +84,9 @@ CMessageMap CDlgStarNovaBase::BuildMessageMap(UINT d) {
     });
 }
 
-void CDlgStarNovaBase::DoDataExchange(CDataExchange* pDX) {
-    COverlayDialog::DoDataExchange(pDX);
+void CDlgStarNovaBase::ExchangeSettings(CDataExchange* pDX) {
     ExchangeRows(pDX, NovaRows());
     ExchangeMag(pDX, m_nova.magOffset.edit, m_dMagOffset);
-    ExchangeLimit(pDX);
 }
 
 void CDlgStarNovaBase::AttachControls() {
@@ -116,29 +110,25 @@ void CDlgStarNovaBase::AttachControls() {
     AttachTable(controls);
 }
 
-BOOL CDlgStarNovaBase::OnInitDialog() {
-    COverlayDialog::OnInitDialog();
-    AttachControls();
+void CDlgStarNovaBase::PrepareFields() {
     InitSpin(static_cast<int>(m_nova.magOffset.spin));
-    m_limit.Prepare();
+    COverlayDialog::PrepareFields();
+}
+
+void CDlgStarNovaBase::ReadSettings() {
     ReadRows(NovaRows());
     m_dMagOffset = crt::_wtof(Query(Path(L".Magnitude.Offset")));
-    m_limit.ReadFromEngine();
-    UpdateData(FALSE);
-    SetEnableOrDisable();
-    StoreUndoScript();
-    return TRUE;
+}
+
+void CDlgStarNovaBase::AppendSettings(CString& script) {
+    AppendRows(script, NovaRows());
+    script.AppendFormat(L"%s.Magnitude.Offset = %.1f;", m_nova.prefix, m_dMagOffset);
 }
 
 BOOL CDlgStarNovaBase::GetScript(CString* script) {
-    // No edit-ready test and no checks: a spin step is sent from the edit's change notification
-    // and again from the spin handler. Text the exchange cannot read gets the framework's own
-    // message and keeps the last value read.
     UpdateData(TRUE);
     CString s;
-    AppendRows(s, NovaRows());
-    s.AppendFormat(L"%s.Magnitude.Offset = %.1f;", m_nova.prefix, m_dMagOffset);
-    m_limit.AppendScript(s);
+    AppendScript(s);
     *script = std::move(s);
     return TRUE;
 }

@@ -20,6 +20,9 @@ struct NovaTraits {
 
 class CDlgStarNovaBase : public COverlayDialog {
 public:
+    // No edit-ready test and no checks: a spin step is sent from the edit's change notification
+    // and again from the spin handler. Text the exchange cannot read gets the framework's own
+    // message and keeps the last value read.
     BOOL GetScript(CString* script) override;
 
 protected:
@@ -29,9 +32,11 @@ protected:
     // The message map of the dialog whose ids are the nova's plus idOffset.
     static CMessageMap BuildMessageMap(UINT idOffset);
 
-    BOOL OnInitDialog() override;
-    void DoDataExchange(CDataExchange* pDX) override;
     void AttachControls() override;
+    void PrepareFields() override;
+    void ExchangeSettings(CDataExchange* pDX) override;
+    void ReadSettings() override;
+    void AppendSettings(CString& script) override;
     void InitData();
     virtual zem::SettingRows<CDlgStarNovaBase> NovaRows() const = 0;
     // The handlers drop the object word of their names (OnCheckNovaView, OnCheckSupernovaView):

@@ -25,24 +25,20 @@ const zem::MagLimitTraits kLimit{
 }  // namespace
 
 CDlgStarWds::CDlgStarWds(CCorQel* engine, CCorQel* engine2, CWnd* parent)
-    : COverlayDialog(engine, engine2, parent, kTraits, kLimit) {
+    : CRowOverlayDialog(engine, engine2, parent, kTraits, kLimit) {
     InitData();
 }
 
-CDlgStarWds::CDlgStarWds(CWnd* parent) : COverlayDialog(parent, kTraits, kLimit) { InitData(); }
+CDlgStarWds::CDlgStarWds(CWnd* parent) : CRowOverlayDialog(parent, kTraits, kLimit) { InitData(); }
 
 void CDlgStarWds::InitData() {
     m_bPrimaryMark = m_bName = m_bSystem = m_bComponentName = m_bMagPrimary = m_bMagAll = FALSE;
-    m_limit.m_bLimit = FALSE;
-    m_limit.m_nMode = 0;
-    m_limit.m_dMax = -10.0;
-    m_limit.m_dMin = 6.0;
-    m_mag.SetEditReady(TRUE);
+    InitLimit(-10.0, 6.0);
 }
 
 const CMessageMap* CDlgStarWds::GetMessageMap() const {
     using M = MessageMapOf<CDlgStarWds>;
-    static const CMessageMap map(&COverlayDialog::ThisMessageMap(), {
+    static const CMessageMap map(&CRowOverlayDialog::ThisMessageMap(), {
         M::OnBnClicked(IDC_WDS_VISIBLE, &CDlgStarWds::OnCheckWdsView),
         M::OnBnClicked(IDC_WDS_NAME, &CDlgStarWds::OnApply),
         M::OnBnClicked(IDC_WDS_MAG_PRIMARY, &CDlgStarWds::OnCheckWdsMagPrimary),
@@ -83,14 +79,8 @@ zem::SettingRows<CDlgStarWds> CDlgStarWds::Rows() {
     return zem::Rows(rows);
 }
 
-void CDlgStarWds::DoDataExchange(CDataExchange* pDX) {
-    COverlayDialog::DoDataExchange(pDX);
-    ExchangeRows(pDX, Rows());
-    ExchangeLimit(pDX);
-}
-
 void CDlgStarWds::AttachControls() {
-    COverlayDialog::AttachControls();
+    CRowOverlayDialog::AttachControls();
     static const ControlRow controls[] = {
         {Ctl::Button, IDC_WDS_COLOR_FONT},      {Ctl::GroupBox, IDC_WDS_GROUP},       {Ctl::GroupBox, IDC_WDS_LIMIT_GROUP},
         {Ctl::Edit, IDC_WDS_MAG_MAX},           {Ctl::Edit, IDC_WDS_MAG_MIN},         {Ctl::Static, IDC_WDS_MAG_TO},
@@ -101,30 +91,6 @@ void CDlgStarWds::AttachControls() {
         {Ctl::Spin, IDC_WDS_MAG_MAX_SPIN},      {Ctl::Spin, IDC_WDS_MAG_MIN_SPIN},
     };
     AttachTable(controls);
-}
-
-BOOL CDlgStarWds::OnInitDialog() {
-    COverlayDialog::OnInitDialog();
-    AttachControls();
-    m_limit.Prepare();
-    ReadRows(Rows());
-    m_limit.ReadFromEngine();
-    UpdateData(FALSE);
-    SetEnableOrDisableWds();
-    StoreUndoScript();
-    return TRUE;
-}
-
-BOOL CDlgStarWds::GetScript(CString* script) {
-    if (!ValidateLimit()) return FALSE;
-    // Text the checks let through but the exchange cannot read has had the framework's own
-    // message; nothing is sent.
-    if (!UpdateData(TRUE)) return FALSE;
-    CString s;
-    AppendRows(s, Rows());
-    m_limit.AppendScript(s);
-    *script = std::move(s);
-    return TRUE;
 }
 
 void CDlgStarWds::SetEnableOrDisableWds() {

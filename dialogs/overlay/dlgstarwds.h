@@ -4,19 +4,15 @@
 
 #include "dialogs/overlay/overlaydialog.h"
 
-class CDlgStarWds : public COverlayDialog {
+class CDlgStarWds : public CRowOverlayDialog<CDlgStarWds> {
 public:
     CDlgStarWds(CCorQel* engine, CCorQel* engine2, CWnd* parent);
     explicit CDlgStarWds(CWnd* parent = nullptr);
-
-    BOOL GetScript(CString* script) override;
 
     const CMessageMap* GetMessageMap() const override;
     static zem::SettingRows<CDlgStarWds> Rows();
 
 protected:
-    BOOL OnInitDialog() override;
-    void DoDataExchange(CDataExchange* pDX) override;
     void AttachControls() override;
     void InitData();
     void SetEnableOrDisableWds();
@@ -37,5 +33,4 @@ protected:
     BOOL m_bComponentName = FALSE;  // component names and the pair's name
     BOOL m_bMagPrimary = FALSE;
     BOOL m_bMagAll = FALSE;         // secondary magnitudes too, only with the primary's
-
 };

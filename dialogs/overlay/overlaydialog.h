@@ -1,6 +1,7 @@
 // The catalog overlay dialogs (variable stars, novae and supernovae, double stars) have one
 // shape: a main show box with label boxes under it, the magnitude limit group, a colour/font
-// button, Close, Cancel and Help. This base holds their magnitude fields and what they do alike.
+// button, Close, Cancel and Help. This base holds their magnitude fields and the lifecycle they
+// share; each dialog gives its own settings (rows, and the nova's offset) through the hooks.
 #pragma once
 
 #include "framework/magfield.h"
@@ -14,7 +15,33 @@ public:
     COverlayDialog(CWnd* parent, const DialogTraits& traits, const zem::MagLimitTraits& limit)
         : CSettingsDialog(parent, traits), m_limit(*this, m_mag, limit) {}
 
+    // The validating script: nothing while a spin step writes its edit (the step applies once
+    // itself, right after), then the range and order checks, then the exchange, which must read
+    // every field; then the dialog's settings and the limit group.
+    BOOL GetScript(CString* script) override;
+
 protected:
+    // Attach, prepare the fields, read the settings and the limit, show them, run the enable
+    // rules and keep the undo script.
+    BOOL OnInitDialog() override;
+    // The dialog's settings, then the limit group.
+    void DoDataExchange(CDataExchange* pDX) override;
+
+    // The dialog's own settings, in the order of its exchange, its reads and its script.
+    virtual void ExchangeSettings(CDataExchange* pDX) = 0;
+    virtual void ReadSettings() = 0;
+    virtual void AppendSettings(CString& script) = 0;
+    // Text limits and spins before anything is read.
+    virtual void PrepareFields() { m_limit.Prepare(); }
+
+    // The model's defaults of the limit group; the edit-ready flag set.
+    void InitLimit(double bright, double faint);
+    // The settings and the limit group's statements.
+    void AppendScript(CString& script) {
+        AppendSettings(script);
+        m_limit.AppendScript(script);
+    }
+
     void InitSpin(int spinId) { m_mag.InitSpin(spinId); }
     void UpdateMagSpin(int editId, int delta, int upper, int lower) {
         m_mag.UpdateMagSpin(editId, delta, upper, lower);
@@ -23,13 +50,9 @@ protected:
         return m_mag.CheckMagRange(editId, upper, lower, static_cast<UINT>(messageId));
     }
 
-    // The first steps of a validating dialog's GetScript: nothing while a spin step writes its
-    // edit (the step applies once itself, right after); then the faint end's range, the bright
-    // end's and their order, stopping at the first failure, so one message at most.
+    // The faint end's range, the bright end's and their order, stopping at the first failure, so
+    // one message at most.
     BOOL ValidateLimit();
-
-    // The limit group's exchange: the limit box, the mode radios, the bright end, the faint end.
-    void ExchangeLimit(CDataExchange* pDX);
     // One magnitude field's exchange, the way the dialog's traits say ("%.1f" either way).
     void ExchangeMag(CDataExchange* pDX, UINT editId, double& value);
 
@@ -42,4 +65,16 @@ protected:
 
     zem::CMagFields m_mag{*this};
     zem::CMagLimit m_limit;
+};
+
+// An overlay dialog whose own settings are its rows alone (D::Rows()).
+template <class D>
+class CRowOverlayDialog : public COverlayDialog {
+public:
+    using COverlayDialog::COverlayDialog;
+
+protected:
+    void ExchangeSettings(CDataExchange* pDX) override { ExchangeRows(pDX, D::Rows()); }
+    void ReadSettings() override { ReadRows(D::Rows()); }
+    void AppendSettings(CString& script) override { AppendRows(script, D::Rows()); }
 };
