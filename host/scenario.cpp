@@ -10,44 +10,10 @@
 #include "platform/input.h"
 #include "view.h"
 
-namespace {
-
-bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n'; }
-
-std::wstring Trim(const std::wstring& s) {
-    std::size_t b = 0, e = s.size();
-    while (b < e && IsBlank(s[b])) ++b;
-    while (e > b && IsBlank(s[e - 1])) --e;
-    return s.substr(b, e - b);
+ScenarioHost::ScenarioHost(Transcript& out, const Setup& setup) : out_(out), setup_(setup) {
+    AfxSetModalPerson(this);
+    CCnsPic::RestoreShippedList();
 }
-
-// Splits off the first word; rest is what follows the single blank after it.
-std::wstring FirstWord(const std::wstring& s, std::wstring& rest) {
-    const std::size_t blank = s.find(L' ');
-    if (blank == std::wstring::npos) {
-        rest.clear();
-        return s;
-    }
-    rest = s.substr(blank + 1);
-    return s.substr(0, blank);
-}
-
-std::vector<std::wstring> Words(const std::wstring& s) {
-    std::vector<std::wstring> words;
-    std::size_t i = 0;
-    while (i < s.size()) {
-        while (i < s.size() && IsBlank(s[i])) ++i;
-        std::size_t j = i;
-        while (j < s.size() && !IsBlank(s[j])) ++j;
-        if (j > i) words.push_back(s.substr(i, j - i));
-        i = j;
-    }
-    return words;
-}
-
-}  // namespace
-
-ScenarioHost::ScenarioHost(Transcript& out, const Setup& setup) : out_(out), setup_(setup) { AfxSetModalPerson(this); }
 
 ScenarioHost::~ScenarioHost() {
     AfxSetModalPerson(nullptr);
@@ -57,11 +23,11 @@ ScenarioHost::~ScenarioHost() {
     }
 }
 
-int ScenarioHost::Run() {
+ScenarioHost::Status ScenarioHost::Run() {
     std::wstring line;
-    while (!failed_ && NextLine(line)) Execute(line);
+    while (Going() && NextLine(line)) Execute(line);
     out_.Flush();
-    return failed_ ? 1 : 0;
+    return status_;
 }
 
 void ScenarioHost::OnBegin(CDialog& dialog) {
@@ -72,7 +38,9 @@ void ScenarioHost::OnBegin(CDialog& dialog) {
 void ScenarioHost::Run(CDialog& dialog) {
     if (setup_.interactive) Render();
     std::wstring line;
-    while (!dialog.HasEnded() && !failed_ && NextLine(line)) Execute(line);
+    while (!dialog.HasEnded() && Going() && NextLine(line)) Execute(line);
+    // The scenario has ended with the dialog still open: the person closes it.
+    if (!dialog.HasEnded() && status_ == kRanToEnd) input::Close(dialog);
 }
 
 void ScenarioHost::OnEnd(CDialog& dialog, INT_PTR result) {
@@ -80,6 +48,20 @@ void ScenarioHost::OnEnd(CDialog& dialog, INT_PTR result) {
     if (result == IDOK) out_.Line(L"E " + DialogClassName(dialog) + L" IDOK");
     else if (result == IDCANCEL) out_.Line(L"E " + DialogClassName(dialog) + L" IDCANCEL");
     if (setup_.interactive && !open_.empty()) Render();
+}
+
+ScenarioHost::Read ScenarioHost::ReadLine(std::string& bytes) {
+    bytes.clear();
+    int c;
+    while ((c = std::fgetc(setup_.input)) != EOF && c != '\n') {
+        if (bytes.size() >= kMaxLineBytes) return Read::TooLong;
+        bytes += static_cast<char>(c);
+    }
+    if (setup_.stop && *setup_.stop) return Read::End;
+    if (c == EOF && std::ferror(setup_.input)) return Read::Error;
+    if (atStart_ && bytes.starts_with("\xEF\xBB\xBF")) bytes.erase(0, 3);
+    atStart_ = false;
+    return c == EOF && bytes.empty() ? Read::End : Read::Line;
 }
 
 bool ScenarioHost::NextLine(std::wstring& line) {
@@ -90,138 +72,86 @@ bool ScenarioHost::NextLine(std::wstring& line) {
             std::fflush(stdout);
         }
         std::string bytes;
-        int c;
-        while ((c = std::fgetc(setup_.input)) != EOF && c != '\n') bytes += static_cast<char>(c);
-        if (c == EOF && bytes.empty()) {
-            ended_ = true;
+        if (const Read read = ReadLine(bytes); read != Read::Line) {
+            EndInput(read);
             return false;
         }
-        line = Trim(zem::FromUtf8(bytes));
-        if (line.empty() || line[0] == L'#') continue;
+        line = zem::FromUtf8(bytes);
+        if (IsSkippedLine(line)) continue;
         return true;
     }
 }
 
-void ScenarioHost::Fail(const std::wstring& reason) {
+void ScenarioHost::EndInput(Read read) {
+    ended_ = true;
+    if (setup_.stop && *setup_.stop) status_ = kStopped;
+    else if (read == Read::TooLong) Fail(L"line longer than " + std::to_wstring(kMaxLineBytes) + L" bytes");
+    else if (read == Read::Error) Fail(L"cannot read the scenario", kCannotRead);
+}
+
+void ScenarioHost::Fail(const std::wstring& reason, Status status) {
     out_.Line(L"! " + reason);
-    failed_ = true;
+    status_ = status;
 }
 
 CDialog* ScenarioHost::Active() { return open_.empty() ? nullptr : open_.back(); }
 
-bool ScenarioHost::ParseInt(const std::wstring& word, long long& value, bool allowNegative) {
-    std::size_t i = 0;
-    bool negative = false;
-    if (allowNegative && !word.empty() && (word[0] == L'-' || word[0] == L'+')) {
-        negative = word[0] == L'-';
-        i = 1;
+void ScenarioHost::Execute(const std::wstring& text) {
+    const ScenarioLine line = ParseScenarioLine(text);
+    if (!line.error.empty()) return Fail(line.error);
+    switch (line.verb) {
+        case Verb::Engine:
+        case Verb::Registry:
+        case Verb::PicsetsClear:
+        case Verb::Picset:
+        case Verb::File: return Environment(line);
+        case Verb::Open: return Open(line);
+        case Verb::Show:
+        case Verb::State:
+        case Verb::Render: return Inspection(line);
+        default:
+            Action(line);
+            if (setup_.interactive && Active() && !Active()->HasEnded()) Render();
     }
-    if (i >= word.size() || word.size() - i > 9) {
-        Fail(L"bad number: " + word);
-        return false;
-    }
-    long long v = 0;
-    for (; i < word.size(); ++i) {
-        if (word[i] < L'0' || word[i] > L'9') {
-            Fail(L"bad number: " + word);
-            return false;
-        }
-        v = v * 10 + (word[i] - L'0');
-    }
-    value = negative ? -v : v;
-    return true;
 }
 
-bool ScenarioHost::ParseId(const std::wstring& word, UINT& id) {
-    long long v = 0;
-    if (!ParseInt(word, v)) return false;
-    id = static_cast<UINT>(v);
-    return true;
-}
-
-void ScenarioHost::Execute(const std::wstring& line) {
-    std::wstring rest;
-    const std::wstring command = FirstWord(line, rest);
-    if (Environment(command, rest) || Inspection(command, rest)) return;
-    if (command == L"open") {
-        Open(rest);
-        return;
+void ScenarioHost::Environment(const ScenarioLine& line) {
+    switch (line.verb) {
+        case Verb::Engine: setup_.engine->LoadState(CString(line.text)); break;
+        case Verb::Registry: CRegistry::Write(CString(line.section), CString(line.key), CString(line.text)); break;
+        case Verb::PicsetsClear: CCnsPic::ClearList(); break;
+        case Verb::Picset:
+            if (!CCnsPic::AddSet(CString(line.text), CString(line.file)))
+                Fail(L"a picture set's name or file holds a double quote: " + line.text + L" | " + line.file);
+            break;
+        default: WriteFile(line.text);
     }
-    if (Action(command, rest)) {
-        if (setup_.interactive && Active() && !Active()->HasEnded()) Render();
-        return;
-    }
-    if (!failed_) Fail(L"unknown command: " + command);
-}
-
-bool ScenarioHost::Environment(const std::wstring& command, const std::wstring& rest) {
-    if (command == L"engine") {
-        setup_.engine->LoadState(CString(rest));
-    } else if (command == L"registry") {
-        std::wstring text;
-        const std::wstring section = FirstWord(rest, text);
-        std::wstring value;
-        const std::wstring key = FirstWord(text, value);
-        if (section.empty() || key.empty()) {
-            Fail(L"registry needs a section and a key");
-            return true;
-        }
-        CRegistry::Write(CString(section), CString(key), CString(value));
-    } else if (command == L"picsets") {
-        if (Trim(rest) != L"clear") {
-            Fail(L"unknown picsets line: " + rest);
-            return true;
-        }
-        CCnsPic::ClearList();
-    } else if (command == L"picset") {
-        const std::size_t bar = rest.find(L" | ");
-        if (bar == std::wstring::npos) {
-            Fail(L"picset needs NAME | FILE");
-            return true;
-        }
-        CCnsPic::AddSet(CString(rest.substr(0, bar)), CString(rest.substr(bar + 3)));
-    } else if (command == L"file") {
-        WriteFile(Trim(rest));
-    } else {
-        return false;
-    }
-    return true;
 }
 
 void ScenarioHost::WriteFile(const std::wstring& path) {
     std::vector<std::wstring> lines;
     bool closed = false;
     // The file's lines are taken as they stand, blank and '#' lines included.
-    std::string bytes;
-    for (;;) {
-        bytes.clear();
-        int c;
-        while ((c = std::fgetc(setup_.input)) != EOF && c != '\n') bytes += static_cast<char>(c);
-        if (c == EOF && bytes.empty()) break;
+    for (std::string bytes;;) {
+        if (const Read read = ReadLine(bytes); read != Read::Line) {
+            EndInput(read);
+            if (status_ != kRanToEnd) return;
+            break;
+        }
         std::wstring text = zem::FromUtf8(bytes);
         if (!text.empty() && text.back() == L'\r') text.pop_back();
-        if (Trim(text) == L"end") {
+        if (TrimLine(text) == L"end") {
             closed = true;
             break;
         }
         for (std::size_t at = text.find(L"\\t"); at != std::wstring::npos; at = text.find(L"\\t", at + 1)) text.replace(at, 2, L"\t");
         lines.push_back(text);
     }
-    if (!closed) {
-        Fail(L"file without end: " + path);
-        return;
-    }
-    if (path.empty() || path.find(L"..") != std::wstring::npos || path[0] == L'/') {
-        Fail(L"bad file path: " + path);
-        return;
-    }
+    if (!closed) return Fail(L"file without end: " + path);
     std::error_code ec;
     if (tempData_.empty()) {
-        char folder[] = "/tmp/zemd02-data-XXXXXX";
-        if (!mkdtemp(folder)) {
-            Fail(L"cannot make a temporary data folder");
-            return;
-        }
+        std::string folder = (std::filesystem::temp_directory_path(ec) / "zemd02-data-XXXXXX").string();
+        if (ec || !mkdtemp(folder.data())) return Fail(L"cannot make a temporary data folder");
         tempData_ = folder;
         setup_.engine->SetDataPath(CString(zem::FromUtf8(tempData_.string())));
         out_.SetDataAlias(zem::FromUtf8(tempData_.string()));
@@ -233,149 +163,73 @@ void ScenarioHost::WriteFile(const std::wstring& path) {
     if (!file) Fail(L"cannot write " + path);
 }
 
-void ScenarioHost::Open(const std::wstring& rest) {
-    const auto words = Words(rest);
-    if (words.empty()) {
-        Fail(L"open needs a class");
-        return;
-    }
-    if (!IsModuleClassName(words[0])) {
-        Fail(L"unknown class: " + words[0]);
-        return;
-    }
-    const DialogClass* cls = FindDialogClass(words[0]);
-    if (!cls) {
-        Fail(L"not available: " + words[0]);
-        return;
-    }
+void ScenarioHost::Open(const ScenarioLine& line) {
+    const DialogClass* cls = FindDialogClass(line.text);
+    if (!cls) return Fail(L"not available: " + line.text);
+    if (open_.size() >= static_cast<std::size_t>(kMaxOpenDialogs))
+        return Fail(L"nesting past " + std::to_wstring(kMaxOpenDialogs) + L" open dialogs: open " + line.text);
     OpenOptions options;
     options.engine = setup_.engine;
     options.engine2 = setup_.engine2;
     options.parent = setup_.parent;
-    for (std::size_t i = 1; i < words.size(); ++i) {
-        const std::wstring& w = words[i];
-        if (w == L"parent-only") options.parentOnly = true;
-        else if (w == L"pgc=0" || w == L"pgc=1") options.pgc = w.back() - L'0';
-        else if (w == L"mirado=0" || w == L"mirado=1") options.mirado = w.back() - L'0';
-        else {
-            Fail(L"unknown open option: " + w);
-            return;
-        }
-    }
+    options.parentOnly = line.parentOnly;
+    options.pgc = line.pgc;
+    options.mirado = line.mirado;
     std::unique_ptr<CDialog> dialog = cls->make(options);
     dialog->DoModal();
 }
 
-bool ScenarioHost::Action(const std::wstring& command, const std::wstring& rest) {
-    static const wchar_t* const actions[] = {L"click", L"type", L"append", L"backspace", L"clear", L"paste", L"spin",
-                                             L"spinraw", L"select", L"tick", L"cell", L"ok", L"cancel", L"help", L"close"};
-    bool known = false;
-    for (const auto* a : actions) known = known || command == a;
-    if (!known) return false;
+void ScenarioHost::Action(const ScenarioLine& line) {
+    const std::wstring& command = line.command;
     CDialog* dialog = Active();
-    if (!dialog) {
-        Fail(L"no dialog is open: " + command);
-        return true;
-    }
+    if (!dialog) return Fail(L"no dialog is open: " + command);
 
-    UINT id = 0;
+    UINT id = line.id;
+    const int n = static_cast<int>(line.count);
     InputResult result = InputResult::Done;
-    if (command == L"ok" || command == L"cancel" || command == L"help") {
-        id = command == L"ok" ? IDOK : command == L"cancel" ? IDCANCEL : ID_HELP;
-        result = input::Click(*dialog, id);
-    } else if (command == L"close") {
-        result = input::Close(*dialog);
-    } else {
-        std::wstring text;
-        const std::wstring idWord = FirstWord(rest, text);
-        if (!ParseId(idWord, id)) return true;
-        const auto args = Words(text);
-        long long a = 0, b = 0;
-        auto count = [&](long long& n) {
-            n = 1;
-            if (args.empty()) return true;
-            if (args.size() > 1 || !ParseInt(args[0], n)) {
-                if (!failed_) Fail(L"bad count: " + text);
-                return false;
-            }
-            return true;
-        };
-        if (command == L"click") result = input::Click(*dialog, id);
-        else if (command == L"type") result = input::Type(*dialog, id, text);
-        else if (command == L"append") result = input::Append(*dialog, id, text);
-        else if (command == L"paste") result = input::Paste(*dialog, id, text);
-        else if (command == L"clear") result = input::Clear(*dialog, id);
-        else if (command == L"backspace") {
-            if (!count(a)) return true;
-            result = input::Backspace(*dialog, id, static_cast<int>(a));
-        } else if (command == L"spin") {
-            if (args.empty() || (args[0] != L"up" && args[0] != L"down") || args.size() > 2) {
-                Fail(L"spin needs up or down: " + text);
-                return true;
-            }
-            a = 1;
-            if (args.size() == 2 && !ParseInt(args[1], a)) return true;
-            result = input::Spin(*dialog, id, args[0] == L"up", static_cast<int>(a));
-        } else if (command == L"spinraw") {
-            if (args.size() != 1 || !ParseInt(args[0], a, true)) {
-                if (!failed_) Fail(L"spinraw needs a delta: " + text);
-                return true;
-            }
-            result = input::SpinRaw(*dialog, id, static_cast<int>(a));
-        } else if (command == L"select" || command == L"tick") {
-            if (args.size() != 1 || !ParseInt(args[0], a)) {
-                if (!failed_) Fail(command + L" needs an index: " + text);
-                return true;
-            }
-            result = command == L"select" ? input::Select(*dialog, id, static_cast<int>(a)) : input::Tick(*dialog, id, static_cast<int>(a));
-        } else {  // cell
-            if (args.size() != 2 || !ParseInt(args[0], a) || !ParseInt(args[1], b)) {
-                if (!failed_) Fail(L"cell needs a row and a column: " + text);
-                return true;
-            }
-            result = input::Cell(*dialog, id, static_cast<int>(a), static_cast<int>(b));
-        }
+    switch (line.verb) {
+        case Verb::Click: result = input::Click(*dialog, id); break;
+        case Verb::Type: result = input::Type(*dialog, id, line.text); break;
+        case Verb::Append: result = input::Append(*dialog, id, line.text); break;
+        case Verb::Paste: result = input::Paste(*dialog, id, line.text); break;
+        case Verb::Clear: result = input::Clear(*dialog, id); break;
+        case Verb::Backspace: result = input::Backspace(*dialog, id, n); break;
+        case Verb::Spin: result = input::Spin(*dialog, id, line.up, n); break;
+        case Verb::SpinRaw: result = input::SpinRaw(*dialog, id, n); break;
+        case Verb::Select: result = input::Select(*dialog, id, n); break;
+        case Verb::Tick: result = input::Tick(*dialog, id, n); break;
+        case Verb::Cell: result = input::Cell(*dialog, id, n, static_cast<int>(line.column)); break;
+        case Verb::Close: result = input::Close(*dialog); break;
+        default:
+            id = line.verb == Verb::Ok ? IDOK : line.verb == Verb::Cancel ? IDCANCEL : ID_HELP;
+            result = input::Click(*dialog, id);
     }
+    const std::wstring what = line.verb == Verb::Cell ? std::to_wstring(line.count) + L" " + std::to_wstring(line.column)
+                                                      : std::to_wstring(line.count);
     switch (result) {
         case InputResult::Done: break;
         case InputResult::Disabled: out_.Line(L"! disabled " + std::to_wstring(id)); break;
         case InputResult::NoControl: Fail(L"unknown control: " + std::to_wstring(id)); break;
         case InputResult::Unsupported: Fail(L"control " + std::to_wstring(id) + L" does not take " + command); break;
-        case InputResult::OutOfRange: Fail(L"no such entry in control " + std::to_wstring(id) + L": " + rest); break;
+        case InputResult::OutOfRange: Fail(L"no such entry in control " + std::to_wstring(id) + L": " + what); break;
     }
-    return true;
 }
 
-bool ScenarioHost::Inspection(const std::wstring& command, const std::wstring& rest) {
-    if (command == L"state") {
-        const std::wstring path = Trim(rest);
-        out_.Line(L"= " + path + L" " + setup_.engine->Peek(CString(path)).str());
-        return true;
+void ScenarioHost::Inspection(const ScenarioLine& line) {
+    if (line.verb == Verb::State) {
+        out_.Line(L"= " + line.text + L" " + setup_.engine->Peek(CString(line.text)).str());
+        return;
     }
-    if (command != L"show" && command != L"render") return false;
     CDialog* dialog = Active();
-    if (!dialog) {
-        Fail(L"no dialog is open: " + command);
-        return true;
-    }
-    if (command == L"render") {
-        Render();
-        return true;
-    }
-    const std::wstring idWord = Trim(rest);
-    if (idWord.empty()) {
+    if (!dialog) return Fail(L"no dialog is open: " + line.command);
+    if (line.verb == Verb::Render) return Render();
+    if (!line.hasId) {
         for (const auto& child : dialog->m_hWnd->children) out_.Line(L"= " + DescribeControl(child.get()));
-        return true;
+        return;
     }
-    UINT id = 0;
-    if (!ParseId(idWord, id)) return true;
-    HWND control = AfxFindChild(dialog->m_hWnd, id);
-    if (!control) {
-        Fail(L"unknown control: " + idWord);
-        return true;
-    }
+    HWND control = AfxFindChild(dialog->m_hWnd, line.id);
+    if (!control) return Fail(L"unknown control: " + std::to_wstring(line.id));
     out_.Line(L"= " + DescribeControl(control));
-    return true;
 }
 
 void ScenarioHost::Render() {

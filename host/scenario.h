@@ -2,12 +2,14 @@
 // at a time, and writes what crosses the module's boundary to the transcript.
 #pragma once
 
+#include <csignal>
 #include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "companions/zemqel/corqel.h"
+#include "parse.h"
 #include "platform/dialog.h"
 #include "services.h"
 #include "transcript.h"
@@ -20,40 +22,50 @@ public:
         CWnd* parent = nullptr;
         std::FILE* input = nullptr;
         bool interactive = false;  // prompt for each line and draw the dialog after each action
+        // Set from outside (a signal) to stop at the next line, leaving open dialogs as they are.
+        const volatile std::sig_atomic_t* stop = nullptr;
     };
+
+    // How a run ended.
+    enum Status { kRanToEnd = 0, kLineRefused = 1, kCannotRead = 2, kStopped = 3 };
 
     ScenarioHost(Transcript& out, const Setup& setup);
     ~ScenarioHost() override;
     ScenarioHost(const ScenarioHost&) = delete;
     ScenarioHost& operator=(const ScenarioHost&) = delete;
 
-    // Runs the scenario to its end: 0, or 1 when a line could not be understood.
-    int Run();
+    // Runs the scenario to its end. Dialogs still open at the end of the scenario are closed as by
+    // the close box, innermost first.
+    Status Run();
 
     void OnBegin(CDialog& dialog) override;
     void Run(CDialog& dialog) override;
     void OnEnd(CDialog& dialog, INT_PTR result) override;
 
 private:
+    enum class Read { Line, End, TooLong, Error };
+    Read ReadLine(std::string& bytes);
     bool NextLine(std::wstring& line);
+    // A read that brought no line ends the scenario; says why when it is not the plain end.
+    void EndInput(Read read);
+    bool Going() const { return status_ == kRanToEnd && !ended_; }
     void Execute(const std::wstring& line);
-    void Fail(const std::wstring& reason);
+    void Fail(const std::wstring& reason, Status status = kLineRefused);
 
-    bool Environment(const std::wstring& command, const std::wstring& rest);
-    bool Action(const std::wstring& command, const std::wstring& rest);
-    bool Inspection(const std::wstring& command, const std::wstring& rest);
-    void Open(const std::wstring& rest);
+    void Environment(const ScenarioLine& line);
+    void Action(const ScenarioLine& line);
+    void Inspection(const ScenarioLine& line);
+    void Open(const ScenarioLine& line);
     void WriteFile(const std::wstring& path);
     void Render();
 
     CDialog* Active();
-    bool ParseInt(const std::wstring& word, long long& value, bool allowNegative = false);
-    bool ParseId(const std::wstring& word, UINT& id);
 
     Transcript& out_;
     Setup setup_;
     std::vector<CDialog*> open_;
     std::filesystem::path tempData_;
-    bool failed_ = false;
-    bool ended_ = false;
+    Status status_ = kRanToEnd;
+    bool ended_ = false;       // no more lines
+    bool atStart_ = true;      // before the first line (where a byte-order mark may be)
 };

@@ -28,6 +28,10 @@ void EngineTraffic::OnQuery(const CString& query, const CString& answer) {
     if (queries_) out_.Line(L"Q " + query.str() + L" => " + answer.str());
 }
 
+void EngineTraffic::OnGetBool(const CString& object, const CString& path, BOOL result) {
+    if (queries_) out_.Line(L"Q GetBool " + object.str() + L"." + path.str() + (result ? L" => TRUE" : L" => FALSE"));
+}
+
 void EngineTraffic::OnScript(const CString& script) { out_.Line(std::wstring(tag_) + L" " + script.str()); }
 
 HostServices::HostServices(Transcript& out) : out_(out) {

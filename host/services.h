@@ -25,6 +25,7 @@ public:
     void OnQuery(const CString& query, const CString& answer) override;
     void OnScript(const CString& script) override;
     void OnRedraw() override {}
+    void OnGetBool(const CString& object, const CString& path, BOOL result) override;
 
 private:
     Transcript& out_;

@@ -23,6 +23,8 @@ public:
         if (out_) std::fflush(out_);
     }
 
+    // A control character other than tab written as \xHH, so that every event stays one line.
+    static std::wstring Escaped(const std::wstring& text);
     // TEXT in double quotes, as the transcript quotes texts.
     static std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
 

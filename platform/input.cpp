@@ -121,8 +121,9 @@ InputResult SpinRaw(CWnd& dialog, UINT id, int delta) {
     nm.iDelta = delta;
     const LRESULT refused = AfxSendMessage(spin->parent, WM_NOTIFY, spin->id, reinterpret_cast<LPARAM>(&nm));
     if (!refused) {
-        const int lo = std::min(spin->lower, spin->upper), hi = std::max(spin->lower, spin->upper);
-        spin->pos = std::clamp(spin->pos + nm.iDelta, lo, hi);
+        // Any int is a delta (a held arrow accelerates): add without overflowing.
+        const long long lo = std::min(spin->lower, spin->upper), hi = std::max(spin->lower, spin->upper);
+        spin->pos = static_cast<int>(std::clamp(static_cast<long long>(spin->pos) + nm.iDelta, lo, hi));
     }
     return InputResult::Done;
 }

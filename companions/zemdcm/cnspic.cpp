@@ -24,14 +24,21 @@ BOOL CCnsPic::EnumInfo(tagCnsPicInfo* info) {
 
 const std::vector<tagCnsPicInfo>& CCnsPic::GetList() { return List(); }
 
+bool CCnsPic::IsAcceptable(const CString& name, const CString& file) {
+    return name.Find(L'"') < 0 && file.Find(L'"') < 0;
+}
+
 void CCnsPic::SetList(std::vector<tagCnsPicInfo> sets) {
+    std::erase_if(sets, [](const tagCnsPicInfo& s) { return !IsAcceptable(s.strName, s.strFile); });
     for (std::size_t i = 0; i < sets.size(); ++i) sets[i].nIndex = static_cast<int>(i);
     List() = std::move(sets);
 }
 
-void CCnsPic::AddSet(const CString& name, const CString& file) {
+bool CCnsPic::AddSet(const CString& name, const CString& file) {
+    if (!IsAcceptable(name, file)) return false;
     auto& list = List();
     list.push_back({static_cast<int>(list.size()), name, file, 0, 0});
+    return true;
 }
 
 void CCnsPic::ClearList() { List().clear(); }

@@ -18,10 +18,14 @@ public:
     // Fills info with the next set and returns nonzero; 0 when there is none left.
     BOOL EnumInfo(tagCnsPicInfo* info);
 
-    // The process-wide list of sets: the shipped one until the host replaces it.
+    // The process-wide list of sets: the shipped one until the host replaces it. A set whose name
+    // or file holds a double quote is refused (SetList leaves it out, AddSet answers false): the
+    // constellation dialog writes both in double quotes into its script, where such a quote would
+    // end the value and let the rest of the text run as statements of its own.
     static const std::vector<tagCnsPicInfo>& GetList();
     static void SetList(std::vector<tagCnsPicInfo> sets);
-    static void AddSet(const CString& name, const CString& file);
+    static bool AddSet(const CString& name, const CString& file);
+    static bool IsAcceptable(const CString& name, const CString& file);
     static void ClearList();
     static void RestoreShippedList();
 

@@ -2,9 +2,12 @@
 
 #include "platform/textfile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <mutex>
 #include <string>
@@ -80,13 +83,28 @@ Store& TheStore() {
     return store;
 }
 
-std::wstring Unquote(std::wstring_view v) {
+// A name or value in the file's quoted form: between double quotes, with \\, \", \n and \r
+// standing for a backslash, a double quote, a line feed and a carriage return.
+std::wstring Quote(std::wstring_view v) {
+    std::wstring out = L"\"";
+    for (wchar_t c : v) {
+        if (c == L'\\') out += L"\\\\";
+        else if (c == L'"') out += L"\\\"";
+        else if (c == L'\n') out += L"\\n";
+        else if (c == L'\r') out += L"\\r";
+        else out += c;
+    }
+    return out + L"\"";
+}
+
+// The inside of a quoted form; a double quote without its backslash is kept as it is.
+std::wstring Unescape(std::wstring_view v) {
     std::wstring out;
     for (std::size_t i = 0; i < v.size(); ++i) {
         if (v[i] == L'\\' && i + 1 < v.size()) {
             const wchar_t n = v[i + 1];
-            if (n == L'\\' || n == L'n' || n == L'r') {
-                out += n == L'n' ? L'\n' : n == L'r' ? L'\r' : L'\\';
+            if (n == L'\\' || n == L'"' || n == L'n' || n == L'r') {
+                out += n == L'n' ? L'\n' : n == L'r' ? L'\r' : n;
                 ++i;
                 continue;
             }
@@ -96,18 +114,119 @@ std::wstring Unquote(std::wstring_view v) {
     return out;
 }
 
-std::wstring Encode(const std::wstring& v) {
-    const bool needsQuotes = !v.empty() && (IsBlank(v.front()) || IsBlank(v.back()) || v.front() == L'"' ||
-                                            v.find_first_of(L"\r\n") != std::wstring::npos);
-    if (!needsQuotes) return v;
-    std::wstring out = L"\"";
-    for (wchar_t c : v) {
-        if (c == L'\\') out += L"\\\\";
-        else if (c == L'\n') out += L"\\n";
-        else if (c == L'\r') out += L"\\r";
-        else out += c;
+// A quoted name that starts at v[0]: the length it takes up to its closing quote, 0 when it has
+// none.
+std::size_t ReadQuoted(std::wstring_view v, std::wstring& out) {
+    for (std::size_t i = 1; i < v.size(); ++i) {
+        if (v[i] == L'\\') ++i;
+        else if (v[i] == L'"') {
+            out = Unescape(v.substr(1, i - 1));
+            return i + 1;
+        }
     }
-    return out + L"\"";
+    return 0;
+}
+
+bool HasBlankEnd(std::wstring_view v) { return !v.empty() && (IsBlank(v.front()) || IsBlank(v.back())); }
+bool Has(std::wstring_view v, const wchar_t* chars) { return v.find_first_of(chars) != std::wstring_view::npos; }
+
+// Each part of a line is written bare when the loader reads it back as it is, else quoted.
+std::wstring SectionText(std::wstring_view v) {
+    const bool quote = HasBlankEnd(v) || (!v.empty() && v.front() == L'"') || Has(v, L"]\r\n");
+    return quote ? Quote(v) : std::wstring(v);
+}
+std::wstring KeyText(std::wstring_view v) {
+    const bool quote = v.empty() || HasBlankEnd(v) || Has(v.substr(0, 1), L";#[\"") || Has(v, L"=\r\n");
+    return quote ? Quote(v) : std::wstring(v);
+}
+std::wstring ValueText(std::wstring_view v) {
+    const bool quote = HasBlankEnd(v) || (!v.empty() && v.front() == L'"') || Has(v, L"\r\n");
+    return quote ? Quote(v) : std::wstring(v);
+}
+
+// UTF-8 carries Unicode scalar values only; anything else could not be saved.
+bool Savable(std::wstring_view v) {
+    for (wchar_t c : v) {
+        const auto cp = static_cast<char32_t>(c);
+        if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
+    }
+    return true;
+}
+
+struct Item {
+    std::wstring section, key, value;
+};
+
+// One line of the file (its line end taken off) into items; section is the current section.
+void ParseLine(std::wstring_view line, std::wstring& section, std::vector<Item>& items) {
+    std::size_t lead = 0;
+    while (lead < line.size() && IsBlank(line[lead])) ++lead;
+    const std::wstring_view rest = line.substr(lead);
+    if (rest.empty() || rest.front() == L';' || rest.front() == L'#') return;
+    if (rest.front() == L'[') {
+        const std::wstring_view inside = Trim(rest.substr(1));
+        std::wstring name;
+        if (!inside.empty() && inside.front() == L'"') {
+            const std::size_t used = ReadQuoted(inside, name);
+            if (used == 0 || Trim(inside.substr(used)).substr(0, 1) != L"]") return;
+            section = std::move(name);
+            return;
+        }
+        const std::size_t close = inside.find(L']');
+        section = Trim(inside.substr(0, close));
+        return;
+    }
+    std::wstring key;
+    std::size_t eq;
+    if (rest.front() == L'"') {
+        const std::size_t used = ReadQuoted(rest, key);
+        if (used == 0) return;
+        eq = used;
+        while (eq < rest.size() && IsBlank(rest[eq])) ++eq;
+        if (eq >= rest.size() || rest[eq] != L'=') return;
+    } else {
+        eq = rest.find(L'=');
+        if (eq == std::wstring_view::npos) return;
+        key = Trim(rest.substr(0, eq));
+        if (key.empty()) return;
+    }
+    // The value is verbatim after '=', unless all of it (blanks aside) is in double quotes.
+    const std::wstring_view value = rest.substr(eq + 1);
+    const std::wstring_view trimmed = Trim(value);
+    const bool quoted = trimmed.size() >= 2 && trimmed.front() == L'"' && trimmed.back() == L'"';
+    items.push_back(Item{section, std::move(key), quoted ? Unescape(trimmed.substr(1, trimmed.size() - 2)) : std::wstring(value)});
+}
+
+// Writes the file beside the target and renames it over the target once it is on disk, so that a
+// crash leaves the old file or the new one, never a mix.
+bool WriteAtomically(const std::string& target, const std::string& bytes) {
+    std::string temp = target + ".XXXXXX";
+    const int fd = mkstemp(temp.data());
+    if (fd < 0) return false;
+    bool ok = true;
+    struct stat old {};
+    ok = fchmod(fd, stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644) == 0;
+    for (std::size_t done = 0; ok && done < bytes.size();) {
+        const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) ok = false;
+        else done += static_cast<std::size_t>(n);
+    }
+    ok = ok && fsync(fd) == 0;
+    ok = close(fd) == 0 && ok;
+    ok = ok && rename(temp.c_str(), target.c_str()) == 0;
+    if (!ok) {
+        unlink(temp.c_str());
+        return false;
+    }
+    // The rename itself lasts once the folder is on disk too.
+    const std::string folder = std::filesystem::path(target).parent_path().string();
+    const int dir = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (dir >= 0) {
+        fsync(dir);
+        close(dir);
+    }
+    return true;
 }
 
 }  // namespace
@@ -133,6 +252,7 @@ BOOL CRegistry::Read(const CString& section, const CString& key, const CString& 
 
 void CRegistry::Write(const CString& section, const CString& key, const CString& value) {
     try {
+        if (!Savable(section.str()) || !Savable(key.str()) || !Savable(value.str())) return;
         Store& store = TheStore();
         std::lock_guard lock(store.mutex);
         store.Put(section.str(), key.str(), value.str());
@@ -153,36 +273,15 @@ bool CRegistry::LoadFile(const CString& path) {
         if (!zem::ReadUtf8File(path, text)) return false;
 
         // Parse first, so that a failure leaves the store as it was.
-        struct Item {
-            std::wstring section, key, value;
-        };
         std::vector<Item> items;
         std::wstring section;
-        std::size_t pos = 0;
-        while (pos <= text.size()) {
+        for (std::size_t pos = 0; pos <= text.size();) {
             std::size_t end = text.find(L'\n', pos);
             if (end == std::wstring::npos) end = text.size();
-            const std::wstring_view line = Trim(std::wstring_view(text).substr(pos, end - pos));
+            std::wstring_view line = std::wstring_view(text).substr(pos, end - pos);
+            if (!line.empty() && line.back() == L'\r') line.remove_suffix(1);  // CRLF
+            ParseLine(line, section, items);
             pos = end + 1;
-            if (line.empty() || line.front() == L';' || line.front() == L'#') continue;
-            if (line.front() == L'[') {
-                const std::size_t close = line.find(L']');
-                section = Trim(line.substr(1, close == std::wstring_view::npos ? std::wstring_view::npos : close - 1));
-                continue;
-            }
-            const std::size_t eq = line.find(L'=');
-            if (eq == std::wstring_view::npos) continue;
-            const std::wstring_view key = Trim(line.substr(0, eq));
-            std::wstring_view value = line.substr(eq + 1);
-            // Blanks after '=' belong to the writer's layout unless the value is quoted.
-            const std::wstring_view trimmed = Trim(value);
-            std::wstring stored;
-            if (trimmed.size() >= 2 && trimmed.front() == L'"' && trimmed.back() == L'"')
-                stored = Unquote(trimmed.substr(1, trimmed.size() - 2));
-            else
-                stored = trimmed;
-            if (key.empty()) continue;
-            items.push_back(Item{section, std::wstring(key), std::move(stored)});
         }
 
         Store& store = TheStore();
@@ -202,23 +301,15 @@ bool CRegistry::SaveFile(const CString& path) {
             std::lock_guard lock(store.mutex);
             for (const std::wstring& fs : store.order) {
                 const Section& s = store.sections.at(fs);
-                if (s.name.find_first_of(L"]\r\n") != std::wstring::npos) continue;
-                text += L"[" + s.name + L"]\n";
+                text += L"[" + SectionText(s.name) + L"]\n";
                 for (const std::wstring& fk : s.order) {
                     const Value& v = s.values.at(fk);
-                    const std::wstring_view key = Trim(v.key);
-                    if (key.empty() || v.key.find_first_of(L"=\r\n") != std::wstring::npos) continue;
-                    if (key.front() == L';' || key.front() == L'#' || key.front() == L'[') continue;
-                    text += std::wstring(key) + L"=" + Encode(v.text) + L"\n";
+                    text += KeyText(v.key) + L"=" + ValueText(v.text) + L"\n";
                 }
                 text += L"\n";
             }
         }
-        std::ofstream out(zem::ToUtf8(path), std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out << zem::ToUtf8(std::wstring_view(text));
-        out.flush();
-        return static_cast<bool>(out);
+        return WriteAtomically(zem::ToUtf8(path), zem::ToUtf8(std::wstring_view(text)));
     } catch (...) {
         return false;
     }

@@ -6,12 +6,16 @@
 // Backing file (optional, the host's choice): UTF-8 text, a byte-order mark allowed.
 //   [Section]
 //   Key=Value
-// Lines starting with ';' or '#' and blank lines are skipped; names are trimmed. A value is
-// taken verbatim after the first '=', unless it is written in double quotes: then the quotes
-// are dropped and \\, \n and \r inside stand for a backslash, a line feed and a carriage return.
-// Saving quotes exactly the values that need it (blanks at either end, a leading quote, line
-// breaks). A key holding '=' or a line break, or a section holding ']' or a line break, cannot
-// be written and is left out of the file.
+// Lines whose first non-blank character is ';' or '#' and blank lines are skipped. Section and
+// key names are trimmed; a value is taken verbatim after the first '=', up to the line end (LF
+// or CRLF). Any of the three may be written in double quotes instead (for a value: all of what
+// follows '=', blanks around the quotes aside); inside them \\, \", \n and \r stand for a
+// backslash, a double quote, a line feed and a carriage return. Saving quotes exactly what would
+// not read back bare (blanks at either end, line breaks, a leading quote, a key that is empty,
+// holds '=' or starts with ';', '#' or '['; a section holding ']'), so every name and value the
+// store holds comes back from the file. Write stores nothing when a name or value holds a
+// character that UTF-8 cannot carry (a surrogate, or a value past U+10FFFF). A save goes to a
+// temporary file beside the target, flushed to disk, then renamed over it.
 #pragma once
 
 #include "platform/cstring.h"

@@ -52,8 +52,12 @@ TEST(CnsPic, ShipsThreeSetsThatTheHostCanReplace) {
     const Sets shipped = Enumerate();
     ASSERT_EQ(shipped.size(), 3u);
     EXPECT_TRUE(shipped[0].second != shipped[1].second && shipped[1].second != shipped[2].second);
-    CCnsPic::SetList({{7, L"星図", L"a.png", 0, 0}, {7, L"絵", L"b.png", 0, 0}});  // renumbered
-    CCnsPic::AddSet(L"影絵", L"c.png");
+    // Renumbered; a double quote in a name or file would end the quoted value in the script.
+    CCnsPic::SetList({{7, L"星図", L"a.png", 0, 0}, {7, L"x\";Milkyway.Visible = FALSE;y=\"", L"q.png", 0, 0},
+                      {7, L"絵", L"b.png", 0, 0}, {7, L"引用", L"\"q.png", 0, 0}});
+    EXPECT_TRUE(CCnsPic::AddSet(L"影絵", L"c.png"));
+    EXPECT_FALSE(CCnsPic::AddSet(L"影\"絵", L"d.png"));
+    EXPECT_FALSE(CCnsPic::AddSet(L"影絵", L"d\".png"));
     EXPECT_EQ(Enumerate(), (Sets{{L"星図", L"a.png"}, {L"絵", L"b.png"}, {L"影絵", L"c.png"}}));
     CCnsPic::ClearList();
     EXPECT_EQ(Enumerate(), Sets{});

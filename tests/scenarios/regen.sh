@@ -8,7 +8,7 @@ cd "$here"
 files=("$@")
 [ ${#files[@]} -gt 0 ] || files=(*.scn)
 for scn in "${files[@]}"; do
-  args=$(head -n1 "$scn" | sed -n 's/^#!//p' | sed -E 's/(^| )exit=[0-9]+//g')
+  args=$(head -n1 "$scn" | sed -e $'s/^\xEF\xBB\xBF//' -n -e 's/^#!//p' | sed -E 's/(^| )exit=[0-9]+//g')
   # shellcheck disable=SC2086
   "$host" $args "$scn" > "${scn%.scn}.out" || true
 done
