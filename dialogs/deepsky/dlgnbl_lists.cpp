@@ -63,7 +63,7 @@ std::pair<std::int64_t, std::int64_t> RowsInside(std::int64_t first, std::int64_
     std::int64_t begin = 0;
     if (first < 0) {
         if (count <= -(first + 1)) return {0, 0};
-        begin = -(first + 1) + 1;
+        begin = -first;  // no overflow: first > -count
     }
     const std::int64_t room = n - (first + begin);
     return {begin, begin + std::min(count - begin, room)};
