@@ -13,15 +13,6 @@ namespace {
 // The module's own text (not the string table's).
 constexpr const wchar_t* kNotANumber = L"数値を入力してください。";
 
-// One tenth per notification. The int wraps as the processor's arithmetic does, so that the
-// tenths of a text beyond the int range (INT_MIN, see TruncToInt) step as they always have.
-int StepTenths(int n, int delta) {
-    const unsigned u = static_cast<unsigned>(n);
-    if (delta < 0) return static_cast<int>(u - 1u);
-    if (delta > 0) return static_cast<int>(u + 1u);
-    return n;
-}
-
 }  // namespace
 
 void CMagFields::InitSpin(int spinId) {

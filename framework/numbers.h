@@ -16,4 +16,14 @@ inline int TruncToInt(double v) {
 // Magnitudes and brightness in integer tenths: ×10, truncated toward zero.
 inline int Tenths(double v) { return TruncToInt(v * 10.0); }
 
+// One tenth up or down by the sign of an up-down control's delta, whatever its size. The int wraps
+// as the processor's arithmetic does, so that the tenths of a text beyond the int range (INT_MIN,
+// see TruncToInt) step as they always have.
+inline int StepTenths(int n, int delta) {
+    const unsigned u = static_cast<unsigned>(n);
+    if (delta < 0) return static_cast<int>(u - 1u);
+    if (delta > 0) return static_cast<int>(u + 1u);
+    return n;
+}
+
 }  // namespace zem

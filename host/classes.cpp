@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "dialogs/constellation/dlgcons.h"
+#include "dialogs/deepsky/dlgnbl.h"
 #include "dialogs/exoplanet/dlgexoplanet.h"
 #include "dialogs/milkyway/dlgmw.h"
 #include "dialogs/overlay/dlgstargcvs.h"
@@ -36,6 +37,10 @@ const std::vector<DialogClass>& Table() {
         Entry<CDlgStarNova>(L"CDlgStarNova"),
         Entry<CDlgStarSNova>(L"CDlgStarSNova"),
         Entry<CDlgStarWds>(L"CDlgStarWds"),
+        Entry<CDlgNbl>(L"CDlgNbl", [](const OpenOptions& o) -> std::unique_ptr<CDialog> {
+            if (o.parentOnly) return std::make_unique<CDlgNbl>(o.parent);  // as without PGC data
+            return std::make_unique<CDlgNbl>(o.engine, o.engine2, o.pgc, o.parent);
+        }),
     };
     return table;
 }

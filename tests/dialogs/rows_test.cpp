@@ -4,6 +4,7 @@
 
 #include "bench/bench.h"
 #include "dialogs/constellation/dlgcons.h"
+#include "dialogs/deepsky/dlgnbl.h"
 #include "dialogs/exoplanet/dlgexoplanet.h"
 #include "dialogs/milkyway/dlgmw.h"
 #include "dialogs/overlay/dlgstargcvs.h"
@@ -36,6 +37,11 @@ CString StateWith(zem::SettingRows<D> rows, const zem::SettingRow<D>* on) {
     }
     return CString(state);
 }
+
+// The deep-sky dialog with its PGC data, in the constructor form the others have.
+struct CDlgNblWithPgc : CDlgNbl {
+    CDlgNblWithPgc(CCorQel* engine, CCorQel* engine2, CWnd* parent) : CDlgNbl(engine, engine2, 1, parent) {}
+};
 
 template <class Dialog, class D>
 void ExpectEachRowAloneComesBack(zem::SettingRows<D> rows) {
@@ -70,6 +76,7 @@ TEST(SettingRows, EachSettingAloneComesBackInTheUndoScript) {
     ExpectEachRowAloneComesBack<CDlgStarWds>(CDlgStarWds::Rows());
     ExpectEachRowAloneComesBack<CDlgStarGsc>(CDlgStarGsc::Rows());
     ExpectEachRowAloneComesBack<CDlgStarUsnoA20>(CDlgStarUsnoA20::Rows());
+    ExpectEachRowAloneComesBack<CDlgNblWithPgc>(CDlgNbl::Rows());
 }
 
 // A number field of a dialog and the property it shows.
@@ -85,6 +92,13 @@ std::unique_ptr<CDialog> Make(Bench& b) {
     return std::make_unique<T>(&b.engine, &b.engine2, b.parent());
 }
 
+// The PGC range is read only while PGC galaxies are shown. (The image brightness cannot be
+// here: every value tried lies below its range.)
+std::unique_ptr<CDialog> MakeNblShowingPgc(Bench& b) {
+    b.engine.Doit(L"DeepSkyObject.PGC.Visible = TRUE;");
+    return Make<CDlgNblWithPgc>(b);
+}
+
 const Field kFields[] = {
     {"mw", Make<CDlgMw>, IDC_MW_BRIGHTNESS_EDIT, L"Milkyway.Image.Brightness"},
     {"gcvs", Make<CDlgStarGcvs>, IDC_GCVS_MAG_MAX, L"Star.GCVS.FixedMagnitudeLimit.Maximum"},
@@ -97,6 +111,10 @@ const Field kFields[] = {
     {"snova", Make<CDlgStarSNova>, IDC_SNOVA_MAG_MIN, L"Star.Supernova.FixedMagnitudeLimit.Minimum"},
     {"wds", Make<CDlgStarWds>, IDC_WDS_MAG_MAX, L"Star.WDS.FixedMagnitudeLimit.Maximum"},
     {"wds", Make<CDlgStarWds>, IDC_WDS_MAG_MIN, L"Star.WDS.FixedMagnitudeLimit.Minimum"},
+    {"nbl", Make<CDlgNblWithPgc>, IDC_NBL_MAG_MAX, L"DeepSkyObject.FixedMagnitudeLimit.Maximum"},
+    {"nbl", Make<CDlgNblWithPgc>, IDC_NBL_MAG_MIN, L"DeepSkyObject.FixedMagnitudeLimit.Minimum"},
+    {"nbl", MakeNblShowingPgc, IDC_NBL_PGC_MAG_MAX, L"DeepSkyObject.PGC.FixedMagnitudeLimit.Maximum"},
+    {"nbl", MakeNblShowingPgc, IDC_NBL_PGC_MAG_MIN, L"DeepSkyObject.PGC.FixedMagnitudeLimit.Minimum"},
 };
 
 // Whatever number the engine holds, the dialog reads back the text it showed for it: it opens
