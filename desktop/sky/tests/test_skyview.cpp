@@ -1,0 +1,4 @@
+#include <QtTest>
+class TestSkyView : public QObject { Q_OBJECT };
+QTEST_MAIN(TestSkyView)
+#include "test_skyview.moc"
