@@ -168,7 +168,7 @@ const QImage& Renderer::Sprite(StarStyle style, int colourIndex, int radiusQuart
 
     const double r = radiusQuarter / 4.0;
     const QColor c = StarColour(-0.4 + colourIndex / 10.0);
-    const double extent = style == StarStyle::Mirado ? 4.5 * r + 2 : style == StarStyle::Real ? r + 1.5 : 2.6 * r + 2;
+    const double extent = style == StarStyle::Mirado ? 3.6 * r + 2 : style == StarStyle::Real ? r + 1.5 : 2.6 * r + 2;
     const int side = 2 * static_cast<int>(std::ceil(extent)) + 1;
     QImage img(side, side, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
@@ -204,8 +204,8 @@ const QImage& Renderer::Sprite(StarStyle style, int colourIndex, int radiusQuart
         }
         case StarStyle::Mirado: {
             disc(std::max(r, 1.0) * 1.6 + 0.8, 0.3);
-            if (r > 1.2) {
-                const double len = 4.5 * r;
+            if (r > 2.2) {  // spikes on the bright stars only
+                const double len = 3.6 * r;
                 for (int k = 0; k < 2; ++k) {
                     QLinearGradient g(k ? QPointF(mid.x(), mid.y() - len) : QPointF(mid.x() - len, mid.y()),
                                       k ? QPointF(mid.x(), mid.y() + len) : QPointF(mid.x() + len, mid.y()));
@@ -474,7 +474,7 @@ void Renderer::PaintDeepSky(QPainter& p, QSizeF size, const Projection& proj, co
         }
         if (s.ShowsDso(d, kDsoNumber))
             for (int cat = 0; cat < kDsoCatalogCount; ++cat)
-                if (d.numbers[static_cast<std::size_t>(cat)] && s.dsoCatalog[static_cast<std::size_t>(cat)][kDsoNumber]) {
+                if (d.numbers[static_cast<std::size_t>(cat)] && s.dsoCatalog[static_cast<std::size_t>(cat)]) {
                     text << d.Designation(static_cast<DsoCatalog>(cat));
                     break;
                 }

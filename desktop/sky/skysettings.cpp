@@ -140,9 +140,9 @@ bool Settings::DsoInRange(const DeepSkyObject& d) const {
 
 bool Settings::ShowsDso(const DeepSkyObject& d, DsoAnnotation a) const {
     if (!dso[a] || !DsoInRange(d)) return false;
-    if (d.type != DsoType::Other && !dsoType[static_cast<std::size_t>(d.type)][a]) return false;
-    for (int c = 0; c < kDsoCatalogCount; ++c)
-        if (d.numbers[static_cast<std::size_t>(c)] && dsoCatalog[static_cast<std::size_t>(c)][a]) return true;
+    if (d.type != DsoType::Other && !dsoType[static_cast<std::size_t>(d.type)]) return false;
+    for (std::size_t c = 0; c < kDsoCatalogCount; ++c)
+        if (d.numbers[c] && dsoCatalog[c]) return true;
     return false;
 }
 
@@ -195,16 +195,15 @@ Settings ReadSettings(const CCorQel* engine, MagnitudeMode modeHint) {
     s.cloudsName = r.Flag("MagellanicCloud.Name.Visible");
     s.cloudsBrightness = r.Number("MagellanicCloud.Image.Brightness", 0.5);
 
-    for (int a = 0; a < kDsoAnnotationCount; ++a) {
-        const QString word = QString::fromLatin1(kAnnotationWords[a]);
-        s.dso[static_cast<std::size_t>(a)] = r.Flag("DeepSkyObject." + word + ".Visible");
-        for (int c = 0; c < kDsoCatalogCount; ++c)
-            s.dsoCatalog[static_cast<std::size_t>(c)][static_cast<std::size_t>(a)] = r.Flag(
-                QStringLiteral("DeepSkyObject.%1.%2.Visible").arg(DsoCatalogWord(static_cast<DsoCatalog>(c)), word), true);
-        for (int t = 0; t < kDsoTypeCount; ++t)
-            s.dsoType[static_cast<std::size_t>(t)][static_cast<std::size_t>(a)] = r.Flag(
-                QStringLiteral("DeepSkyObject.%1.%2.Visible").arg(DsoTypeWord(static_cast<DsoType>(t)), word), true);
-    }
+    auto selected = [&](const char* name) {
+        for (const char* word : kAnnotationWords)
+            if (r.Flag(QStringLiteral("DeepSkyObject.%1.%2.Visible").arg(name, word), true)) return true;
+        return false;
+    };
+    for (int a = 0; a < kDsoAnnotationCount; ++a)
+        s.dso[static_cast<std::size_t>(a)] = r.Flag(QStringLiteral("DeepSkyObject.%1.Visible").arg(kAnnotationWords[a]));
+    for (int c = 0; c < kDsoCatalogCount; ++c) s.dsoCatalog[static_cast<std::size_t>(c)] = selected(DsoCatalogWord(static_cast<DsoCatalog>(c)));
+    for (int t = 0; t < kDsoTypeCount; ++t) s.dsoType[static_cast<std::size_t>(t)] = selected(DsoTypeWord(static_cast<DsoType>(t)));
     s.dsoLimited = r.Flag("DeepSkyObject.FixedMagnitudeLimit");
     s.dsoMax = r.Number("DeepSkyObject.FixedMagnitudeLimit.Maximum", -2.0);
     s.dsoMin = r.Number("DeepSkyObject.FixedMagnitudeLimit.Minimum", 12.0);

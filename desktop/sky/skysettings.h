@@ -60,8 +60,10 @@ struct Settings {
 
     // Deep-sky objects
     std::array<bool, kDsoAnnotationCount> dso{};
-    std::array<std::array<bool, kDsoAnnotationCount>, kDsoCatalogCount> dsoCatalog{};
-    std::array<std::array<bool, kDsoAnnotationCount>, kDsoTypeCount> dsoType{};
+    // A catalog or type is selected while any of its annotations is visible: the deep-sky
+    // dialog reads its lists so and switches all four off for the ones left out.
+    std::array<bool, kDsoCatalogCount> dsoCatalog{};
+    std::array<bool, kDsoTypeCount> dsoType{};
     bool dsoLimited = false;
     double dsoMax = -2.0, dsoMin = 12.0;
     bool dsoOutline = false, dsoImage = false;
