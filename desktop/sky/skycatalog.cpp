@@ -197,14 +197,14 @@ bool Catalog::Load(const QString& folder, QString* error) {
         ReadRows(dir + "lines.txt", 3, [&](const QStringList& f) {
             Constellation* c = ByAbbreviation(cons, f[0]);
             Polyline line;
-            if (!c || !Points(f, 1, 2.0, true, false, line)) return false;
+            if (!c || !Points(f, 1, 3.0, true, false, line)) return false;
             c->lines.push_back(std::move(line));
             return true;
         }, error) &&
         ReadRows(dir + "boundaries.txt", 4, [&](const QStringList& f) {
             Constellation* c = ByAbbreviation(cons, f[0]);
             Polyline ring;
-            if (!c || !Points(f, 1, 1.0, false, true, ring)) return false;
+            if (!c || !Points(f, 1, 2.5, false, true, ring)) return false;
             c->boundaries.push_back(std::move(ring));
             return true;
         }, error) &&

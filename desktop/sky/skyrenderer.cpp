@@ -90,6 +90,13 @@ void DsoSymbol(QPainter& p, DsoType t, double r, double aspect) {
     }
 }
 
+// Hairlines of one pixel take the rasteriser's fast path; thousands of segments are drawn each frame.
+QPen Hairline(const QColor& colour) {
+    QPen pen(colour, 1.0);
+    pen.setCosmetic(true);
+    return pen;
+}
+
 QString Magnitude(double mag) { return QString::number(mag, 'f', 1); }
 
 // Twinkling: each star swells and fades on its own slow rhythm.
@@ -302,7 +309,7 @@ void Renderer::PaintBackground(QPainter& p, QSizeF size, const Projection& proj)
     p.setBrush(g);
     if (rim < std::hypot(size.width(), size.height()) / 2) {
         p.drawEllipse(mid, rim, rim);
-        p.setPen(QPen(QColor(60, 75, 110), 1.2));
+        p.setPen(Hairline(QColor(70, 88, 128)));
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(mid, rim, rim);
     } else {
@@ -345,7 +352,7 @@ void Renderer::PaintMilkyWay(QPainter& p, QSizeF size, const Projection& proj, c
             if (lines[level].empty()) continue;
             QColor col = s.milkyWayOutlineColor;
             col.setAlphaF(0.35f + 0.13f * level);
-            p.setPen(QPen(col, level == 0 ? 1.4 : 1.0));
+            p.setPen(Hairline(col));
             p.drawLines(lines[level].data(), static_cast<int>(lines[level].size()));
             c.milkyWay = true;
         }
@@ -377,7 +384,7 @@ void Renderer::PaintClouds(QPainter& p, const Projection& proj, const Settings& 
             drawn = true;
         }
         if (s.cloudsOutline) {
-            p.setPen(QPen(s.milkyWayOutlineColor, 1.2));
+            p.setPen(Hairline(s.milkyWayOutlineColor));
             p.setBrush(Qt::NoBrush);
             p.drawEllipse(QPointF(x, y), rx * 0.8, ry * 0.8);
             drawn = true;
@@ -419,11 +426,11 @@ void Renderer::PaintConstellations(QPainter& p, QSizeF size, const Projection& p
     }
     p.setBrush(Qt::NoBrush);
     if (!bounds.empty()) {
-        p.setPen(QPen(QColor(150, 110, 60, 150), 0.9));
+        p.setPen(Hairline(QColor(150, 110, 60, 150)));
         p.drawLines(bounds.data(), static_cast<int>(bounds.size()));
     }
     if (!lines.empty()) {
-        p.setPen(QPen(QColor(85, 135, 205, 190), 1.1));
+        p.setPen(Hairline(QColor(90, 140, 210, 200)));
         p.drawLines(lines.data(), static_cast<int>(lines.size()));
     }
 }
@@ -452,7 +459,7 @@ void Renderer::PaintDeepSky(QPainter& p, QSizeF size, const Projection& proj, co
             p.restore();
         }
         if (s.dsoOutline && s.DsoInRange(d) && rx >= 4) {
-            p.setPen(QPen(QColor(col.red(), col.green(), col.blue(), 150), 0.9));
+            p.setPen(Hairline(QColor(col.red(), col.green(), col.blue(), 150)));
             p.setBrush(Qt::NoBrush);
             p.drawEllipse(QPointF(x, y), rx, ry);
         }
@@ -460,7 +467,7 @@ void Renderer::PaintDeepSky(QPainter& p, QSizeF size, const Projection& proj, co
         if (s.ShowsDso(d, kDsoMark)) {
             p.save();
             p.translate(x, y);
-            p.setPen(QPen(col, 1.1));
+            p.setPen(Hairline(col));
             p.setBrush(Qt::NoBrush);
             DsoSymbol(p, d.type, r, d.minor > 0 && d.major > 0 ? d.minor / d.major : 1.0);
             p.restore();
@@ -550,12 +557,30 @@ std::vector<QRectF> Renderer::PrepareLegend(QSizeF size, const Projection& proj,
     for (const LegendRow& r : s.legend) key += QStringLiteral("|%1%2 %3").arg(r.on).arg(r.name, r.detail);
     if (key != legendKey_) {
         legendKey_ = key;
+        // What is on, a row each with its limits; what is off, listed after it.
         std::vector<QImage> rows;
+        QStringList off;
         for (const LegendRow& r : s.legend) {
-            const QString text = (r.on ? QStringLiteral("● %1 表示") : QStringLiteral("○ %1 非表示")).arg(r.name) +
-                                 (r.on && !r.detail.isEmpty() ? QStringLiteral("　") + r.detail : QString());
-            rows.push_back(TextImage(text, legendFont_, r.on ? QColor(225, 230, 245) : QColor(115, 124, 148), false));
+            if (r.on)
+                rows.push_back(TextImage(QStringLiteral("● %1").arg(r.name) + (r.detail.isEmpty() ? QString() : QStringLiteral("　") + r.detail),
+                                         legendFont_, QColor(225, 230, 245), false));
+            else
+                off << r.name;
         }
+        const QFontMetricsF fm(legendFont_);
+        double wrap = 230;
+        for (const QImage& row : rows) wrap = std::max<double>(wrap, row.width());
+        QString line = QStringLiteral("○ 非表示：");
+        for (int i = 0; i < off.size(); ++i) {
+            const QString next = line + off[i] + (i + 1 < off.size() ? QStringLiteral("・") : QString());
+            if (fm.horizontalAdvance(next) > wrap && !line.endsWith(u'：') && !line.endsWith(u'　')) {
+                rows.push_back(TextImage(line, legendFont_, QColor(135, 144, 168), false));
+                line = QStringLiteral("　　") + off[i] + (i + 1 < off.size() ? QStringLiteral("・") : QString());
+            } else {
+                line = next;
+            }
+        }
+        if (!off.isEmpty()) rows.push_back(TextImage(line, legendFont_, QColor(135, 144, 168), false));
         const int columns = (static_cast<int>(rows.size()) + perColumn - 1) / perColumn;
         std::vector<int> widths(static_cast<std::size_t>(columns), 0);
         for (std::size_t i = 0; i < rows.size(); ++i) {

@@ -81,7 +81,8 @@ void ReadLegend(const Reader& r, Settings& s) {
     row("超新星", r.Flag("Star.Supernova.Visible"), r.Limit("Star.Supernova"));
     row("二重星", r.Flag("Star.WDS.Primary.Mark.Visible"), r.Limit("Star.WDS"));
     row("系外惑星", r.Flag("star.extrasolarplanet.visible"),
-        shows({{"star.extrasolarplanet.Mark.visible", "マーク"}, {"star.extrasolarplanet.Name.visible", "名称"},
+        shows({{"star.extrasolarplanet.Mark.visible", "マーク"}, {"star.extrasolarplanet.Star.Name.visible", "恒星名"},
+               {"star.extrasolarplanet.Name.visible", "名称"},
                {"star.extrasolarplanet.Orbit.visible", "軌道"}}));
     row("固有運動", r.Flag("Star.ProperMotion"),
         QStringLiteral("%1等以上").arg(r.Number("Star.ProperMotion.MagnitudeLimit.Minimum", 0), 0, 'f', 1));
