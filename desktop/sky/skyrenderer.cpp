@@ -97,6 +97,19 @@ QPen Hairline(const QColor& colour) {
     return pen;
 }
 
+// A soft elliptical glow centred on (x, y) with radii rx, ry; the stops run from the centre out.
+void Glow(QPainter& p, double x, double y, double rx, double ry, const QGradientStops& stops) {
+    QRadialGradient g(QPointF(0, 0), 1);
+    g.setStops(stops);
+    p.save();
+    p.translate(x, y);
+    p.scale(rx, ry);
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawEllipse(QPointF(), 1.0, 1.0);
+    p.restore();
+}
+
 QString Magnitude(double mag) { return QString::number(mag, 'f', 1); }
 
 // Twinkling: each star swells and fades on its own slow rhythm.
@@ -369,18 +382,9 @@ void Renderer::PaintClouds(QPainter& p, const Projection& proj, const Settings& 
         const double rx = m.major * k, ry = m.minor * k;
         bool drawn = false;
         if (s.cloudsImage) {
-            QRadialGradient g(QPointF(0, 0), 1);
             const int alpha = static_cast<int>(std::clamp(s.cloudsBrightness * 1.2, 0.0, 0.9) * 255);
-            g.setColorAt(0, QColor(205, 215, 255, alpha));
-            g.setColorAt(0.6, QColor(190, 200, 255, alpha / 3));
-            g.setColorAt(1, QColor(190, 200, 255, 0));
-            p.save();
-            p.translate(x, y);
-            p.scale(rx, ry);
-            p.setPen(Qt::NoPen);
-            p.setBrush(g);
-            p.drawEllipse(QPointF(), 1.0, 1.0);
-            p.restore();
+            Glow(p, x, y, rx, ry,
+                 {{0, QColor(205, 215, 255, alpha)}, {0.6, QColor(190, 200, 255, alpha / 3)}, {1, QColor(190, 200, 255, 0)}});
             drawn = true;
         }
         if (s.cloudsOutline) {
@@ -446,17 +450,8 @@ void Renderer::PaintDeepSky(QPainter& p, QSizeF size, const Projection& proj, co
         const double k = proj.ScaleAt(d.dir) * kArcmin / 2;
         const double rx = d.major * k, ry = (d.minor > 0 ? d.minor : d.major) * k;
         if (s.dsoImage && s.DsoInRange(d) && rx >= 2) {
-            QRadialGradient g(QPointF(0, 0), 1);
             const int alpha = static_cast<int>(std::clamp(s.dsoImageBrightness, 0.0, 1.0) * 150);
-            g.setColorAt(0, QColor(col.red(), col.green(), col.blue(), alpha));
-            g.setColorAt(1, QColor(col.red(), col.green(), col.blue(), 0));
-            p.save();
-            p.translate(x, y);
-            p.scale(rx, ry);
-            p.setPen(Qt::NoPen);
-            p.setBrush(g);
-            p.drawEllipse(QPointF(), 1.0, 1.0);
-            p.restore();
+            Glow(p, x, y, rx, ry, {{0, QColor(col.red(), col.green(), col.blue(), alpha)}, {1, QColor(col.red(), col.green(), col.blue(), 0)}});
         }
         if (s.dsoOutline && s.DsoInRange(d) && rx >= 4) {
             p.setPen(Hairline(QColor(col.red(), col.green(), col.blue(), 150)));

@@ -1,6 +1,8 @@
 // The sky view as a person meets it: dialogs' scripts reach the engine, the engine's "Show Sky"
 // redraws the view, and what the view draws is counted or compared with reference pictures.
+#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QMouseEvent>
 #include <QWheelEvent>
 #include <QtTest>
@@ -122,6 +124,10 @@ private slots:
     void deepSkyFollowsCatalogTypeAndRange();
     void starImageStylesAndLabelsAreDistinct();
     void dragPansAndWheelZoomsTheLinkedLimit();
+    void tapPassesTrafficOnAndRefreshesOnShowSky();
+    void twinklingMovesOnlyWhileAnimated();
+    void starColourFollowsColourIndex();
+    void catalogRefusesBrokenData();
     void picturesMatchTheReferences_data();
     void picturesMatchTheReferences();
 };
@@ -355,6 +361,95 @@ void TestSkyView::dragPansAndWheelZoomsTheLinkedLimit() {
     QCOMPARE(sky.view.counters().faintLimit, LinkedMagnitudeLimit(8.0, 60 * 0.85 * 0.85));
     QVERIFY(sky.view.counters().faintLimit > wide);
     QVERIFY(sky.view.counters().stars > wideStars / 2);
+}
+
+namespace {
+
+struct Recorder : CCorQelListener {
+    QStringList calls;
+    void OnQuery(const CString& q, const CString& a) override {
+        calls << "query " + QString::fromStdWString(q.str()) + " = " + QString::fromStdWString(a.str());
+    }
+    void OnScript(const CString& s) override { calls << "script " + QString::fromStdWString(s.str()); }
+    void OnRedraw() override { calls << "redraw"; }
+    void OnGetBool(const CString& o, const CString& p, BOOL r) override {
+        calls << QStringLiteral("bool %1.%2 %3").arg(QString::fromStdWString(o.str()), QString::fromStdWString(p.str())).arg(r);
+    }
+    void OnGetStarCatalogInfo(int c, int a, int s) override { calls << QStringLiteral("catalog %1 %2 %3").arg(c).arg(a).arg(s); }
+};
+
+}  // namespace
+
+void TestSkyView::tapPassesTrafficOnAndRefreshesOnShowSky() {
+    Sky sky;
+    Recorder host;
+    RedrawTap tap(&sky.view, &host);
+    sky.engine.SetListener(&tap);
+    sky.engine.Doit(L"? Star.Visible");
+    sky.engine.Doit(L"Star.Visible = FALSE;");
+    QVERIFY(sky.view.settings().stars);  // no "Show Sky" yet
+    sky.engine.Doit(L";Show Sky");
+    QVERIFY(!sky.view.settings().stars);
+    sky.engine.GetBool(L"Star", L"Visible");
+    int catalog = 0, autoSwitch = 0, switchCatalog = 0;
+    sky.engine.GetStarCatalogInfo(&catalog, &autoSwitch, &switchCatalog, nullptr);
+    QCOMPARE(host.calls, QStringList({"query ? Star.Visible = TRUE", "script Star.Visible = FALSE;", "script ;Show Sky",
+                                      "redraw", "bool Star.Visible 0", "catalog 1 0 4"}));
+}
+
+void TestSkyView::twinklingMovesOnlyWhileAnimated() {
+    Sky sky;
+    sky.Apply(QStringLiteral("%1;Star.Visible = TRUE;Star.Twinkle.Visible = TRUE;Star.Twinkle.Strength = 1.0").arg(kNothing));
+    sky.view.setLabelsVisible(false);
+    sky.view.setView(84, 0, 40);
+    const QImage still = sky.view.renderImage(QSize(160, 120));
+    QTest::qWait(120);
+    QCOMPARE(Difference(sky.view.renderImage(QSize(160, 120)), still), 0.0);
+    sky.view.setAnimated(true);
+    const QImage first = sky.view.renderImage(QSize(160, 120));
+    QTest::qWait(250);
+    QVERIFY(Difference(sky.view.renderImage(QSize(160, 120)), first) > 0.001);
+}
+
+void TestSkyView::starColourFollowsColourIndex() {
+    // Hot blue-white stars to cool red ones: blue falls and red rises along the colour index.
+    double lastBlueOverRed = 1e9;
+    for (double bv : {-0.3, 0.0, 0.6, 1.2, 1.8}) {
+        const QColor c = Renderer::StarColour(bv);
+        const double blueOverRed = static_cast<double>(c.blue()) / c.red();
+        QVERIFY2(blueOverRed < lastBlueOverRed, qPrintable(QString::number(bv)));
+        lastBlueOverRed = blueOverRed;
+    }
+    QVERIFY(Renderer::StarColour(-0.3).blue() > Renderer::StarColour(-0.3).red());
+    QVERIFY(Renderer::StarColour(1.8).red() > Renderer::StarColour(1.8).blue());
+}
+
+void TestSkyView::catalogRefusesBrokenData() {
+    QTemporaryDir dir;
+    const QString from = Catalog::DefaultFolder();
+    for (const QString& f : QDir(from).entryList(QDir::Files)) QVERIFY(QFile::copy(from + u'/' + f, dir.filePath(f)));
+    Catalog c;
+    QString error;
+    QVERIFY(c.Load(dir.path(), &error));
+    QCOMPARE(c.Stars().size(), DataRows("stars.txt").size());
+    QCOMPARE(c.DeepSky().size(), DataRows("dso.txt").size());
+
+    auto corrupt = [&](const QString& name, const QByteArray& line) {
+        QFile f(dir.filePath(name));
+        QVERIFY(f.open(QIODevice::Append));
+        f.write(line);
+    };
+    corrupt("lines.txt", "Xyz\t1 2\t3 4\n");  // no such constellation
+    QVERIFY(!c.Load(dir.path(), &error));
+    QVERIFY2(error.contains("lines.txt:"), qPrintable(error));
+    QVERIFY(QFile::copy(from + "/lines.txt", dir.filePath("lines2.txt")));
+    QVERIFY(QFile::remove(dir.filePath("lines.txt")) && QFile::rename(dir.filePath("lines2.txt"), dir.filePath("lines.txt")));
+    corrupt("stars.txt", "1\tbad\t0\t1.0\t\t\t\t\t\n");
+    QVERIFY(!c.Load(dir.path(), &error));
+    QVERIFY2(error.contains("stars.txt:"), qPrintable(error));
+    QVERIFY(!c.Load(dir.path() + "/missing", &error));
+    // A failed load keeps what was loaded before.
+    QCOMPARE(c.Stars().size(), DataRows("stars.txt").size());
 }
 
 void TestSkyView::picturesMatchTheReferences_data() {
