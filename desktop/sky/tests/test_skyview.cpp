@@ -1,0 +1,490 @@
+// The sky view as a person meets it: dialogs' scripts reach the engine, the engine's "Show Sky"
+// redraws the view, and what the view draws is counted or compared with reference pictures.
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QMouseEvent>
+#include <QWheelEvent>
+#include <QtTest>
+#include <functional>
+#include <memory>
+#include <set>
+
+#include "companions/zemqel/corqel.h"
+#include "desktop/sky/skyconstellations.h"
+#include "desktop/sky/skytap.h"
+#include "desktop/sky/skyview.h"
+#include "dialogs/constellation/conspresets.h"
+
+using namespace sky;
+
+namespace {
+
+const Catalog& SharedCatalog() {
+    static const Catalog catalog = [] {
+        Catalog c;
+        QString error;
+        if (!c.Load(Catalog::DefaultFolder(), &error)) qFatal("%s", qPrintable(error));
+        return c;
+    }();
+    return catalog;
+}
+
+// The rows of a data file of data/skyview, read here on their own.
+std::vector<QStringList> DataRows(const QString& name) {
+    QFile f(Catalog::DefaultFolder() + u'/' + name);
+    if (!f.open(QIODevice::ReadOnly)) qFatal("cannot read %s", qPrintable(name));
+    std::vector<QStringList> rows;
+    for (const QString& line : QString::fromUtf8(f.readAll()).split(u'\n'))
+        if (!line.isEmpty() && !line.startsWith(u'#')) rows.push_back(line.split(u'\t'));
+    return rows;
+}
+
+// The engine in the default sky, with a view following it through the tap.
+struct Sky {
+    CCorQel engine;
+    SkyView view{&engine, SharedCatalog()};
+    RedrawTap tap{&view};
+
+    Sky() {
+        engine.LoadStateFile(CString(QStringLiteral(ZEM_DATA_DIR "/sky/default.qel").toStdWString()));
+        engine.SetDataPath(CString(QStringLiteral(ZEM_DATA_DIR).toStdWString()));
+        engine.SetListener(&tap);
+        view.setAnimated(false);
+        view.refresh();
+    }
+    // A script as a dialog applies it.
+    void Apply(const QString& script) { engine.Doit(CString((script + ";Show Sky").toStdWString())); }
+    // Draws the northern and the southern hemisphere whole (a 180-degree field on a square picture
+    // holds the hemisphere's disc) and hands over the counters of each.
+    void BothHemispheres(const std::function<void(const Counters&)>& take) {
+        for (double dec : {90.0, -90.0}) {
+            view.setView(0, dec, 180);
+            view.renderImage(QSize(400, 400));
+            take(view.counters());
+        }
+    }
+    int StarsInBothHemispheres() {
+        int n = 0;
+        BothHemispheres([&](const Counters& c) { n += c.stars; });
+        return n;
+    }
+};
+
+// Everything off but what a test turns on.
+const char* const kNothing =
+    "Star.Visible = FALSE;Milkyway.Visible = FALSE;MagellanicCloud.Visible = FALSE;"
+    "Constellation.Line.Visible = FALSE;Constellation.Boundary.Visible = FALSE;"
+    "Constellation.JapaneseName.Visible = FALSE;DeepSkyObject.Mark.Visible = FALSE;"
+    "DeepSkyObject.Name.Visible = FALSE;DeepSkyObject.Outline.Visible = FALSE;DeepSkyObject.Image.Visible = FALSE";
+
+QString SelectionScript(const std::set<int>& numbers) {
+    QString s;
+    for (int n = 1; n <= 88; ++n)
+        s += QStringLiteral("Constellation.No%1.Selection = %2;").arg(n).arg(numbers.count(n) ? "TRUE" : "FALSE");
+    return s;
+}
+
+template <std::size_t N>
+std::set<int> Numbers(const std::array<int, N>& items) {
+    std::set<int> out;
+    for (int i : items) out.insert(i + 1);
+    return out;
+}
+
+// Share of pixels whose channels differ by more than a few levels.
+double Difference(const QImage& a, const QImage& b) {
+    if (a.size() != b.size()) return 1.0;
+    const QImage x = a.convertToFormat(QImage::Format_RGB32), y = b.convertToFormat(QImage::Format_RGB32);
+    qint64 off = 0;
+    for (int r = 0; r < x.height(); ++r) {
+        const QRgb* p = reinterpret_cast<const QRgb*>(x.constScanLine(r));
+        const QRgb* q = reinterpret_cast<const QRgb*>(y.constScanLine(r));
+        for (int c = 0; c < x.width(); ++c)
+            if (std::abs(qRed(p[c]) - qRed(q[c])) > 6 || std::abs(qGreen(p[c]) - qGreen(q[c])) > 6 ||
+                std::abs(qBlue(p[c]) - qBlue(q[c])) > 6)
+                ++off;
+    }
+    return static_cast<double>(off) / (x.width() * x.height());
+}
+
+}  // namespace
+
+class TestSkyView : public QObject {
+    Q_OBJECT
+
+private slots:
+    void constellationTableMatchesTheDefaultSky();
+    void starsDrawnFollowTheMagnitudeLimit_data();
+    void starsDrawnFollowTheMagnitudeLimit();
+    void presetDrawsExactlyItsConstellations_data();
+    void presetDrawsExactlyItsConstellations();
+    void milkyWayAndCloudsFollowTheirSwitches();
+    void deepSkyFollowsCatalogTypeAndRange_data();
+    void deepSkyFollowsCatalogTypeAndRange();
+    void starImageStylesAndLabelsAreDistinct();
+    void dragPansAndWheelZoomsTheLinkedLimit();
+    void tapPassesTrafficOnAndRefreshesOnShowSky();
+    void twinklingMovesOnlyWhileAnimated();
+    void starColourFollowsColourIndex();
+    void catalogRefusesBrokenData();
+    void picturesMatchTheReferences_data();
+    void picturesMatchTheReferences();
+};
+
+void TestSkyView::constellationTableMatchesTheDefaultSky() {
+    // Three independent names must agree for every number: the engine's abbreviation, the
+    // engine's Japanese name and the data's Japanese name of the table's abbreviation.
+    Sky sky;
+    const Catalog& cat = SharedCatalog();
+    for (int n = 1; n <= 88; ++n) {
+        const QString prefix = QStringLiteral("Constellation.No%1.").arg(n);
+        auto engine = [&](const char* what) {
+            return QString::fromStdWString(sky.engine.Peek(CString((prefix + what).toStdWString())).str());
+        };
+        QCOMPARE(QString::fromLatin1(ConstellationAbbreviation(n)), engine("Abbreviation"));
+        QCOMPARE(ConstellationNumber(engine("Abbreviation")), n);
+        QCOMPARE(cat.Constellations()[static_cast<std::size_t>(n - 1)].japaneseName, engine("JapaneseName"));
+        QVERIFY2(!cat.Constellations()[static_cast<std::size_t>(n - 1)].lines.empty(), qPrintable(engine("Abbreviation")));
+    }
+    QCOMPARE(ConstellationNumber(u"XXX"), 0);
+    QVERIFY(ConstellationAbbreviation(89) == nullptr);
+}
+
+void TestSkyView::starsDrawnFollowTheMagnitudeLimit_data() {
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<double>("bright");
+    QTest::addColumn<double>("faint");
+    // The default sky has the linked mode set; the star dialog writes only the mode it picks.
+    auto fixed = [](double max, double min) {
+        return QStringLiteral("Star.FixedMagnitudeLimit = TRUE;Star.FixedMagnitudeLimit.Maximum = %1;"
+                              "Star.FixedMagnitudeLimit.Minimum = %2")
+            .arg(max, 0, 'f', 1).arg(min, 0, 'f', 1);
+    };
+    for (double faint : {0.0, 1.0, 2.5, 4.0, 5.5, 6.0}) QTest::addRow("fixed -2 to %.1f", faint) << fixed(-2, faint) << -2.0 << faint;
+    QTest::addRow("fixed 3 to 4") << fixed(3, 4) << 3.0 << 4.0;
+    QTest::addRow("fixed then linked 8") << fixed(-2, 1) + ";Star.AutoMagnitudeLimit = TRUE;Star.AutoMagnitudeLimit.Minimum = 8.0"
+                                         << -99.0 << LinkedMagnitudeLimit(8.0, 180);
+    QTest::addRow("linked 6") << "Star.AutoMagnitudeLimit = TRUE;Star.AutoMagnitudeLimit.Minimum = 6.0" << -99.0
+                              << LinkedMagnitudeLimit(6.0, 180);
+    QTest::addRow("stars hidden") << fixed(-2, 6) + ";Star.Visible = FALSE" << 1.0 << 0.0;
+}
+
+void TestSkyView::starsDrawnFollowTheMagnitudeLimit() {
+    QFETCH(QString, script);
+    QFETCH(double, bright);
+    QFETCH(double, faint);
+    int expected = 0;
+    for (const QStringList& row : DataRows("stars.txt")) {
+        const double dec = row[2].toDouble(), mag = row[3].toDouble();
+        if (mag >= bright && mag <= faint) expected += (dec >= 0) + (dec <= 0);  // the equator is in both
+    }
+    Sky sky;
+    sky.Apply(script);
+    QCOMPARE(sky.StarsInBothHemispheres(), expected);
+}
+
+void TestSkyView::presetDrawsExactlyItsConstellations_data() {
+    QTest::addColumn<std::set<int>>("numbers");
+    QTest::addRow("spring") << Numbers(cons_presets::kSpring);
+    QTest::addRow("summer") << Numbers(cons_presets::kSummer);
+    QTest::addRow("autumn") << Numbers(cons_presets::kAutumn);
+    QTest::addRow("winter") << Numbers(cons_presets::kWinter);
+    QTest::addRow("south") << Numbers(cons_presets::kSouth);
+    QTest::addRow("zodiac") << Numbers(cons_presets::kZodiac);
+    std::set<int> all;
+    for (int n = 1; n <= 88; ++n) all.insert(n);
+    QTest::addRow("all") << all;
+}
+
+void TestSkyView::presetDrawsExactlyItsConstellations() {
+    QFETCH(std::set<int>, numbers);
+    for (const char* what : {"Line", "Boundary", "JapaneseName"}) {
+        Sky sky;
+        sky.Apply(QStringLiteral("%1;Constellation.%2.Visible = TRUE;").arg(kNothing, what) + SelectionScript(numbers));
+        std::set<int> drawn;
+        sky.BothHemispheres([&](const Counters& c) { drawn.insert(c.constellations.begin(), c.constellations.end()); });
+        QCOMPARE(drawn, numbers);
+    }
+}
+
+void TestSkyView::milkyWayAndCloudsFollowTheirSwitches() {
+    Sky sky;
+    sky.Apply(kNothing);
+    sky.view.setLabelsVisible(false);
+    sky.view.setView(266, -29, 90);  // the galactic centre
+    const QImage empty = sky.view.renderImage(QSize(200, 150));
+    QVERIFY(!sky.view.counters().milkyWay);
+
+    sky.Apply("Milkyway.Visible = TRUE;Milkyway.Image.Visible = TRUE;Milkyway.Outline.Visible = FALSE;Milkyway.Image.Brightness = 2.0");
+    const QImage image = sky.view.renderImage(QSize(200, 150));
+    QVERIFY(sky.view.counters().milkyWay);
+    QVERIFY(Difference(image, empty) > 0.2);
+    sky.Apply("Milkyway.Image.Brightness = 4.0");
+    const QImage brighter = sky.view.renderImage(QSize(200, 150));
+    QVERIFY(Difference(brighter, image) > 0.2);
+    sky.Apply("Milkyway.Image.Visible = FALSE;Milkyway.Outline.Visible = TRUE");
+    const QImage outline = sky.view.renderImage(QSize(200, 150));
+    QVERIFY(sky.view.counters().milkyWay);
+    QVERIFY(Difference(outline, empty) > 0.01 && Difference(outline, image) > 0.2);
+    sky.Apply("Milkyway.Visible = FALSE");
+    QCOMPARE(Difference(sky.view.renderImage(QSize(200, 150)), empty), 0.0);
+    QVERIFY(!sky.view.counters().milkyWay);
+
+    sky.view.setView(50, -70, 60);  // both clouds
+    sky.Apply("MagellanicCloud.Visible = TRUE;MagellanicCloud.Image.Visible = TRUE");
+    sky.view.renderImage(QSize(200, 150));
+    QCOMPARE(sky.view.counters().clouds, 2);
+    sky.Apply("MagellanicCloud.Visible = FALSE");
+    sky.view.renderImage(QSize(200, 150));
+    QCOMPARE(sky.view.counters().clouds, 0);
+}
+
+void TestSkyView::deepSkyFollowsCatalogTypeAndRange_data() {
+    using Pred = std::function<bool(bool messier, bool ngc, bool ic, const QString& type, double mag)>;
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<Pred>("shown");
+    const QString open = "DeepSkyObject.Mark.Visible = TRUE;DeepSkyObject.FixedMagnitudeLimit = FALSE;";
+    // Left out of a list: the dialog writes all four annotations off.
+    auto leaveOut = [](const char* word) {
+        QString s;
+        for (const char* a : {"Mark", "Name", "Number", "Magnitude"}) s += QStringLiteral("DeepSkyObject.%1.%2.Visible = FALSE;").arg(word, a);
+        return s;
+    };
+    QTest::addRow("all") << open << Pred([](bool, bool, bool, const QString&, double) { return true; });
+    QTest::addRow("mark off") << QString("DeepSkyObject.Mark.Visible = FALSE")
+                              << Pred([](bool, bool, bool, const QString&, double) { return false; });
+    QTest::addRow("no Messier") << open + leaveOut("Messier")
+                                << Pred([](bool, bool ngc, bool ic, const QString&, double) { return ngc || ic; });
+    QTest::addRow("Messier kept by its magnitude annotation")
+        << open + leaveOut("Messier") + "DeepSkyObject.Messier.Magnitude.Visible = TRUE"
+        << Pred([](bool, bool, bool, const QString&, double) { return true; });
+    QTest::addRow("Messier only") << open + leaveOut("NGC") + leaveOut("IC")
+                                  << Pred([](bool m, bool, bool, const QString&, double) { return m; });
+    QTest::addRow("no galaxies, no open clusters")
+        << open + leaveOut("Galaxy") + leaveOut("OpenCluster")
+        << Pred([](bool, bool, bool, const QString& t, double) { return t != "Galaxy" && t != "OpenCluster"; });
+    QTest::addRow("range 4 to 6.5")
+        << open + "DeepSkyObject.FixedMagnitudeLimit = TRUE;DeepSkyObject.FixedMagnitudeLimit.Maximum = 4.0;"
+                  "DeepSkyObject.FixedMagnitudeLimit.Minimum = 6.5"
+        << Pred([](bool, bool, bool, const QString&, double mag) { return mag >= 4.0 && mag <= 6.5; });
+}
+
+void TestSkyView::deepSkyFollowsCatalogTypeAndRange() {
+    using Pred = std::function<bool(bool, bool, bool, const QString&, double)>;
+    QFETCH(QString, script);
+    QFETCH(Pred, shown);
+    int expected = 0;
+    for (const QStringList& r : DataRows("dso.txt")) {
+        const double dec = r[6].toDouble();
+        if (shown(!r[0].isEmpty(), !r[1].isEmpty(), !r[2].isEmpty(), r[3], r[4].isEmpty() ? 99 : r[4].toDouble()))
+            expected += (dec >= 0) + (dec <= 0);
+    }
+    Sky sky;
+    sky.Apply(script);
+    int marks = 0;
+    sky.BothHemispheres([&](const Counters& c) { marks += c.dsoMarks; });
+    QCOMPARE(marks, expected);
+}
+
+void TestSkyView::starImageStylesAndLabelsAreDistinct() {
+    Sky sky;
+    sky.Apply(QStringLiteral("%1;Star.Visible = TRUE;Star.Size = 2.0").arg(kNothing));
+    sky.view.setLabelsVisible(false);
+    sky.view.setView(85, 0, 40);
+    const QString custom = QStringLiteral("Star.custom.file = \"%1\\star\\customstar\\cross.png\";").arg(ZEM_DATA_DIR);
+    const QStringList styles = {
+        "Star.Blur.Visible = FALSE; Star.Mirado.Visible = FALSE; Star.custom.visible = FALSE",
+        "Star.Blur.Visible = TRUE; Star.Mirado.Visible = FALSE; Star.custom.visible = FALSE",
+        "Star.Blur.Visible = FALSE; Star.Mirado.Visible = TRUE; Star.custom.visible = FALSE",
+        custom + "Star.Blur.Visible = FALSE; Star.Mirado.Visible = FALSE; Star.custom.visible = TRUE",
+        "Star.custom.file = \"missing.png\";Star.custom.visible = TRUE",
+        "Star.custom.visible = FALSE;Star.Twinkle.Visible = TRUE;Star.Twinkle.Strength = 1.0",
+        "Star.Twinkle.Visible = FALSE;Star.Size = 1.0",
+    };
+    std::vector<QImage> pictures;
+    for (const QString& style : styles) {
+        sky.Apply(style);
+        pictures.push_back(sky.view.renderImage(QSize(240, 160)));
+        for (std::size_t i = 0; i + 1 < pictures.size(); ++i)
+            QVERIFY2(Difference(pictures[i], pictures.back()) > 0.002, qPrintable(style));
+    }
+
+    // Labels: each kind on its own, within its magnitude limit.
+    sky.view.setLabelsVisible(true);
+    sky.view.setLegendVisible(false);
+    sky.view.setView(85, 0, 90);
+    auto labels = [&](const QString& script) {
+        sky.Apply("Star.JapaneseName.Visible = FALSE;Star.EnglishName.Visible = FALSE;Star.BayerLetter.Visible = FALSE;"
+                  "Star.FlamsteedNumber.Visible = FALSE;Star.Magnitude.Visible = FALSE;" + script);
+        sky.view.renderImage(QSize(800, 600));
+        return sky.view.counters().starLabels;
+    };
+    QCOMPARE(labels(""), 0);
+    sky.Apply("DeepSkyObject.Number.Visible = TRUE");
+    sky.view.renderImage(QSize(800, 600));
+    QVERIFY(sky.view.counters().dsoLabels > 0);
+    sky.Apply("DeepSkyObject.Number.Visible = FALSE");
+    sky.view.renderImage(QSize(800, 600));
+    QCOMPARE(sky.view.counters().dsoLabels, 0);
+    for (const char* kind : {"JapaneseName", "EnglishName", "BayerLetter", "FlamsteedNumber", "Magnitude"}) {
+        const QString on = QStringLiteral("Star.%1.Visible = TRUE;Star.%1.MagnitudeLimit = TRUE;").arg(kind);
+        const int bright = labels(on + QStringLiteral("Star.%1.MagnitudeLimit.Minimum = 1.0").arg(kind));
+        const int more = labels(on + QStringLiteral("Star.%1.MagnitudeLimit.Minimum = 3.5").arg(kind));
+        QVERIFY2(bright > 0 && more > bright, kind);
+    }
+}
+
+void TestSkyView::dragPansAndWheelZoomsTheLinkedLimit() {
+    Sky sky;
+    sky.view.resize(400, 300);
+    sky.view.setView(90, 0, 60);
+    const double scale = Projection(90, 0, 60, 400, 300).Scale();
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(200, 150), QPointF(200, 150), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(250, 170), QPointF(250, 170), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(250, 170), QPointF(250, 170), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&sky.view, &press);
+    QApplication::sendEvent(&sky.view, &move);
+    QApplication::sendEvent(&sky.view, &release);
+    // East is to the left: dragging the sky right brings the east into view.
+    QCOMPARE(qRound(sky.view.centerRa() * 1000), qRound((90 + 50 / scale / kDeg) * 1000));
+    QCOMPARE(qRound(sky.view.centerDec() * 1000), qRound(20 / scale / kDeg * 1000));
+
+    sky.view.renderImage(QSize(400, 300));
+    const double wide = sky.view.counters().faintLimit;
+    const int wideStars = sky.view.counters().stars;
+    QWheelEvent wheel(QPointF(200, 150), QPointF(200, 150), QPoint(), QPoint(0, 240), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&sky.view, &wheel);
+    QCOMPARE(sky.view.fieldOfView(), 60 * 0.85 * 0.85);
+    sky.view.renderImage(QSize(400, 300));
+    QCOMPARE(sky.view.counters().faintLimit, LinkedMagnitudeLimit(8.0, 60 * 0.85 * 0.85));
+    QVERIFY(sky.view.counters().faintLimit > wide);
+    QVERIFY(sky.view.counters().stars > wideStars / 2);
+}
+
+namespace {
+
+struct Recorder : CCorQelListener {
+    QStringList calls;
+    void OnQuery(const CString& q, const CString& a) override {
+        calls << "query " + QString::fromStdWString(q.str()) + " = " + QString::fromStdWString(a.str());
+    }
+    void OnScript(const CString& s) override { calls << "script " + QString::fromStdWString(s.str()); }
+    void OnRedraw() override { calls << "redraw"; }
+    void OnGetBool(const CString& o, const CString& p, BOOL r) override {
+        calls << QStringLiteral("bool %1.%2 %3").arg(QString::fromStdWString(o.str()), QString::fromStdWString(p.str())).arg(r);
+    }
+    void OnGetStarCatalogInfo(int c, int a, int s) override { calls << QStringLiteral("catalog %1 %2 %3").arg(c).arg(a).arg(s); }
+};
+
+}  // namespace
+
+void TestSkyView::tapPassesTrafficOnAndRefreshesOnShowSky() {
+    Sky sky;
+    Recorder host;
+    RedrawTap tap(&sky.view, &host);
+    sky.engine.SetListener(&tap);
+    sky.engine.Doit(L"? Star.Visible");
+    sky.engine.Doit(L"Star.Visible = FALSE;");
+    QVERIFY(sky.view.settings().stars);  // no "Show Sky" yet
+    sky.engine.Doit(L";Show Sky");
+    QVERIFY(!sky.view.settings().stars);
+    sky.engine.GetBool(L"Star", L"Visible");
+    int catalog = 0, autoSwitch = 0, switchCatalog = 0;
+    sky.engine.GetStarCatalogInfo(&catalog, &autoSwitch, &switchCatalog, nullptr);
+    QCOMPARE(host.calls, QStringList({"query ? Star.Visible = TRUE", "script Star.Visible = FALSE;", "script ;Show Sky",
+                                      "redraw", "bool Star.Visible 0", "catalog 1 0 4"}));
+}
+
+void TestSkyView::twinklingMovesOnlyWhileAnimated() {
+    Sky sky;
+    sky.Apply(QStringLiteral("%1;Star.Visible = TRUE;Star.Twinkle.Visible = TRUE;Star.Twinkle.Strength = 1.0").arg(kNothing));
+    sky.view.setLabelsVisible(false);
+    sky.view.setView(84, 0, 40);
+    const QImage still = sky.view.renderImage(QSize(160, 120));
+    QTest::qWait(120);
+    QCOMPARE(Difference(sky.view.renderImage(QSize(160, 120)), still), 0.0);
+    sky.view.setAnimated(true);
+    const QImage first = sky.view.renderImage(QSize(160, 120));
+    QTest::qWait(250);
+    QVERIFY(Difference(sky.view.renderImage(QSize(160, 120)), first) > 0.001);
+}
+
+void TestSkyView::starColourFollowsColourIndex() {
+    // Hot blue-white stars to cool red ones: blue falls and red rises along the colour index.
+    double lastBlueOverRed = 1e9;
+    for (double bv : {-0.3, 0.0, 0.6, 1.2, 1.8}) {
+        const QColor c = Renderer::StarColour(bv);
+        const double blueOverRed = static_cast<double>(c.blue()) / c.red();
+        QVERIFY2(blueOverRed < lastBlueOverRed, qPrintable(QString::number(bv)));
+        lastBlueOverRed = blueOverRed;
+    }
+    QVERIFY(Renderer::StarColour(-0.3).blue() > Renderer::StarColour(-0.3).red());
+    QVERIFY(Renderer::StarColour(1.8).red() > Renderer::StarColour(1.8).blue());
+}
+
+void TestSkyView::catalogRefusesBrokenData() {
+    QTemporaryDir dir;
+    const QString from = Catalog::DefaultFolder();
+    for (const QString& f : QDir(from).entryList(QDir::Files)) QVERIFY(QFile::copy(from + u'/' + f, dir.filePath(f)));
+    Catalog c;
+    QString error;
+    QVERIFY(c.Load(dir.path(), &error));
+    QCOMPARE(c.Stars().size(), DataRows("stars.txt").size());
+    QCOMPARE(c.DeepSky().size(), DataRows("dso.txt").size());
+
+    auto corrupt = [&](const QString& name, const QByteArray& line) {
+        QFile f(dir.filePath(name));
+        QVERIFY(f.open(QIODevice::Append));
+        f.write(line);
+    };
+    corrupt("lines.txt", "Xyz\t1 2\t3 4\n");  // no such constellation
+    QVERIFY(!c.Load(dir.path(), &error));
+    QVERIFY2(error.contains("lines.txt:"), qPrintable(error));
+    QVERIFY(QFile::copy(from + "/lines.txt", dir.filePath("lines2.txt")));
+    QVERIFY(QFile::remove(dir.filePath("lines.txt")) && QFile::rename(dir.filePath("lines2.txt"), dir.filePath("lines.txt")));
+    corrupt("stars.txt", "1\tbad\t0\t1.0\t\t\t\t\t\n");
+    QVERIFY(!c.Load(dir.path(), &error));
+    QVERIFY2(error.contains("stars.txt:"), qPrintable(error));
+    QVERIFY(!c.Load(dir.path() + "/missing", &error));
+    // A failed load keeps what was loaded before.
+    QCOMPARE(c.Stars().size(), DataRows("stars.txt").size());
+}
+
+void TestSkyView::picturesMatchTheReferences_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QPointF>("centre");
+    QTest::addColumn<double>("fov");
+    QTest::addRow("orion") << "orion" << QString() << QPointF(84, 2) << 70.0;
+    QTest::addRow("sagittarius outline")
+        << "sagittarius" << "Milkyway.Image.Visible = FALSE;Milkyway.Outline.Visible = TRUE;Star.Blur.Visible = TRUE;"
+                            "Constellation.Boundary.Visible = TRUE"
+        << QPointF(272, -28) << 60.0;
+    QTest::addRow("spring preset")
+        << "spring" << SelectionScript(Numbers(cons_presets::kSpring)) +
+                           "Star.Mirado.Visible = TRUE;Star.FixedMagnitudeLimit = TRUE;Star.FixedMagnitudeLimit.Maximum = -2.0;"
+                           "Star.FixedMagnitudeLimit.Minimum = 4.5;Constellation.Boundary.Visible = TRUE"
+        << QPointF(180, 10) << 120.0;
+}
+
+void TestSkyView::picturesMatchTheReferences() {
+    QFETCH(QString, name);
+    QFETCH(QString, script);
+    QFETCH(QPointF, centre);
+    QFETCH(double, fov);
+    Sky sky;
+    if (!script.isEmpty()) sky.Apply(script);
+    sky.view.setLabelsVisible(false);  // text depends on the fonts installed
+    sky.view.setView(centre.x(), centre.y(), fov);
+    const QImage picture = sky.view.renderImage(QSize(180, 120));
+    const QString path = QStringLiteral(ZEM_SKY_REFERENCES "/%1.png").arg(name);
+    if (qEnvironmentVariableIsSet("ZEM_SKY_UPDATE_REFERENCES")) QVERIFY(picture.convertToFormat(QImage::Format_RGB888).save(path, "PNG", 0));
+    const QImage reference(path);
+    QVERIFY2(!reference.isNull(), qPrintable(path));
+    QVERIFY2(Difference(picture, reference) < 0.005, qPrintable(QString::number(Difference(picture, reference))));
+}
+
+QTEST_MAIN(TestSkyView)
+#include "test_skyview.moc"
