@@ -2,7 +2,11 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QApplication>
 #include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QStyleFactory>
 #include <QScrollBar>
 #include <QStyleOption>
 #include <algorithm>
@@ -14,6 +18,37 @@ namespace {
 QString Text(const std::wstring& text) { return QString::fromStdWString(text); }
 QString Text(const CString& text) { return Text(text.str()); }
 }  // namespace
+
+namespace {
+class ButtonStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+        switch (metric) {
+            case PM_IndicatorWidth:
+            case PM_IndicatorHeight:
+            case PM_ExclusiveIndicatorWidth:
+            case PM_ExclusiveIndicatorHeight: return 13;
+            case PM_CheckBoxLabelSpacing:
+            case PM_RadioButtonLabelSpacing: return 3;
+            default: return QProxyStyle::pixelMetric(metric, option, widget);
+        }
+    }
+};
+}  // namespace
+
+QStyle* TemplateButtonStyle() {
+    // One for the application's style; made again when the application changes its style.
+    static QPointer<QStyle> style;
+    static QString base;
+    const QString current = QApplication::style()->name();
+    if (!style || base != current) {
+        style = new ButtonStyle(QStyleFactory::create(current));
+        style->setParent(qApp);
+        base = current;
+    }
+    return style;
+}
 
 void TemplateRadioButton::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
@@ -155,7 +190,7 @@ QRect CheckListView::TickRect(int item) const {
 void CheckListView::mousePressEvent(QMouseEvent* event) {
     const QModelIndex index = indexAt(event->position().toPoint());
     if (event->button() == Qt::LeftButton && index.isValid()) {
-        setCurrentIndex(index);
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
         if (TickRect(index.row()).adjusted(-2, -2, 2, 2).contains(event->position().toPoint())) {
             if (onTick) onTick(index.row());
         } else if (onPick) {

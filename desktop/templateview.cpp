@@ -128,13 +128,13 @@ QWidget* TemplateView::MakeWidget(Control& control) {
         case Kind::Check: {
             auto* box = new TemplateCheckBox(canvas_);
             box->setTristate((w->style & BS_TYPEMASK) == BS_3STATE || (w->style & BS_TYPEMASK) == BS_AUTO3STATE);
-            box->setAutoFillBackground(true);  // covers the frame line it sits on, as in the original
+            box->setStyle(TemplateButtonStyle());
             return box;
         }
         case Kind::Radio: {
             auto* radio = new TemplateRadioButton(canvas_);
             radio->setAutoExclusive(false);  // groups are the template's, not Qt's
-            radio->setAutoFillBackground(true);
+            radio->setStyle(TemplateButtonStyle());
             return radio;
         }
         case Kind::Group: return new QGroupBox(canvas_);
@@ -336,11 +336,15 @@ void TemplateView::Sync(const Control& control, WndChange change) {
             if (all || change == WndChange::Items) list->Model()->Reload();
             if (all || change == WndChange::Check) list->Model()->TicksChanged();
             if (all || change == WndChange::Selection || change == WndChange::Items) {
+                // The caret is where the list scrolls to; only the selection is highlighted.
                 const QModelIndex caret = list->Model()->index(w->caret);
                 if (caret.isValid()) {
-                    list->setCurrentIndex(caret);
+                    list->selectionModel()->setCurrentIndex(caret, QItemSelectionModel::NoUpdate);
                     list->scrollTo(caret);
                 }
+                const QModelIndex selected = list->Model()->index(w->curSel);
+                if (selected.isValid()) list->selectionModel()->select(selected, QItemSelectionModel::ClearAndSelect);
+                else list->selectionModel()->clearSelection();
             }
             list->viewport()->update();
             break;

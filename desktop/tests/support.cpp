@@ -54,6 +54,7 @@ Program::Program(const QString& configFolder) {
     app_ = std::make_unique<DesktopApp>(DesktopOptions{QStringLiteral(ZEM_DATA_DIR), folder_});
     QObject::connect(&app_->GetSession(), &Session::Line, &app_->GetSession(), [this](const QString& line) { lines_ << line; });
     app_->Start();
+    app_->GetSession().SetShowQueries(false);  // as the scenario host prints by default
 }
 
 QStringList Program::Take() {
@@ -195,6 +196,7 @@ void Person::Shown(QDialog& window) {
     }
     if (auto* box = qobject_cast<QMessageBox*>(&window)) {
         messages << box->text();
+        icons << box->icon();
         QAbstractButton* button = box->button(answer);
         if (!button) button = box->button(QMessageBox::Ok);
         if (!button && !box->buttons().isEmpty()) button = box->buttons().front();
@@ -219,6 +221,8 @@ void Person::Pump(TemplateView* view) {
     while (next_ < lines_.size() && unplayable_.isEmpty()) {
         if (view && (!view->isVisible() || view->Dialog().HasEnded())) return;
         Execute(lines_[next_++].trimmed());
+        // A person takes a moment between actions: what was queued meanwhile runs.
+        QCoreApplication::processEvents();
     }
 }
 
@@ -237,6 +241,10 @@ void Person::Execute(const QString& line) {
     } else if (command == QStringLiteral("picset")) {
         const QStringList parts = rest.split(QStringLiteral(" | "));
         CCnsPic::AddSet(CString(parts.value(0).toStdWString()), CString(parts.value(1).toStdWString()));
+    } else if (command == QStringLiteral("qt")) {
+        const auto step = steps.find(rest);
+        if (step == steps.end()) unplayable_ = QStringLiteral("no such step: ") + line;
+        else step->second(program_.App().Person().Top());
     } else if (command == QStringLiteral("open")) {
         const QStringList words = rest.split(u' ', Qt::SkipEmptyParts);
         if (words.size() > 1) {
@@ -286,12 +294,6 @@ bool Person::Act(TemplateView& view, const QStringList& words, const QString& re
     }
     if (command == QStringLiteral("keys")) {
         Keys(QApplication::focusWidget() ? QApplication::focusWidget() : &view, rest);
-        return true;
-    }
-    if (command == QStringLiteral("qt")) {
-        const auto step = steps.find(words.value(1));
-        if (step == steps.end()) return false;
-        step->second(view);
         return true;
     }
     QWidget* widget = control(1);

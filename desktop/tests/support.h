@@ -63,16 +63,18 @@ public:
     // (why says which). Dialogs still open at the end are closed with their close box.
     bool Play(const QStringList& lines, QString* why = nullptr);
 
-    // Extra steps in Qt terms, run in the innermost open dialog in place of a line "qt NAME".
-    std::map<QString, std::function<void(TemplateView&)>> steps;
+    // Extra steps in Qt terms, run in place of a line "qt NAME" with the innermost open dialog
+    // (null when none is open).
+    std::map<QString, std::function<void(TemplateView*)>> steps;
     // The colour picked in the next colour dialog (invalid: cancel it).
     QColor colour;
     // The colour each colour dialog opened on.
     QList<QColor> coloursShown;
     // The answer to question boxes.
     QMessageBox::StandardButton answer = QMessageBox::Yes;
-    // Texts of the message boxes seen.
+    // Texts and icons of the message boxes seen.
     QStringList messages;
+    QList<QMessageBox::Icon> icons;
     // Called with every dialog window as it opens, before any line runs in it.
     std::function<void(TemplateView&)> onDialog;
 
