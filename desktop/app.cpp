@@ -3,6 +3,7 @@
 #include <QSettings>
 
 #include "companions/zemcst/qeldialog.h"
+#include "companions/zemreg/registry.h"
 #include "framework/module.h"
 
 DesktopApp::DesktopApp(DesktopOptions options)
@@ -32,10 +33,14 @@ DesktopApp::~DesktopApp() {
     AfxSetMainWnd(nullptr);
 }
 
+QString DesktopApp::RegistryPath() const { return store_.Folder() + QStringLiteral("/registry.ini"); }
+
 QString DesktopApp::DefaultState() const { return options_.dataFolder + QStringLiteral("/sky/default.qel"); }
 
 void DesktopApp::Start() {
     loaded_ = store_.Load(session_.Engine(), DefaultState());
+    // Registry values the module reads (the star dialog's "Default" section) may be set in a file.
+    CRegistry::LoadFile(CString(RegistryPath().toStdWString()));
     window_->StateLoaded();
     QSettings settings(store_.Folder() + QStringLiteral("/desktop.ini"), QSettings::IniFormat);
     window_->restoreGeometry(settings.value(QStringLiteral("geometry")).toByteArray());

@@ -36,6 +36,8 @@ public:
     const StateStore& Store() const { return store_; }
     const StateStore::Loaded& LoadResult() const { return loaded_; }
     QString DefaultState() const;
+    // The registry library's file in the config folder, read at start when it is there.
+    QString RegistryPath() const;
 
 signals:
     // A save finished; count saves since start.

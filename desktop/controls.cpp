@@ -59,6 +59,14 @@ void TemplateRadioButton::keyPressEvent(QKeyEvent* event) {
     QRadioButton::keyPressEvent(event);
 }
 
+bool TemplateGroupBox::event(QEvent* event) {
+    if (event->type() == QEvent::Shortcut && onAccessKey) {
+        onAccessKey();
+        return true;
+    }
+    return QGroupBox::event(event);
+}
+
 void TemplateEdit::keyPressEvent(QKeyEvent* event) {
     if (onArrow && (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) && event->modifiers() == Qt::NoModifier) {
         onArrow(event->key() == Qt::Key_Up);

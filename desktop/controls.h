@@ -6,6 +6,7 @@
 #include <QAbstractListModel>
 #include <QAbstractScrollArea>
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QListView>
 #include <QRadioButton>
@@ -40,6 +41,17 @@ public:
 protected:
     void nextCheckState() override {}
     void keyPressEvent(QKeyEvent* event) override;
+};
+
+// A frame whose access key moves the focus on, as a label's does: it holds no controls itself
+// (the template's controls only lie within it).
+class TemplateGroupBox : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+    std::function<void()> onAccessKey;
+
+protected:
+    bool event(QEvent* event) override;
 };
 
 // An edit whose up and down arrow keys press the arrows of its up-down buddy.

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QDockWidget>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -78,6 +79,8 @@ MainWindow::MainWindow(Session& session, QString defaultState, QWidget* parent)
     propertyPanel_ = BuildPropertyPanel();
     setCentralWidget(propertyPanel_);
     BuildActions();
+    redrawSummary_ = new QLabel;
+    statusBar()->addPermanentWidget(redrawSummary_);
 
     connect(&session_, &Session::Redrawn, this, &MainWindow::Redrawn);
     connect(&session_, &Session::ConstellationsApplied, this,
@@ -200,7 +203,7 @@ void MainWindow::StateLoaded() { properties_->Reload(); }
 void MainWindow::Redrawn() {
     properties_->Redrawn();
     const int changed = static_cast<int>(properties_->Changed().size());
-    statusBar()->showMessage(QStringLiteral("再描画: %1 件のプロパティが変わりました").arg(changed));
+    redrawSummary_->setText(QStringLiteral("再描画: %1 件のプロパティが変わりました").arg(changed));
 }
 
 void MainWindow::SetSkyView(QWidget* view) {

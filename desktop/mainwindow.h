@@ -61,6 +61,7 @@ private:
     QLineEdit* filter_ = nullptr;
     QPlainTextEdit* log_ = nullptr;
     QWidget* propertyPanel_ = nullptr;
+    class QLabel* redrawSummary_ = nullptr;
     QDockWidget* propertyDock_ = nullptr;
     QUndoStack* undo_ = nullptr;
     QAction* reset_ = nullptr;

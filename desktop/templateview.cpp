@@ -137,7 +137,7 @@ QWidget* TemplateView::MakeWidget(Control& control) {
             radio->setStyle(TemplateButtonStyle());
             return radio;
         }
-        case Kind::Group: return new QGroupBox(canvas_);
+        case Kind::Group: return new TemplateGroupBox(canvas_);
         case Kind::Edit: return new TemplateEdit(canvas_);
         case Kind::Label: {
             auto* label = new QLabel(canvas_);
@@ -235,14 +235,19 @@ void TemplateView::SetUpKeyboard() {
                 Act(id, [id, up](CDialog& d) { return input::Spin(d, id, up); });
             };
         }
-        // A label's access key moves the focus to the next control that takes it.
-        if (kind == Kind::Label && HasAccessKey(Text(c.window->text))) {
-            for (std::size_t j = i + 1; j < controls_.size(); ++j) {
-                const Kind next = KindOf(controls_[j].window);
-                if (next == Kind::Label || next == Kind::Group || next == Kind::UpDown) continue;
-                static_cast<QLabel*>(c.widget)->setBuddy(controls_[j].widget);
-                break;
+        // A label's or a frame's access key moves the focus to the next control that takes it.
+        if ((kind == Kind::Label || kind == Kind::Group) && HasAccessKey(Text(c.window->text))) {
+            QWidget* next = nullptr;
+            for (std::size_t j = i + 1; j < controls_.size() && !next; ++j) {
+                const Kind k = KindOf(controls_[j].window);
+                if (k != Kind::Label && k != Kind::Group && k != Kind::UpDown) next = controls_[j].widget;
             }
+            if (!next) continue;
+            if (kind == Kind::Group) {
+                static_cast<TemplateGroupBox*>(c.widget)->onAccessKey = [next] { next->setFocus(Qt::ShortcutFocusReason); };
+                continue;
+            }
+            static_cast<QLabel*>(c.widget)->setBuddy(next);
             Sync(c, WndChange::Text);  // with a buddy the "&" is kept for Qt
         }
     }

@@ -6,6 +6,7 @@
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QCheckBox>
@@ -28,6 +29,7 @@ private slots:
     void everyDialog_data();
     void everyDialog();
     void scrollsInASmallRoom();
+    void mainWindowPicture();
 };
 
 namespace {
@@ -175,6 +177,16 @@ void LayoutTest::scrollsInASmallRoom() {
         QVERIFY(vertical->value() > 0);
     };
     QVERIFY(person.Play({QStringLiteral("open CDlgCons")}));
+}
+
+void LayoutTest::mainWindowPicture() {
+    Program program;
+    Person person(program);
+    QVERIFY(person.Play({"open CDlgMw", "click 1303", "ok"}));
+    program.Window().resize(960, 600);
+    program.Window().PropertyFilter()->setText(QStringLiteral("milkyway"));
+    QDir().mkpath(ScreenshotFolder());
+    QVERIFY(program.Window().grab().save(ScreenshotFolder() + QStringLiteral("/main-window.png")));
 }
 
 ZEM_DESKTOP_TEST_MAIN(LayoutTest)

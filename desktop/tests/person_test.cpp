@@ -42,6 +42,8 @@ void PersonTest::keyboard_data() {
     QTest::newRow("enter is OK") << QStringList{open, "key Alt+B", "keys 3", "key Return"} << QStringList{open, "type 1306 3", "ok"};
     QTest::newRow("enter on a button presses it")
         << QStringList{open, "key Tab", "key Down", "key Tab", "key Return", cancel} << QStringList{open, "click 1303", "click 1304", cancel};
+    QTest::newRow("a frame's access key focuses the control after it")
+        << QStringList{"open CDlgStarGsc", "key Tab", "key Alt+D", "key Space", cancel} << QStringList{"open CDlgStarGsc", "click 1401", cancel};
     QTest::newRow("a disabled control takes no key")
         << QStringList{open, "click 1303", "key Alt+B", "keys 4", cancel} << QStringList{open, "click 1303", "type 1306 4", cancel};
 }
