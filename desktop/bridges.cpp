@@ -46,14 +46,10 @@ void DesktopPerson::Run(CDialog& dialog) {
     if (!view || &view->Dialog() != &dialog) return;
     view->Present();
     view->setWindowModality(Qt::ApplicationModal);
-    while (!dialog.HasEnded()) {
-        ExecModal(*view);
-        if (dialog.HasEnded()) break;
-        // The window went away without the dialog ending (the application is quitting): close it as
-        // by the close box; a dialog that still refuses is left to end its run unfinished.
-        input::Close(dialog);
-        break;
-    }
+    ExecModal(*view);
+    // The window went away without the dialog ending (the application is quitting): close it as
+    // by the close box; a dialog that refuses even that ends its run unfinished.
+    if (!dialog.HasEnded()) input::Close(dialog);
 }
 
 void DesktopPerson::OnEnd(CDialog& dialog, INT_PTR result) {

@@ -20,6 +20,7 @@
 #include "classes.h"
 #include "desktop/bridges.h"
 #include "desktop/propertymodel.h"
+#include "framework/module.h"
 #include "platform/textfile.h"
 
 namespace {
@@ -121,6 +122,7 @@ QWidget* MainWindow::BuildPropertyPanel() {
 }
 
 void MainWindow::BuildActions() {
+    zem::ModuleLoad();  // the menu names each dialog by its template's title
     QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
     reset_ = file->addAction(QStringLiteral("既定の星空に戻す(&R)..."), this, [this] { ResetToDefault(true); });
     file->addSeparator();

@@ -44,18 +44,33 @@ QVariant PropertyModel::headerData(int section, Qt::Orientation orientation, int
 }
 
 void PropertyModel::Take(bool mark) {
-    beginResetModel();
-    rows_.clear();
+    QVector<Row> rows;
     std::unordered_map<std::wstring, std::wstring> now;
     for (const auto& [path, value] : engine_.GetProperties()) {
         const std::wstring key = Lower(path.str());
         const auto before = previous_.find(key);
         const bool changed = mark && (before == previous_.end() || before->second != value.str());
-        rows_.push_back({QString::fromStdWString(path.str()), QString::fromStdWString(value.str()), changed});
+        rows.push_back({QString::fromStdWString(path.str()), QString::fromStdWString(value.str()), changed});
         now.emplace(key, value.str());
     }
     previous_ = std::move(now);
-    endResetModel();
+    // The engine keeps its order, so the table usually only grows: views keep their place.
+    bool samePrefix = rows.size() >= rows_.size();
+    for (qsizetype i = 0; samePrefix && i < rows_.size(); ++i) samePrefix = rows[i].path == rows_[i].path;
+    if (!samePrefix) {
+        beginResetModel();
+        rows_ = std::move(rows);
+        endResetModel();
+        return;
+    }
+    const qsizetype kept = rows_.size();
+    for (qsizetype i = 0; i < kept; ++i) rows_[i] = rows[i];
+    if (kept > 0) emit dataChanged(index(0, 0), index(static_cast<int>(kept) - 1, 1));
+    if (rows.size() > kept) {
+        beginInsertRows(QModelIndex(), static_cast<int>(kept), static_cast<int>(rows.size()) - 1);
+        for (qsizetype i = kept; i < rows.size(); ++i) rows_.push_back(rows[i]);
+        endInsertRows();
+    }
 }
 
 void PropertyModel::Redrawn() { Take(true); }

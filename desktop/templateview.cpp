@@ -52,7 +52,12 @@ Kind KindOf(HWND w) {
 
 QString Text(const std::wstring& text) { return QString::fromStdWString(text); }
 
-// A label as drawn without an access key: "&" is dropped, "&&" is one "&".
+bool HasAccessKey(const QString& text) { return WithoutAccessKey(text) != text; }
+
+Qt::FocusPolicy TemplateFocus(HWND w) { return (w->style & WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus; }
+
+}  // namespace
+
 QString WithoutAccessKey(const QString& text) {
     QString out;
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -61,12 +66,6 @@ QString WithoutAccessKey(const QString& text) {
     }
     return out;
 }
-
-bool HasAccessKey(const QString& text) { return WithoutAccessKey(text) != text; }
-
-Qt::FocusPolicy TemplateFocus(HWND w) { return (w->style & WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus; }
-
-}  // namespace
 
 TemplateView::TemplateView(CDialog& dialog, QWidget* parent) : QDialog(parent), dialog_(dialog), window_(dialog.m_hWnd) {
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);

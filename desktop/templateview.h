@@ -15,6 +15,9 @@
 
 class QScrollArea;
 
+// A label as drawn without its access key: "&" is dropped, "&&" is one "&".
+QString WithoutAccessKey(const QString& text);
+
 class TemplateView : public QDialog, private CWndObserver {
 public:
     // Builds the window of a dialog whose platform window exists (its modal run has begun).

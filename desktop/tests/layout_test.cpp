@@ -34,15 +34,6 @@ private slots:
 
 namespace {
 
-QString Plain(const QString& label) {
-    QString out;
-    for (qsizetype i = 0; i < label.size(); ++i) {
-        if (label[i] == u'&' && i + 1 < label.size()) ++i;
-        out += label[i];
-    }
-    return out;
-}
-
 // Where a label does not fit its control, and by how many pixels.
 QStringList Clipped(const TemplateView& view) {
     QStringList clipped;
@@ -56,15 +47,15 @@ QStringList Clipped(const TemplateView& view) {
             QStyleOptionButton option;
             option.initFrom(button);
             const bool radio = qobject_cast<QRadioButton*>(widget) != nullptr;
-            text = Plain(button->text()).trimmed();
+            text = WithoutAccessKey(button->text()).trimmed();
             room = widget->width() - widget->style()->subElementRect(radio ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents, &option, widget).left();
         } else if (auto* push = qobject_cast<QPushButton*>(widget)) {
-            text = Plain(push->text());
+            text = WithoutAccessKey(push->text());
             room = widget->width() - 2 * widget->style()->pixelMetric(QStyle::PM_ButtonMargin) / 2;
         } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-            text = Plain(label->text());
+            text = WithoutAccessKey(label->text());
         } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
-            text = Plain(group->title()).trimmed();
+            text = WithoutAccessKey(group->title()).trimmed();
             room = widget->width() - 16;
         }
         if (text.isEmpty()) continue;
@@ -130,7 +121,6 @@ void LayoutTest::everyDialog() {
         opened = true;
         if (view.Scroller()->widget()->size() != view.TemplateSize()) problems << QStringLiteral("client area differs");
         if (view.size() != view.TemplateSize()) problems << QStringLiteral("window is not the dialog's size");
-        QWidget* previous = nullptr;
         QWidgetList tabStops;
         for (UINT id : view.ControlIds()) {
             QWidget* widget = view.ControlWidget(id);
@@ -143,7 +133,6 @@ void LayoutTest::everyDialog() {
             }
             if (got != want) problems << QStringLiteral("%1 at %2,%3 %4x%5").arg(id).arg(got.x()).arg(got.y()).arg(got.width()).arg(got.height());
             if (widget->focusPolicy() & Qt::TabFocus) tabStops << widget;
-            (void)previous;
         }
         // Tab goes through the tab stops in template order, and round.
         if (!tabStops.isEmpty()) {

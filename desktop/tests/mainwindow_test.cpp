@@ -1,9 +1,6 @@
 // The main window: a menu entry for each dialog of the module's class list, the live property
-// table with what the last redraw changed, the traffic log, the host's answers to the module's
-// messages, and the reset to the default sky.
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QSortFilterProxyModel>
+// table with what the last redraw changed, the host's answers to the module's messages, and the
+// reset to the default sky. (The traffic log is compared with the host's in traffic_test.)
 #include <QStatusBar>
 #include <QToolBar>
 #include <QUndoStack>
@@ -20,8 +17,6 @@ class MainWindowTest : public QObject {
 private slots:
     void dialogMenuFollowsTheClassList();
     void propertyTableMarksTheLastRedraw();
-    void filterNarrowsTheTable();
-    void logReadsAsTheHostPrints();
     void missingDataAndConstellationMessages();
     void resetAsksAndCanBeUndone();
 };
@@ -94,29 +89,6 @@ void MainWindowTest::propertyTableMarksTheLastRedraw() {
     QVERIFY(afterOutline.contains(QStringLiteral("Milkyway.Outline.Visible")));
     QCOMPARE(afterSpin, QStringList{QStringLiteral("Milkyway.Image.Brightness")});
     QCOMPARE(program.Window().Properties()->rowCount(), static_cast<int>(engine.GetPropertyCount()));
-}
-
-void MainWindowTest::filterNarrowsTheTable() {
-    Program program;
-    QTest::keyClicks(program.Window().PropertyFilter(), QStringLiteral("magellanic"));
-    const QSortFilterProxyModel* shown = program.Window().FilteredProperties();
-    int expected = 0;
-    for (const auto& [path, value] : program.Sess().Engine().GetProperties())
-        expected += QString::fromStdWString(path.str() + L" " + value.str()).contains(QStringLiteral("magellanic"), Qt::CaseInsensitive);
-    QVERIFY(expected > 0);
-    QCOMPARE(shown->rowCount(), expected);
-    for (int row = 0; row < shown->rowCount(); ++row)
-        QVERIFY(shown->data(shown->index(row, 0)).toString().contains(QStringLiteral("Magellanic"), Qt::CaseInsensitive));
-}
-
-void MainWindowTest::logReadsAsTheHostPrints() {
-    Program program;
-    program.Sess().SetShowQueries(true);
-    Person person(program);
-    const QStringList actions{"open CDlgStarNova", "click 1902", "spin 1910 up", "help", "cancel"};
-    QVERIFY(person.Play(actions));
-    QStringList log = program.Window().Log()->toPlainText().split(u'\n');
-    QCOMPARE(log, RunHost({QStringLiteral("--queries")}, actions));
 }
 
 void MainWindowTest::missingDataAndConstellationMessages() {

@@ -1,7 +1,8 @@
 // The two front ends must send the same scripts: every scenario of the scenario tests is played at
-// the desktop with mouse clicks and key presses, and the desktop's transcript is compared with the
-// scenario host's transcript of the same lines.
+// the desktop with mouse clicks and key presses, and the desktop's transcript (and its traffic log)
+// is compared with the scenario host's transcript of the same lines.
 #include <QDir>
+#include <QPlainTextEdit>
 
 #include "support.h"
 
@@ -36,6 +37,7 @@ void TrafficTest::scenarios() {
     const QStringList host = WithoutRefusals(RunHost(scenario.options, scenario.lines));
     QVERIFY(!host.isEmpty());
     QCOMPARE(desktop, host);
+    QCOMPARE(program.Window().Log()->toPlainText().split(u'\n'), host);
 }
 
 ZEM_DESKTOP_TEST_MAIN(TrafficTest)
