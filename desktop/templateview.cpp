@@ -171,13 +171,24 @@ void TemplateView::Connect(Control& control) {
             connect(static_cast<QAbstractButton*>(widget), &QAbstractButton::clicked, this,
                     [this, id] { Act(id, [id](CDialog& d) { return input::Click(d, id); }); });
             break;
-        case Kind::Edit:
-            // Every change the person makes to the text is one change of the platform's edit.
-            connect(static_cast<QLineEdit*>(widget), &QLineEdit::textEdited, this, [this, id](const QString& text) {
+        case Kind::Edit: {
+            // Every change the person makes to the text is one change of the platform's edit: a
+            // key at the end goes as that key (refused past the limit, as a keyboard refuses it), a
+            // backspace as one, anything else as the whole new text.
+            const HWND w = control.window;
+            connect(static_cast<QLineEdit*>(widget), &QLineEdit::textEdited, this, [this, id, w](const QString& text) {
                 const std::wstring typed = text.toStdWString();
-                Act(id, [id, typed](CDialog& d) { return input::Paste(d, id, typed); });
+                const std::wstring& before = w->text;
+                const bool extends = typed.size() == before.size() + 1 && typed.compare(0, before.size(), before) == 0;
+                const bool shortens = typed.size() + 1 == before.size() && before.compare(0, typed.size(), typed) == 0;
+                Act(id, [id, typed, extends, shortens](CDialog& d) {
+                    if (extends) return input::Append(d, id, typed.substr(typed.size() - 1));
+                    if (shortens) return input::Backspace(d, id);
+                    return input::Paste(d, id, typed);
+                });
             });
             break;
+        }
         case Kind::Combo:
             connect(static_cast<QComboBox*>(widget), &QComboBox::activated, this,
                     [this, id](int index) { Act(id, [id, index](CDialog& d) { return input::Select(d, id, index); }); });
@@ -322,7 +333,8 @@ void TemplateView::Sync(const Control& control, WndChange change) {
             break;
         case Kind::Edit: {
             auto* edit = static_cast<QLineEdit*>(widget);
-            edit->setMaxLength(std::clamp(w->textLimit, 1, 32767));
+            // What the program writes may pass the limit; the limit is only for what is typed.
+            edit->setMaxLength(std::clamp(std::max(w->textLimit, static_cast<int>(w->text.size())), 1, 32767));
             if ((all || change == WndChange::Text) && edit->text() != Text(w->text)) edit->setText(Text(w->text));
             break;
         }

@@ -25,7 +25,7 @@ void PrepareEnvironment() {
     };
     set("QT_QPA_PLATFORM", "offscreen");
     qputenv("FONTCONFIG_FILE", ZEM_FONTS_CONF);
-    set("XDG_CACHE_HOME", ZEM_TEST_CACHE);
+    qputenv("XDG_CACHE_HOME", ZEM_TEST_CACHE);
     // Nothing a test does may reach the person's own settings.
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + QStringLiteral("/config")));
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(home.path()));
