@@ -288,8 +288,16 @@ bool Person::Act(TemplateView& view, const QStringList& words, const QString& re
         const QKeyCombination combination = QKeySequence(words.value(1))[0];
         QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &view;
         QTest::keyClick(target, combination.key(), combination.keyboardModifiers());
-        // An access key presses its button a moment later, as a mouse click would show it.
-        if (combination.keyboardModifiers() & Qt::AltModifier) QTest::qWait(250);
+        // An access key presses its button and lets it go a moment later, as a click would show it.
+        if (combination.keyboardModifiers() & Qt::AltModifier) {
+            const auto anyDown = [&view] {
+                const auto buttons = view.findChildren<QAbstractButton*>();
+                return std::any_of(buttons.cbegin(), buttons.cend(), [](QAbstractButton* b) { return b->isDown(); });
+            };
+            QDeadlineTimer deadline(5000);
+            do QTest::qWait(20);
+            while (anyDown() && !deadline.hasExpired());
+        }
         return true;
     }
     if (command == QStringLiteral("keys")) {
