@@ -53,11 +53,15 @@ const DialogClass* FindDialogClass(const std::wstring& name) {
     return nullptr;
 }
 
+const std::vector<std::wstring>& ModuleClassNames() {
+    static const std::vector<std::wstring> names = {L"CDlgMw", L"CDlgExoPlanet", L"CDlgCons", L"CDlgStar",
+                                                    L"CDlgNbl", L"CDlgStarGcvs", L"CDlgStarNova", L"CDlgStarSNova",
+                                                    L"CDlgStarWds", L"CDlgStarGsc", L"CDlgStarUsnoA20"};
+    return names;
+}
+
 bool IsModuleClassName(const std::wstring& name) {
-    static const wchar_t* const names[] = {L"CDlgMw", L"CDlgExoPlanet", L"CDlgCons", L"CDlgStar",
-                                           L"CDlgNbl", L"CDlgStarGcvs", L"CDlgStarNova", L"CDlgStarSNova",
-                                           L"CDlgStarWds", L"CDlgStarGsc", L"CDlgStarUsnoA20"};
-    for (const auto* n : names)
+    for (const auto& n : ModuleClassNames())
         if (name == n) return true;
     return false;
 }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include <typeinfo>
+#include <vector>
 
 #include "companions/zemqel/corqel.h"
 #include "platform/dialog.h"
@@ -27,5 +28,7 @@ struct DialogClass {
 const DialogClass* FindDialogClass(const std::wstring& name);
 // Whether name is one of the module's exported or detail dialog classes at all.
 bool IsModuleClassName(const std::wstring& name);
+// Every exported dialog class name, then the two detail dialogs', whether available yet or not.
+const std::vector<std::wstring>& ModuleClassNames();
 // The class name of a dialog object (for dialogs a dialog opens itself too); "?" when unknown.
 std::wstring DialogClassName(const CDialog& dialog);

@@ -16,6 +16,8 @@ class SkyView;
 class RedrawTap : public CCorQelListener {
 public:
     RedrawTap(SkyView* view, CCorQelListener* next = nullptr) : view_(view), next_(next) {}
+    // The listener every call is passed on to.
+    CCorQelListener* Next() const { return next_; }
 
     void OnQuery(const CString& query, const CString& answer) override;
     void OnScript(const CString& script) override;

@@ -1,0 +1,86 @@
+#include "desktop/propertymodel.h"
+
+#include <QBrush>
+#include <QColor>
+#include <QFont>
+#include <cwctype>
+
+namespace {
+std::wstring Lower(const std::wstring& path) {
+    std::wstring key = path;
+    for (auto& c : key)
+        if (c < 128) c = static_cast<wchar_t>(std::towlower(c));
+    return key;
+}
+}  // namespace
+
+PropertyModel::PropertyModel(const CCorQel& engine, QObject* parent) : QAbstractTableModel(parent), engine_(engine) { Reload(); }
+
+int PropertyModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : static_cast<int>(rows_.size()); }
+int PropertyModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 2; }
+
+QVariant PropertyModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rows_.size()) return {};
+    const Row& row = rows_[index.row()];
+    switch (role) {
+        case Qt::DisplayRole:
+        case Qt::ToolTipRole: return index.column() == 0 ? row.path : row.value;
+        case Qt::FontRole:
+            if (row.changed) {
+                QFont bold;
+                bold.setBold(true);
+                return bold;
+            }
+            return {};
+        case Qt::BackgroundRole: return row.changed ? QVariant(QBrush(QColor(255, 236, 160))) : QVariant();
+        case Qt::ForegroundRole: return row.changed ? QVariant(QBrush(Qt::black)) : QVariant();
+        default: return {};
+    }
+}
+
+QVariant PropertyModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
+    return section == 0 ? QStringLiteral("プロパティ") : QStringLiteral("値");
+}
+
+void PropertyModel::Take(bool mark) {
+    QVector<Row> rows;
+    std::unordered_map<std::wstring, std::wstring> now;
+    for (const auto& [path, value] : engine_.GetProperties()) {
+        const std::wstring key = Lower(path.str());
+        const auto before = previous_.find(key);
+        const bool changed = mark && (before == previous_.end() || before->second != value.str());
+        rows.push_back({QString::fromStdWString(path.str()), QString::fromStdWString(value.str()), changed});
+        now.emplace(key, value.str());
+    }
+    previous_ = std::move(now);
+    // The engine keeps its order, so the table usually only grows: views keep their place.
+    bool samePrefix = rows.size() >= rows_.size();
+    for (qsizetype i = 0; samePrefix && i < rows_.size(); ++i) samePrefix = rows[i].path == rows_[i].path;
+    if (!samePrefix) {
+        beginResetModel();
+        rows_ = std::move(rows);
+        endResetModel();
+        return;
+    }
+    const qsizetype kept = rows_.size();
+    for (qsizetype i = 0; i < kept; ++i) rows_[i] = rows[i];
+    if (kept > 0) emit dataChanged(index(0, 0), index(static_cast<int>(kept) - 1, 1));
+    if (rows.size() > kept) {
+        beginInsertRows(QModelIndex(), static_cast<int>(kept), static_cast<int>(rows.size()) - 1);
+        for (qsizetype i = kept; i < rows.size(); ++i) rows_.push_back(rows[i]);
+        endInsertRows();
+    }
+}
+
+void PropertyModel::Redrawn() { Take(true); }
+void PropertyModel::Reload() { Take(false); }
+
+QStringList PropertyModel::Changed() const {
+    QStringList changed;
+    for (const Row& row : rows_)
+        if (row.changed) changed << row.path;
+    return changed;
+}
+
+bool PropertyModel::IsChanged(int row) const { return row >= 0 && row < rows_.size() && rows_[row].changed; }

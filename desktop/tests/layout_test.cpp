@@ -1,0 +1,182 @@
+// Every dialog laid out by the dialog-unit rule with the pinned font: base units, each control's
+// rectangle, labels that fit their controls, tab order, scrolling in a small room, and a picture of
+// each dialog.
+#include <QComboBox>
+#include <QDir>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QCheckBox>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyleOptionButton>
+
+#include "classes.h"
+#include "desktop/dialogunits.h"
+#include "support.h"
+
+using namespace desktoptest;
+
+class LayoutTest : public QObject {
+    Q_OBJECT
+private slots:
+    void baseUnits();
+    void conversion_data();
+    void conversion();
+    void everyDialog_data();
+    void everyDialog();
+    void scrollsInASmallRoom();
+    void mainWindowPicture();
+};
+
+namespace {
+
+// Where a label does not fit its control, and by how many pixels.
+QStringList Clipped(const TemplateView& view) {
+    QStringList clipped;
+    for (UINT id : view.ControlIds()) {
+        QWidget* widget = view.ControlWidget(id);
+        const QFontMetrics metrics(widget->font());
+        QString text;
+        int room = widget->width();
+        if (auto* box = qobject_cast<QCheckBox*>(widget); box || qobject_cast<QRadioButton*>(widget)) {
+            auto* button = static_cast<QAbstractButton*>(widget);
+            QStyleOptionButton option;
+            option.initFrom(button);
+            const bool radio = qobject_cast<QRadioButton*>(widget) != nullptr;
+            text = WithoutAccessKey(button->text()).trimmed();
+            room = widget->width() - widget->style()->subElementRect(radio ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents, &option, widget).left();
+        } else if (auto* push = qobject_cast<QPushButton*>(widget)) {
+            text = WithoutAccessKey(push->text());
+            room = widget->width() - 2 * widget->style()->pixelMetric(QStyle::PM_ButtonMargin) / 2;
+        } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+            text = WithoutAccessKey(label->text());
+        } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+            text = WithoutAccessKey(group->title()).trimmed();
+            room = widget->width() - 16;
+        }
+        if (text.isEmpty()) continue;
+        const int width = metrics.horizontalAdvance(text);
+        if (width > room) clipped << QStringLiteral("%1 \"%2\" needs %3 px, has %4").arg(id).arg(text).arg(width).arg(room);
+    }
+    return clipped;
+}
+
+QString ScreenshotFolder() {
+    const QString chosen = qEnvironmentVariable("ZEM_SCREENSHOT_DIR");
+    return chosen.isEmpty() ? QStringLiteral(ZEM_SCREENSHOTS) : chosen;
+}
+
+}  // namespace
+
+void LayoutTest::baseUnits() {
+    DialogTemplate t{0, L"", 0, L"MS UI Gothic", 9, 10, 10, {}};
+    const QFont font = DialogFont(t);
+    QCOMPARE(QFontInfo(font).family(), QStringLiteral("IPAPGothic"));
+    QCOMPARE(font.pixelSize(), 12);
+    const BaseUnits units = MeasureBaseUnits(font);
+    // IPAPGothic at 12 px: 13 px high (ascent 11, descent 2), "A"-"Z" "a"-"z" 369 px wide.
+    QCOMPARE(units.x, 7);
+    QCOMPARE(units.y, 13);
+}
+
+void LayoutTest::conversion_data() {
+    QTest::addColumn<int>("baseX");
+    QTest::addColumn<int>("baseY");
+    QTest::addColumn<QRect>("units");
+    QTest::addColumn<QRect>("pixels");
+    // The original's own font: 1.5 pixels a unit both ways, halves rounded up.
+    QTest::newRow("6x12") << 6 << 12 << QRect(7, 7, 147, 58) << QRect(11, 11, 221, 87);
+    // Each field is rounded on its own, so the right edge is not x + width rounded.
+    QTest::newRow("7x13") << 7 << 13 << QRect(13, 7, 40, 10) << QRect(23, 11, 70, 16);
+    QTest::newRow("7x13 odd") << 7 << 13 << QRect(1, 3, 9, 5) << QRect(2, 5, 16, 8);
+    QTest::newRow("zero") << 7 << 13 << QRect(0, 0, 0, 0) << QRect(0, 0, 0, 0);
+    QTest::newRow("negative") << 7 << 13 << QRect(-2, -4, 2, 4) << QRect(-4, -7, 4, 7);
+}
+
+void LayoutTest::conversion() {
+    QFETCH(int, baseX);
+    QFETCH(int, baseY);
+    QFETCH(QRect, units);
+    QFETCH(QRect, pixels);
+    QCOMPARE(DialogUnitsToPixels({baseX, baseY}, units.x(), units.y(), units.width(), units.height()), pixels);
+}
+
+void LayoutTest::everyDialog_data() {
+    QTest::addColumn<QString>("name");
+    for (const std::wstring& name : ModuleClassNames())
+        if (FindDialogClass(name)) QTest::newRow(QString::fromStdWString(name).toUtf8().constData()) << QString::fromStdWString(name);
+}
+
+void LayoutTest::everyDialog() {
+    QFETCH(QString, name);
+    Program program;
+    Person person(program);
+    QStringList problems;
+    bool opened = false;
+    person.onDialog = [&](TemplateView& view) {
+        opened = true;
+        if (view.Scroller()->widget()->size() != view.TemplateSize()) problems << QStringLiteral("client area differs");
+        if (view.size() != view.TemplateSize()) problems << QStringLiteral("window is not the dialog's size");
+        QWidgetList tabStops;
+        for (UINT id : view.ControlIds()) {
+            QWidget* widget = view.ControlWidget(id);
+            const QRect want = view.TemplateRect(id);
+            QRect got = widget->geometry();
+            if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+                // A drop-down list is one line high while closed; the template's height is its list's.
+                if (got.height() > want.height() || got.height() < combo->fontMetrics().height()) problems << QStringLiteral("%1 closed height %2").arg(id).arg(got.height());
+                got.setHeight(want.height());
+            }
+            if (got != want) problems << QStringLiteral("%1 at %2,%3 %4x%5").arg(id).arg(got.x()).arg(got.y()).arg(got.width()).arg(got.height());
+            if (widget->focusPolicy() & Qt::TabFocus) tabStops << widget;
+        }
+        // Tab goes through the tab stops in template order, and round.
+        if (!tabStops.isEmpty()) {
+            QWidgetList walked{tabStops.front()};
+            for (QWidget* w = tabStops.front()->nextInFocusChain(); w != tabStops.front() && walked.size() <= tabStops.size(); w = w->nextInFocusChain())
+                if (tabStops.contains(w)) walked << w;
+            if (walked != tabStops) problems << QStringLiteral("tab order differs from the template's");
+        }
+        problems << Clipped(view);
+        QDir().mkpath(ScreenshotFolder());
+        view.grab().save(ScreenshotFolder() + QStringLiteral("/%1.png").arg(name));
+    };
+    QVERIFY(person.Play({QStringLiteral("open ") + name}));
+    QVERIFY(opened);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("\n"))));
+}
+
+void LayoutTest::scrollsInASmallRoom() {
+    Program program;
+    Person person(program);
+    person.onDialog = [](TemplateView& view) {
+        const QSize room(200, 120);
+        view.Present(room);
+        QVERIFY(view.width() <= room.width() && view.height() <= room.height());
+        QScrollBar* vertical = view.Scroller()->verticalScrollBar();
+        QVERIFY(vertical->maximum() > 0);
+        // The program moving the focus far down brings that control into sight.
+        QWidget* last = view.ControlWidget(IDOK);
+        last->setFocus();
+        view.Scroller()->ensureWidgetVisible(last);
+        QVERIFY(vertical->value() > 0);
+    };
+    QVERIFY(person.Play({QStringLiteral("open CDlgCons")}));
+}
+
+void LayoutTest::mainWindowPicture() {
+    Program program;
+    Person person(program);
+    QVERIFY(person.Play({"open CDlgMw", "click 1303", "ok"}));
+    program.Window().resize(960, 600);
+    program.Window().PropertyFilter()->setText(QStringLiteral("milkyway"));
+    QDir().mkpath(ScreenshotFolder());
+    QVERIFY(program.Window().grab().save(ScreenshotFolder() + QStringLiteral("/main-window.png")));
+}
+
+ZEM_DESKTOP_TEST_MAIN(LayoutTest)
+#include "layout_test.moc"
