@@ -13,16 +13,14 @@ namespace {
 // The module's own text (not the string table's).
 constexpr const wchar_t* kNotANumber = L"数値を入力してください。";
 
-// One tenth per notification. The int wraps as the processor's arithmetic does, so that the
-// tenths of a text beyond the int range (INT_MIN, see TruncToInt) step as they always have.
+}  // namespace
+
 int StepTenths(int n, int delta) {
     const unsigned u = static_cast<unsigned>(n);
     if (delta < 0) return static_cast<int>(u - 1u);
     if (delta > 0) return static_cast<int>(u + 1u);
     return n;
 }
-
-}  // namespace
 
 void CMagFields::InitSpin(int spinId) {
     if (CWnd* spin = m_dialog.GetDlgItem(spinId)) {
@@ -66,21 +64,28 @@ void CMagFields::SetEditText(int editId, const wchar_t* text) {
     m_bEditReady = TRUE;
 }
 
+bool CMagFields::ReadWholeNumber(int editId, double& value) {
+    CWnd* edit = m_dialog.GetDlgItem(editId);
+    if (!edit) return false;
+    const CString text = edit->GetWindowText();
+    wchar_t* end = nullptr;
+    value = crt::wcstod(text, &end);
+    if (!end || *end != L'\0') {
+        AfxMessageBox(kNotANumber, MB_ICONINFORMATION);
+        edit->SetFocus();
+        return false;
+    }
+    return true;
+}
+
 int CMagFields::CheckMagRange(int editId, double upper, double lower, UINT messageId, MagText rule) {
     CWnd* edit = m_dialog.GetDlgItem(editId);
     if (!edit) return 1;
-    const CString text = edit->GetWindowText();
     double value = 0.0;
     if (rule == MagText::Strict) {
-        wchar_t* end = nullptr;
-        value = crt::wcstod(text, &end);
-        if (!end || *end != L'\0') {
-            AfxMessageBox(kNotANumber, MB_ICONINFORMATION);
-            edit->SetFocus();
-            return 0;
-        }
+        if (!ReadWholeNumber(editId, value)) return 0;
     } else {
-        value = crt::_wtof(text);
+        value = crt::_wtof(edit->GetWindowText());
     }
     // A NaN ("nan" reads as a number) compares false both ways and passes, as it always has.
     if (lower > value || value > upper) {

@@ -19,6 +19,11 @@ struct MagField {
     int upper10;
 };
 
+// One tenth up (delta > 0) or down (delta < 0), whatever the size of delta. The int wraps as the
+// processor's arithmetic does, so that the tenths of a text beyond the int range (INT_MIN, see
+// TruncToInt) step as they always have.
+int StepTenths(int n, int delta);
+
 // How a range check reads its edit.
 enum class MagText {
     Strict,         // the whole text must be a number, else "数値を入力してください。" and focus to it
@@ -55,6 +60,10 @@ public:
     void ClampMagEdit(int editId, int upper10, int lower10);
     // A program write of an edit, with the edit-ready flag clear during it.
     void SetEditText(int editId, const wchar_t* text);
+
+    // The edit's whole text as a number. Otherwise "数値を入力してください。", the focus to the edit,
+    // and false; the edit keeps its text.
+    bool ReadWholeNumber(int editId, double& value);
 
     // 1 when the edit holds a number within [lower, upper]. Otherwise 0, after the message: the
     // non-number message (Strict), or messageId filled with lower then upper ("%.1f"); messageId
