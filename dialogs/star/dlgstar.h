@@ -53,7 +53,6 @@ protected:
     BOOL CheckFields();
     double GetMagUpperBound();
     BOOL AppendCatalogScript(CString& script);
-    BOOL AppendImageStyle(CString& script);
 
     // Magnitude, image and label controls (dlgstar_controls.cpp).
     void InitSpin(int spinId) { m_mag.InitSpin(spinId); }
@@ -122,6 +121,7 @@ protected:
     BOOL GetCustomStarInfo();
     void InitShapeList();
     int FindShape(const CString& text) const;
+    void AppendImageStyle(CString& script);
     void OnCbnSelchangeDspStarComboShape() { Apply(); }
 
     // The settings model.

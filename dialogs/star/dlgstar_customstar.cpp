@@ -64,13 +64,9 @@ int CDlgStar::FindShape(const CString& text) const {
 
 // The statements of the chosen shape. Any entry but the built-in styles is a custom image: the
 // file of the first table entry with that name (none when no entry has it), then custom images on.
-BOOL CDlgStar::AppendImageStyle(CString& s) {
-    // No entry chosen (an engine image of an unread list) is an index the list cannot look up:
-    // reported, and nothing is sent.
-    if (m_nShape < 0 || m_nShape >= m_cmbShape.GetCount()) {
-        AfxReportInvalidArg("CDlgStar::GetScript shape");
-        return FALSE;
-    }
+// With no entry chosen (the engine's image is in a list that stopped) the text is empty: custom
+// images stay on with the file the engine has.
+void CDlgStar::AppendImageStyle(CString& s) {
     CString shape;
     m_cmbShape.GetLBText(m_nShape, shape);
     if (shape == kRealShape) {
@@ -88,5 +84,4 @@ BOOL CDlgStar::AppendImageStyle(CString& s) {
         }
         s += L"Star.Blur.Visible = FALSE; Star.Mirado.Visible = FALSE; Star.custom.visible = TRUE;";
     }
-    return TRUE;
 }

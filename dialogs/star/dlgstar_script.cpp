@@ -80,7 +80,7 @@ BOOL CDlgStar::GetScript(CString* script) {
     AppendRows(s, rows.subspan(kTwinkleRow, 1));
     s.AppendFormat(L"Star.Twinkle.Strength = %.1f;", m_dTwinkleStrength);
     s.AppendFormat(L"Star.Size = %.1f;", m_dSize);
-    if (!AppendImageStyle(s)) return FALSE;
+    AppendImageStyle(s);
 
     const bool japanese = m_bProperName && m_nNameLang == 0;
     const bool english = m_bProperName && m_nNameLang != 0;
