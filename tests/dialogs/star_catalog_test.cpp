@@ -1,9 +1,8 @@
-// The star dialog's star data: the data in use at opening, switching between standard data,
-// extended catalogs and automatic switching (with the magnitude bounds that follow), the detail
-// dialogs it opens, and the notice when no extended catalog is installed.
+// The star dialog's star data: the data in use at opening, a catalog in use that is not
+// installed, switching between standard data, extended catalogs and automatic switching (with the
+// magnitude bounds that follow), and the clicked star of an extended catalog.
 #include <gtest/gtest.h>
 
-#include "platform/input.h"
 #include "star_support.h"
 
 using namespace bench;
@@ -13,9 +12,8 @@ using star::Split;
 
 namespace {
 
-const std::wstring kNoCatalogs =
-    L"Star.Catalog.GSC.LocalName = ; Star.Catalog.Tycho2.LocalName = ; Star.Catalog.Tycho.LocalName = ; "
-    L"Star.Catalog.USNOA20.LocalName = ;";
+const std::wstring kOnlyUsno =
+    L"Star.Catalog.GSC.LocalName = ; Star.Catalog.Tycho2.LocalName = ; Star.Catalog.Tycho.LocalName = ;";
 
 // The star-data statements, as they stand between the distance and the overlays.
 std::wstring DataPart(const std::wstring& data) { return L"Multiplier = 10;" + data + L"NearbyStars.Visible"; }
@@ -39,7 +37,7 @@ TEST(StarCatalog, OpensOnTheDataInUse) {
         {L"Star.Catalog.Switch = TRUE; Star.Catalog.Switch.Catalog = USNOA20;", IDC_STAR_DATA_AUTO, 3, true,
          L"Star.Catalog.Switch = TRUE;Star.Catalog = Hipparcos;Star.Catalog.Switch.Catalog = USNOA20;"},
         // Only USNO-A2.0 installed: its one entry stands for it.
-        {kNoCatalogs + L"Star.Catalog.USNOA20.LocalName = USNO-A2.0; Star.Catalog = USNOA20;", IDC_STAR_DATA_EXT, 0, true,
+        {kOnlyUsno + L"Star.Catalog = USNOA20;", IDC_STAR_DATA_EXT, 0, true,
          L"Star.Catalog.Switch = FALSE;Star.Catalog = USNOA20;"},
     };
     for (const auto& c : cases) {
@@ -174,71 +172,6 @@ TEST(StarCatalog, AnotherCatalogForgetsAClickedStarOfAnExtendedOne) {
         // The clearing statement leads the script.
         EXPECT_EQ(sent[0].starts_with(L"ClickData.Object = \"\";Star.Visible = "), c.cleared) << what;
         EXPECT_EQ(b.engine.Peek(L"ClickData.Object").IsEmpty(), c.cleared) << what;
-    }
-}
-
-TEST(StarCatalog, DetailDialogsRunOnTheDialogsOwnEngine) {
-    Bench b;
-    star::LoadSky(b, L"Star.Catalog = GSCACT;");
-    star::Dialog dlg(b);
-    b.Run(dlg, {Do([&](CDialog&) {
-                    b.Clear();
-                    b.QueueSteps({Click(IDC_GSC_STAR), Cancel()});
-                }),
-                Click(IDC_STAR_EXTDATA_DETAIL), Do([&](CDialog&) {
-                    const auto sent = b.Scripts();
-                    ASSERT_EQ(sent.size(), 3u);
-                    EXPECT_TRUE(sent[0].starts_with(L"Star.Catalog.Gsc.Star.Visible = FALSE;"));
-                    EXPECT_TRUE(sent[0].ends_with(L";Show Sky"));
-                    EXPECT_TRUE(sent[1].starts_with(L"Star.Catalog.Gsc.Star.Visible = TRUE;"));  // its Cancel
-                    EXPECT_TRUE(sent[2].starts_with(L"Star.Visible = TRUE;"));                  // then the star dialog applies
-                    b.QueueSteps({Click(IDC_USNO_ALL_STARS), Ok()});
-                }),
-                Select(IDC_STAR_EXTDATA, 3), Do([&](CDialog&) { b.Clear(); }), Click(IDC_STAR_EXTDATA_DETAIL),
-                Do([&](CDialog& d) {
-                    const auto sent = b.Scripts();
-                    ASSERT_EQ(sent.size(), 2u);
-                    EXPECT_EQ(sent[0], L"Star.Catalog.UsnoA20.FixedMagnitudeLimit = FALSE;;Show Sky");
-                    EXPECT_TRUE(sent[1].starts_with(L"Star.Visible = TRUE;"));
-                    EXPECT_EQ(b.engine.Peek(L"Star.Catalog.UsnoA20.FixedMagnitudeLimit"), CString(L"FALSE"));
-                    // Tycho-2 has no details; with standard data the list and the button are off.
-                    input::Select(d, IDC_STAR_EXTDATA, 1);
-                    EXPECT_FALSE(Enabled(d, IDC_STAR_EXTDATA_DETAIL));
-                    input::Select(d, IDC_STAR_EXTDATA, 0);
-                    EXPECT_TRUE(Enabled(d, IDC_STAR_EXTDATA_DETAIL));
-                    input::Click(d, IDC_STAR_DATA_STD);
-                    EXPECT_FALSE(Enabled(d, IDC_STAR_EXTDATA_DETAIL));
-                }),
-                Ok()});
-}
-
-TEST(StarCatalog, WithoutExtendedDataTheNoticeIsSentOnce) {
-    for (UINT radio : {IDC_STAR_DATA_EXT, IDC_STAR_DATA_AUTO}) {
-        Bench b;
-        star::LoadSky(b, kNoCatalogs);
-        star::Dialog dlg(b);
-        auto locked = [](CDialog& d) {
-            EXPECT_TRUE(Checked(d, IDC_STAR_DATA_STD));
-            for (UINT id : {IDC_STAR_DATA_LABEL, IDC_STAR_DATA_STD, IDC_STAR_DATA_EXT, IDC_STAR_DATA_AUTO}) EXPECT_FALSE(Enabled(d, id)) << id;
-        };
-        b.Run(dlg, {Do([&](CDialog& d) {
-                        EXPECT_TRUE(b.Take().empty());
-                        EXPECT_FALSE(Enabled(d, IDC_STAR_EXTDATA));
-                        EXPECT_TRUE(Enabled(d, radio));
-                    }),
-                    Click(radio), Do([&](CDialog& d) {
-                        // Back to the standard data, nothing applied.
-                        EXPECT_EQ(b.Take(), (Events{L"F 1001", L"W 2045 \"拡張恒星データ\" \"拡張恒星カタログ\" main"}));
-                        EXPECT_FALSE(Checked(d, radio));
-                        locked(d);
-                    }),
-                    Click(IDC_STAR_VISIBLE), Click(IDC_STAR_VISIBLE), Do([&](CDialog& d) {
-                        // The enable rules keep the data radios locked; no second notice can come.
-                        for (const auto& e : b.Take()) EXPECT_TRUE(e.starts_with(L"S ")) << zem::ToUtf8(e);
-                        locked(d);
-                        EXPECT_EQ(input::Click(d, IDC_STAR_DATA_EXT), InputResult::Disabled);
-                    }),
-                    Cancel()});
     }
 }
 

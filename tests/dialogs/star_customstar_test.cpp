@@ -156,28 +156,4 @@ TEST(StarCustomImages, TheShapeShownIsTheEnginesAndAChosenImageWritesItsFile) {
     }
 }
 
-TEST(StarCustomImages, AnImageOfAListThatStoppedIsNotShownButStaysOn) {
-    // The table keeps what was read before the stopping line, but the list does not offer it:
-    // nothing is chosen, and the scripts keep custom images on with the engine's own file.
-    const std::string list = "a.png\tAlpha\nbroken\n";
-    DataFolder data(&list);
-    Bench b;
-    star::LoadSky(b, L"Star.Custom.Visible = TRUE; Star.Custom.File = \"" + data.File(L"a.png") + L"\";");
-    b.engine.SetDataPath(data.Path());
-    star::Dialog dlg(b);
-    b.Run(dlg, {Do([&](CDialog& d) {
-                    EXPECT_TRUE(b.Take().empty());
-                    EXPECT_EQ(star::Selected(d, IDC_STAR_SHAPE), L"");
-                }),
-                Click(IDC_STAR_BAYER), Cancel()});
-    const auto sent = b.Scripts();
-    ASSERT_EQ(sent.size(), 2u);
-    for (const auto& s : {sent[0], dlg.GetUndoScript().str()}) {
-        EXPECT_TRUE(Contains(s, L"Star.Size = 1.0;Star.Blur.Visible = FALSE; Star.Mirado.Visible = FALSE; Star.custom.visible = TRUE;"))
-            << zem::ToUtf8(s);
-        EXPECT_FALSE(Contains(s, L"custom.file"));
-    }
-    EXPECT_EQ(b.engine.Peek(L"Star.Custom.File").str(), data.File(L"a.png"));
-}
-
 }  // namespace

@@ -1,12 +1,10 @@
-// The star dialog as it opens, closes and follows its show box: what it reads from the engine,
-// what it sends (nothing, until something is applied), and which controls stay usable.
+// The star dialog as it opens: what it reads from the engine, shown as its own undo script.
 #include <gtest/gtest.h>
 
 #include "star_support.h"
 
 using namespace bench;
 using overlay::Value;
-using star::Split;
 
 namespace {
 
@@ -82,92 +80,6 @@ TEST(StarOpening, TheUndoScriptIsTheDialogsOwnReading) {
             EXPECT_EQ(Value(undo, kind + std::wstring(L".MagnitudeLimit")), on ? L"TRUE" : L"FALSE");
             EXPECT_EQ(Value(undo, kind + std::wstring(L".MagnitudeLimit.Minimum")), on ? L"4.5" : L"");
         }
-    }
-}
-
-TEST(StarLifecycle, OpeningSendsNothingAndCancelUndoesOnlyAfterAnApply) {
-    const struct {
-        const char* what;
-        std::vector<Bench::Step> steps;
-        std::size_t scripts;  // sent by the steps
-        bool undone;          // Cancel sends the undo script
-    } cases[] = {
-        {"nothing", {}, 0, false},
-        {"refused only", {Paste(IDC_STAR_MAG_AUTO_MIN, L"99")}, 0, false},
-        {"applied", {Click(IDC_STAR_BAYER)}, 1, true},
-        {"data switched", {Click(IDC_STAR_DATA_EXT)}, 1, true},
-    };
-    for (const auto& c : cases) {
-        Bench b;
-        star::LoadSky(b);
-        star::Dialog dlg(b);
-        std::vector<Bench::Step> steps = {Do([&](CDialog&) { EXPECT_TRUE(b.Take().empty()) << c.what; })};
-        steps.insert(steps.end(), c.steps.begin(), c.steps.end());
-        steps.push_back(Do([&](CDialog&) { EXPECT_EQ(Split(b.Take()).scripts.size(), c.scripts) << c.what; }));
-        steps.push_back(Cancel());
-        b.Run(dlg, std::move(steps));
-        const auto atCancel = b.Scripts();
-        if (c.undone) {
-            EXPECT_EQ(atCancel, std::vector<std::wstring>{dlg.GetUndoScript().str()}) << c.what;
-        } else {
-            EXPECT_TRUE(atCancel.empty()) << c.what;
-        }
-        // Whatever was applied, the engine is back where it was.
-        EXPECT_EQ(b.engine.Peek(L"Star.Catalog"), CString(L"Hipparcos")) << c.what;
-        EXPECT_EQ(b.engine.Peek(L"Star.BayerLetter.Visible"), CString(L"TRUE")) << c.what;
-    }
-}
-
-TEST(StarEnableRules, HidingStarsLeavesTheOtherGroupUsable) {
-    Bench b;
-    star::LoadSky(b, L"Star.Twinkle.Visible = TRUE;");
-    star::Dialog dlg(b);
-    auto sameScripts = [&](std::size_t count, const wchar_t* visible) {
-        const auto sent = Split(b.Take());
-        ASSERT_EQ(sent.scripts.size(), count);
-        for (const auto& s : sent.scripts) EXPECT_EQ(s, sent.scripts[0]);
-        EXPECT_EQ(Value(sent.scripts[0], L"Star.Visible"), visible);
-    };
-    b.Run(dlg, {Do([&](CDialog&) { b.Clear(); }), Click(IDC_STAR_VISIBLE), Do([&](CDialog& d) {
-                    // The enable rules run the handlers of the four overlay boxes, each applying.
-                    sameScripts(5, L"FALSE");
-                    for (UINT id = IDC_STAR_MAG_GROUP; id <= IDC_STAR_EXTDATA_DETAIL; ++id) EXPECT_FALSE(Enabled(d, id)) << id;
-                    for (UINT id : {IDC_STAR_JNAMES, IDC_STAR_NEARBY, IDC_STAR_DISTANCE, IDC_STAR_PULSAR})
-                        EXPECT_TRUE(Enabled(d, id)) << id;
-                    EXPECT_FALSE(Enabled(d, IDC_STAR_NEARBY_NAME));  // its box is clear
-                }),
-                Click(IDC_STAR_NEARBY), Do([&](CDialog& d) {
-                    const auto sent = b.Scripts();
-                    ASSERT_EQ(sent.size(), 1u);
-                    EXPECT_EQ(Value(sent[0], L"NearbyStars.Visible"), L"TRUE");
-                    EXPECT_TRUE(Enabled(d, IDC_STAR_NEARBY_NAME));
-                }),
-                Click(IDC_STAR_VISIBLE), Do([&](CDialog& d) {
-                    // And the proper-name and label-limit handlers as well.
-                    sameScripts(7, L"TRUE");
-                    for (UINT id : {IDC_STAR_TWINKLE, IDC_STAR_TWINKLE_STRENGTH, IDC_STAR_DATA_EXT, IDC_STAR_NAME_LIMIT_MAG})
-                        EXPECT_TRUE(Enabled(d, id)) << id;
-                    for (UINT id : {IDC_STAR_PM_MAG, IDC_STAR_EXTDATA, IDC_STAR_EXTDATA_DETAIL, IDC_STAR_MAG_MAX})
-                        EXPECT_FALSE(Enabled(d, id)) << id;
-                }),
-                Ok()});
-
-    // Twinkling is offered in a horizontal view only; elsewhere the box keeps its state.
-    const struct {
-        const wchar_t* coordinate;
-        bool offered;
-    } views[] = {{L"Horizon", true}, {L"HORIZON", true}, {L"Equatorial", false}, {L"", false}};
-    for (const auto& v : views) {
-        Bench b2;
-        star::LoadSky(b2, L"Star.Twinkle.Visible = TRUE; View.Coordinate = " + std::wstring(v.coordinate) + L";");
-        star::Dialog dlg2(b2);
-        b2.Run(dlg2, {Do([&](CDialog& d) {
-                          EXPECT_EQ(Enabled(d, IDC_STAR_TWINKLE), v.offered);
-                          EXPECT_EQ(Enabled(d, IDC_STAR_TWINKLE_STRENGTH), v.offered);
-                          EXPECT_TRUE(Checked(d, IDC_STAR_TWINKLE));
-                      }),
-                      Cancel()});
-        EXPECT_EQ(Value(dlg2.GetUndoScript().str(), L"Star.Twinkle.Visible"), L"TRUE");
     }
 }
 
