@@ -9,6 +9,8 @@
 // dlgstar_customstar.cpp (the custom star-image list).
 #pragma once
 
+#include <cstddef>
+#include <initializer_list>
 #include <map>
 
 #include "framework/magfield.h"

@@ -15,7 +15,7 @@ namespace star {
 // The dialog as its creator sets it up.
 class Dialog : public CDlgStar {
 public:
-    Dialog(bench::Bench& b, bool mirado = false) : CDlgStar(&b.engine, &b.engine2, b.parent()) { m_bMiradoStyle = mirado; }
+    explicit Dialog(bench::Bench& b, bool mirado = false) : CDlgStar(&b.engine, &b.engine2, b.parent()) { m_bMiradoStyle = mirado; }
 };
 
 // The default sky with changes (a property script), as the engine holds it before the dialog opens.
