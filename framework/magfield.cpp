@@ -57,21 +57,28 @@ void CMagFields::SetEditText(int editId, const wchar_t* text) {
     m_bEditReady = TRUE;
 }
 
+bool CMagFields::ReadWholeNumber(int editId, double& value) {
+    CWnd* edit = m_dialog.GetDlgItem(editId);
+    if (!edit) return false;
+    const CString text = edit->GetWindowText();
+    wchar_t* end = nullptr;
+    value = crt::wcstod(text, &end);
+    if (!end || *end != L'\0') {
+        AfxMessageBox(kNotANumber, MB_ICONINFORMATION);
+        edit->SetFocus();
+        return false;
+    }
+    return true;
+}
+
 int CMagFields::CheckMagRange(int editId, double upper, double lower, UINT messageId, MagText rule) {
     CWnd* edit = m_dialog.GetDlgItem(editId);
     if (!edit) return 1;
-    const CString text = edit->GetWindowText();
     double value = 0.0;
     if (rule == MagText::Strict) {
-        wchar_t* end = nullptr;
-        value = crt::wcstod(text, &end);
-        if (!end || *end != L'\0') {
-            AfxMessageBox(kNotANumber, MB_ICONINFORMATION);
-            edit->SetFocus();
-            return 0;
-        }
+        if (!ReadWholeNumber(editId, value)) return 0;
     } else {
-        value = crt::_wtof(text);
+        value = crt::_wtof(edit->GetWindowText());
     }
     // A NaN ("nan" reads as a number) compares false both ways and passes, as it always has.
     if (lower > value || value > upper) {

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "companions/zemcst/qeldialog.h"
+#include "framework/numbers.h"
 
 namespace zem {
 
@@ -55,6 +56,10 @@ public:
     void ClampMagEdit(int editId, int upper10, int lower10);
     // A program write of an edit, with the edit-ready flag clear during it.
     void SetEditText(int editId, const wchar_t* text);
+
+    // The edit's whole text as a number. Otherwise "数値を入力してください。", the focus to the edit,
+    // and false; the edit keeps its text.
+    bool ReadWholeNumber(int editId, double& value);
 
     // 1 when the edit holds a number within [lower, upper]. Otherwise 0, after the message: the
     // non-number message (Strict), or messageId filled with lower then upper ("%.1f"); messageId

@@ -11,6 +11,7 @@
 #include "dialogs/overlay/dlgstarnova.h"
 #include "dialogs/overlay/dlgstarwds.h"
 #include "dialogs/overlay/dlgstarusnoa20.h"
+#include "dialogs/star/dlgstar.h"
 
 namespace {
 
@@ -19,6 +20,13 @@ template <class T>
 std::unique_ptr<CDialog> Make(const OpenOptions& o) {
     if (o.parentOnly) return std::make_unique<T>(o.parent);
     return std::make_unique<T>(o.engine, o.engine2, o.parent);
+}
+
+// The star dialog offers the named image style when its creator says so, before it is shown.
+std::unique_ptr<CDialog> MakeStar(const OpenOptions& o) {
+    auto dialog = Make<CDlgStar>(o);
+    static_cast<CDlgStar&>(*dialog).m_bMiradoStyle = o.mirado ? TRUE : FALSE;
+    return dialog;
 }
 
 template <class T>
@@ -31,6 +39,7 @@ const std::vector<DialogClass>& Table() {
         Entry<CDlgMw>(L"CDlgMw"),
         Entry<CDlgExoPlanet>(L"CDlgExoPlanet"),
         Entry<CDlgCons>(L"CDlgCons"),
+        Entry<CDlgStar>(L"CDlgStar", &MakeStar),
         Entry<CDlgStarGsc>(L"CDlgStarGsc"),
         Entry<CDlgStarUsnoA20>(L"CDlgStarUsnoA20"),
         Entry<CDlgStarGcvs>(L"CDlgStarGcvs"),

@@ -12,6 +12,7 @@
 #include "dialogs/overlay/dlgstarnova.h"
 #include "dialogs/overlay/dlgstarusnoa20.h"
 #include "dialogs/overlay/dlgstarwds.h"
+#include "dialogs/star/dlgstar.h"
 #include "overlay_support.h"
 #include "resources/resource_ids.h"
 
@@ -77,6 +78,7 @@ TEST(SettingRows, EachSettingAloneComesBackInTheUndoScript) {
     ExpectEachRowAloneComesBack<CDlgStarGsc>(CDlgStarGsc::Rows());
     ExpectEachRowAloneComesBack<CDlgStarUsnoA20>(CDlgStarUsnoA20::Rows());
     ExpectEachRowAloneComesBack<CDlgNblWithPgc>(CDlgNbl::Rows());
+    ExpectEachRowAloneComesBack<CDlgStar>(CDlgStar::Rows());
 }
 
 // A number field of a dialog and the property it shows.
@@ -85,6 +87,8 @@ struct Field {
     std::function<std::unique_ptr<CDialog>(Bench&)> make;
     UINT edit;
     const wchar_t* property;
+    // Engine values to try: around zero, unless the field's range begins above it.
+    std::vector<const wchar_t*> values = {L"-0.04", L"-0", L"0.04", L"-0.0049", L"1e-400"};
 };
 
 template <class T>
@@ -92,8 +96,7 @@ std::unique_ptr<CDialog> Make(Bench& b) {
     return std::make_unique<T>(&b.engine, &b.engine2, b.parent());
 }
 
-// The PGC range is read only while PGC galaxies are shown. (The image brightness cannot be
-// here: every value tried lies below its range.)
+// The PGC range is read only while PGC galaxies are shown.
 std::unique_ptr<CDialog> MakeNblShowingPgc(Bench& b) {
     b.engine.Doit(L"DeepSkyObject.PGC.Visible = TRUE;");
     return Make<CDlgNblWithPgc>(b);
@@ -115,13 +118,22 @@ const Field kFields[] = {
     {"nbl", Make<CDlgNblWithPgc>, IDC_NBL_MAG_MIN, L"DeepSkyObject.FixedMagnitudeLimit.Minimum"},
     {"nbl", MakeNblShowingPgc, IDC_NBL_PGC_MAG_MAX, L"DeepSkyObject.PGC.FixedMagnitudeLimit.Maximum"},
     {"nbl", MakeNblShowingPgc, IDC_NBL_PGC_MAG_MIN, L"DeepSkyObject.PGC.FixedMagnitudeLimit.Minimum"},
+    {"nbl", Make<CDlgNblWithPgc>, IDC_NBL_BRIGHTNESS, L"DeepSkyObject.Image.Brightness", {L"0.0951", L"0.96", L"1.04"}},
+    {"star", Make<CDlgStar>, IDC_STAR_MAG_AUTO_MIN, L"Star.AutoMagnitudeLimit.Minimum"},
+    {"star", Make<CDlgStar>, IDC_STAR_MAG_MAX, L"Star.FixedMagnitudeLimit.Maximum"},
+    {"star", Make<CDlgStar>, IDC_STAR_MAG_MIN, L"Star.FixedMagnitudeLimit.Minimum"},
+    {"star", Make<CDlgStar>, IDC_STAR_SIZE, L"Star.Size", {L"0.1049", L"0.96", L"10.04", L"1.25"}},
+    {"star", Make<CDlgStar>, IDC_STAR_TWINKLE_STRENGTH, L"Star.Twinkle.Strength", {L"0.0951", L"0.96", L"1.04"}},
+    {"star", Make<CDlgStar>, IDC_STAR_NAME_LIMIT_MAG, L"Star.JapaneseName.MagnitudeLimit.Minimum"},
+    {"star", Make<CDlgStar>, IDC_STAR_PM_MAG, L"Star.ProperMotion.MagnitudeLimit.Minimum"},
+    {"star", Make<CDlgStar>, IDC_STAR_ABSMAG_PARSEC, L"star.Distance.Tenparsec.Multiplier"},
 };
 
 // Whatever number the engine holds, the dialog reads back the text it showed for it: it opens
 // with an undo script, shows no message, and closes with OK.
 TEST(SettingRows, NoDialogRefusesANumberItWrote) {
     for (const Field& f : kFields) {
-        for (const wchar_t* value : {L"-0.04", L"-0", L"0.04", L"-0.0049", L"1e-400"}) {
+        for (const wchar_t* value : f.values) {
             SCOPED_TRACE(std::string(f.dialog) + " " + zem::ToUtf8(std::wstring(f.property)) + " = " + zem::ToUtf8(std::wstring(value)));
             Bench b;
             b.LoadDefaultSky();

@@ -118,9 +118,10 @@ std::wstring RandomName(std::mt19937_64& rng) {
 }
 
 std::vector<std::wstring> RandomCustomStars(std::mt19937_64& rng) {
+    // File, tab, display name; duplicates, missing files, stray tabs, quotes and a stopping line.
     static const std::vector<std::wstring> lines = {
-        L"リング\tring.png", L"十字\tcross.png", L"ダイヤ\tdiamond.png", L"リング\tring.png", L"なし\tnone.png",
-        L"タブ\t\tx.png", L"no tab", L"引用\tq\"uote.png", L"\tonly.png", L"名前\t",
+        L"ring.png\tリング", L"cross.png\t十字", L"diamond.png\tダイヤ", L"ring.png\tリング", L"none.png\tなし",
+        L"x.png\t\tタブ", L"no tab", L"q\"uote.png\t引用", L"only.png\t", L"\t名前", L"ring.png\tMIRADOファンタジー",
     };
     std::vector<std::wstring> list;
     for (int n = Below(rng, 6); n > 0; --n) list.push_back(Pick(rng, lines));
