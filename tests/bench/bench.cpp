@@ -21,6 +21,11 @@ Bench::~Bench() {
 
 void Bench::LoadDefaultSky() { engine.LoadStateFile(CString(zem::FromUtf8(ZEM_DATA_DIR "/sky/default.qel"))); }
 
+void Bench::LoadSky(const std::wstring& changes) {
+    LoadDefaultSky();
+    engine.LoadState(CString(changes));
+}
+
 INT_PTR Bench::Run(CDialog& dialog, std::vector<Step> steps) {
     steps_.push_back(std::move(steps));
     return dialog.DoModal();
@@ -32,12 +37,7 @@ Events Bench::Take() {
     return taken;
 }
 
-std::vector<std::wstring> Bench::Scripts() {
-    std::vector<std::wstring> scripts;
-    for (const auto& e : Take())
-        if (e.rfind(L"S ", 0) == 0) scripts.push_back(e.substr(2));
-    return scripts;
-}
+std::vector<std::wstring> Bench::Scripts() { return Split(Take()).scripts; }
 
 void Bench::Run(CDialog& dialog) {
     if (steps_.empty()) return;
@@ -71,6 +71,35 @@ bool Checked(CDialog& dialog, UINT id) { return dialog.IsDlgButtonChecked(static
 bool Enabled(CDialog& dialog, UINT id) {
     CWnd* w = dialog.GetDlgItem(static_cast<int>(id));
     return w && w->IsWindowEnabled();
+}
+
+Sent Split(const Events& events) {
+    Sent sent;
+    for (const auto& e : events) {
+        if (e.starts_with(L"S ")) sent.scripts.push_back(e.substr(2));
+        else sent.other.push_back(e);
+    }
+    return sent;
+}
+
+std::wstring Value(const std::wstring& script, const std::wstring& path) {
+    const std::wstring head = path + L" = ";
+    for (std::size_t at = script.find(head); at != std::wstring::npos; at = script.find(head, at + 1))
+        if (at == 0 || script[at - 1] == L';') return script.substr(at + head.size(), script.find(L';', at) - at - head.size());
+    return L"";
+}
+
+int CountStatements(const std::wstring& script, const std::wstring& prefix) {
+    int n = 0;
+    for (std::size_t at = script.find(prefix); at != std::wstring::npos; at = script.find(prefix, at + 1))
+        if (at == 0 || script[at - 1] == L';') ++n;
+    return n;
+}
+
+CString State(std::initializer_list<std::pair<std::wstring, std::wstring>> pairs) {
+    std::wstring s;
+    for (const auto& [path, value] : pairs) s += path + L" = " + value + L";";
+    return CString(s.c_str());
 }
 
 }  // namespace bench

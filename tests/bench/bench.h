@@ -5,8 +5,10 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "companions/zemqel/corqel.h"
@@ -44,6 +46,8 @@ public:
     Events Take();
     // Only the scripts sent to the engine since the last Take (without the "S " prefix).
     std::vector<std::wstring> Scripts();
+    // The default sky with changes (a property script), as the engine holds it before a dialog opens.
+    void LoadSky(const std::wstring& changes = L"");
     const Events& events() const { return events_; }
     void Clear() { events_.clear(); }
 
@@ -77,5 +81,20 @@ Bench::Step Do(std::function<void(CDialog&)> f);
 std::wstring TextOf(CDialog& dialog, UINT id);
 bool Checked(CDialog& dialog, UINT id);
 bool Enabled(CDialog& dialog, UINT id);
+
+// Events told apart: the scripts sent (without "S "), and everything else.
+struct Sent {
+    std::vector<std::wstring> scripts;
+    Events other;
+};
+Sent Split(const Events& events);
+
+// The value a script assigns to path ("" when it does not), from a statement that begins with
+// exactly that path.
+std::wstring Value(const std::wstring& script, const std::wstring& path);
+// The number of statements of a script about paths that begin with prefix.
+int CountStatements(const std::wstring& script, const std::wstring& prefix);
+// The engine state "PATH = VALUE;" for each pair.
+CString State(std::initializer_list<std::pair<std::wstring, std::wstring>> pairs);
 
 }  // namespace bench

@@ -1,36 +1,12 @@
-// The common-dialog library: the colour dialog's run, the picture sets, and the formatted
-// exchange of a double.
+// The common-dialog library: the picture sets and the formatted exchange of a double. (The colour
+// dialog's run: the scenarios' "C" lines and the desktop person test.)
 #include "companions/zemdcm/cnspic.h"
 #include "companions/zemdcm/ddxfmt.h"
-#include "companions/zemdcm/setcolordialog.h"
 #include "qel_test_dialog.h"
 
 namespace {
 
 using namespace qtest;
-
-TEST(SetColorDialog, RecordsItsRunAndHandsItToThePresenter) {
-    struct : CSetColorDialogPresenter {
-        std::vector<const void*> engines;
-        Log texts;
-        INT_PTR Run(CSetColorDialog& d) override {
-            engines = {d.GetEngine(), d.GetEngine2()};
-            texts = {d.GetText0().str(), d.GetText1().str(), d.GetColourKey().str()};
-            return IDCANCEL;
-        }
-    } presenter;
-    CCorQel a, b;
-    const int before = CSetColorDialog::RunCount();
-    EXPECT_EQ(CSetColorDialog(&a, &b, L"天の川", L"輪郭", L"MilkyWay.Outline.Color").DoModal(), IDOK);
-    EXPECT_EQ(CSetColorDialog::LastColourKey(), L"MilkyWay.Outline.Color");
-    CSetColorDialog::SetPresenter(&presenter);
-    EXPECT_EQ(CSetColorDialog(&b, &a, L"星座", L"線", L"Constellation.Line.Color").DoModal(), IDCANCEL);
-    CSetColorDialog::SetPresenter(nullptr);
-    EXPECT_EQ(presenter.engines, (std::vector<const void*>{&b, &a}));
-    EXPECT_EQ(presenter.texts, (Log{L"星座", L"線", L"Constellation.Line.Color"}));
-    EXPECT_EQ(CSetColorDialog::RunCount(), before + 2);
-    EXPECT_EQ(CSetColorDialog::LastColourKey(), L"Constellation.Line.Color");
-}
 
 // What a fresh enumerator gives, as (name, file); a null info takes nothing, and once at the end
 // it stays there.
@@ -88,7 +64,7 @@ TEST_F(DoubleFmt, ShowsFormattedAndReadsBack) {
             EXPECT_EQ(dialog.UpdateData(TRUE), row.ok);
             EXPECT_EQ(first, row.first);
             EXPECT_EQ(second, row.ok ? 4.5 : 0.0);  // a failed field stops the exchange there
-            EXPECT_EQ(boxes, row.ok ? Log{} : Log{L"数値を入力してください。"});
+            EXPECT_EQ(boxes, row.ok ? Log{} : Log{L"数値を入力してください。|"});
             EXPECT_EQ(shown(IDC_EDIT), row.typed);  // reading leaves the text as typed
         }
     });

@@ -1,5 +1,5 @@
-// The control library: the dialog base (engines, help, statements, queries), the owner-drawn
-// controls binding to their template controls, and the check and cell lists as a person uses them.
+// The control library: the dialog base (engines, queries), themes, and the check and cell lists as
+// a person uses them.
 #include "companions/zemcst/qelcontrols.h"
 #include "qel_test_dialog.h"
 
@@ -25,34 +25,10 @@ TEST(QelDialog, EnginesAreTheGivenOrDefaultOnesAndNoneIsSafe) {
     EXPECT_EQ(none.GetDouble(L"Star.Visible"), 0.0);
 }
 
-class QelControls : public CompanionTest {};
-
-TEST_F(QelControls, HelpServesTheHelpKeyOnlyWithAService) {
-    struct : CQelHelpService {
-        Log keys;
-        void ShowHelp(const CString& key) override { keys.push_back(key.str()); }
-    } help;
-    CQelTestDialog dialog(nullptr, nullptr);
-    CQelDialog::SetHelpService(&help);
-    Within(dialog, [&] { input::Click(dialog, ID_HELP); });
-    CQelDialog::SetHelpService(nullptr);
-    Within(dialog, [&] { input::Click(dialog, ID_HELP); });
-    EXPECT_EQ(help.keys, Log{L"settings/parts.html"});
-}
-
-TEST(QelDialog, StatementsJoinWithNothingBetweenAndQueriesReadAnswers) {
+// Each value sits only where the right query finds it.
+TEST(QelDialog, QueriesReadTheirAnswers) {
     CCorQel engine;
     CQelDialog d(&engine, nullptr, kDialogId, nullptr);
-    // Callers join the statements with nothing between: each must carry its own ';'.
-    const CString script = d.GetScriptBool(L"Star.Name", 2) + d.GetScriptBool(L"Star.Mark", FALSE) +
-                           d.GetScriptVisible(L"Nebula.Outline", TRUE) + d.GetScriptValue(L"Nebula.Bright", -0.96) +
-                           d.GetScriptValue(L"Nebula.Min", 12.0);
-    EXPECT_EQ(script, L"Star.Name = TRUE;Star.Mark = FALSE;Nebula.Outline.Visible = TRUE;"
-                      L"Nebula.Bright = -1.0;Nebula.Min = 12.0;");
-    engine.Doit(script);
-    EXPECT_EQ(engine.GetIgnoredCount(), 0);
-
-    // Each value sits only where the right query finds it.
     const struct { const wchar_t* stored; BOOL on; double number; } answers[] = {
         {L"TRUE", TRUE, 0.0}, {L"true", FALSE, 0.0}, {L"12.5", FALSE, 12.5}, {L"7.5等", FALSE, 7.5}, {nullptr, FALSE, 0.0}};
     for (const auto& row : answers) {
@@ -66,25 +42,11 @@ TEST(QelDialog, StatementsJoinWithNothingBetweenAndQueriesReadAnswers) {
     }
 }
 
-// Attach must bind each class to the control with the id it is given.
-template <class Control>
-bool Binds(CQelTestDialog& dialog, UINT id) {
-    Control control;
-    return control.Attach(id, &dialog) && dialog.GetDlgItem(static_cast<int>(id)) == &control;
-}
+class QelControls : public CompanionTest {};
 
-TEST_F(QelControls, AttachBindsEachClassAndOnlyTwoEmptyThemeNamesSwitchThemesOff) {
+TEST_F(QelControls, OnlyTwoEmptyThemeNamesSwitchThemesOff) {
     CQelTestDialog dialog(nullptr, nullptr);
     Within(dialog, [&] {
-        EXPECT_TRUE(Binds<CQelGroupBox>(dialog, IDC_CHECK) && Binds<CQelCheckBox>(dialog, IDC_CHECK));
-        EXPECT_TRUE(Binds<CFocusCheckBox>(dialog, IDC_CHECK) && Binds<CQelRadioButton>(dialog, IDC_CHECK));
-        EXPECT_TRUE(Binds<CQelEdit>(dialog, IDC_EDIT) && Binds<CQelStatic>(dialog, IDC_LABEL));
-        EXPECT_TRUE(Binds<CQelSpinButton>(dialog, IDC_SPIN) && Binds<CQelComboBox>(dialog, IDC_COMBO));
-        CQelButton button;  // distinct colours, so that a swapped pair shows
-        EXPECT_TRUE(button.Attach(IDC_CHECK, &dialog, 1, 2, 3, 4, 5) && dialog.GetDlgItem(IDC_CHECK) == &button);
-        EXPECT_TRUE(button.m_crFocus == 1 && button.m_crFace == 2 && button.m_crText == 3 && button.m_crDisabled == 4 &&
-                    button.m_nBevel == 5);
-
         HWND list = dialog.m_list.GetSafeHwnd();
         EXPECT_FALSE(CQelTheme::IsThemeOff(list));
         const struct { const wchar_t *app, *ids; bool off; } calls[] = {

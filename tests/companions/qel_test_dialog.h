@@ -2,23 +2,15 @@
 // CQelDialog over it that logs what reaches it.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <string>
-#include <utility>
-#include <vector>
-
 #include "companions/zemcst/qeldialog.h"
 #include "companions/zemcst/qellistboxaobj.h"
 #include "companions/zemcst/qellistboxcheck.h"
-#include "platform/input.h"
-#include "printers.h"
+#include "harness.h"
 
 
 namespace qtest {
 
-using Log = std::vector<std::wstring>;
+using harness::Log;
 
 constexpr UINT kDialogId = 9501, kStrHelpKey = 9601;
 enum : UINT { IDC_CHECKLIST = 1500, IDC_CELLS, IDC_COMBO, IDC_EDIT, IDC_EDIT2, IDC_CHECK, IDC_LABEL, IDC_SPIN };
@@ -85,32 +77,9 @@ public:
     }
 };
 
-// Runs a body while a dialog's windows exist, and records the message boxes shown meanwhile.
-class CompanionTest : public ::testing::Test, CModalPerson, CMessageBoxService {
+class CompanionTest : public harness::Test {
 protected:
-    void SetUp() override {
-        AfxAddResourceModule(&TestResources());
-        AfxSetModalPerson(this);
-        AfxSetMessageBoxService(this);
-    }
-    void TearDown() override {
-        AfxSetMessageBoxService(nullptr);
-        AfxSetModalPerson(nullptr);
-        AfxRemoveResourceModule(&TestResources());
-    }
-    void Within(CDialog& dialog, std::function<void()> body) {
-        body_ = std::move(body);
-        dialog.DoModal();
-    }
-    void Run(CDialog&) override { std::exchange(body_, nullptr)(); }
-    int Show(const CString& text, const CString&, UINT) override {
-        boxes.push_back(text.str());
-        return IDOK;
-    }
-    Log boxes;
-
-private:
-    std::function<void()> body_;
+    CompanionTest() : harness::Test(TestResources()) {}
 };
 
 }  // namespace qtest

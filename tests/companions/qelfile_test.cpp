@@ -1,8 +1,6 @@
 // The file library's line reader: encodings, line ends, bad bytes and files that are not there.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -10,33 +8,18 @@
 
 #include "companions/zemcom/cp932_table.h"
 #include "companions/zemcom/qelfile.h"
+#include "scratch.h"
 
 namespace {
 
 using zem::TextEncoding;
 using Lines = std::vector<std::wstring>;
 
-std::string Utf16(std::u16string_view text, bool bigEndian) {
-    std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
-    for (char16_t u : text) {
-        const char hi = static_cast<char>(u >> 8), lo = static_cast<char>(u & 0xFF);
-        out += bigEndian ? hi : lo;
-        out += bigEndian ? lo : hi;
-    }
-    return out;
-}
+using scratch::Utf16;
 
 class QelFile : public ::testing::Test {
 protected:
-    QelFile() { std::filesystem::create_directories(dir_ / "sub"); }
-    ~QelFile() override {
-        std::error_code ec;
-        std::filesystem::remove_all(dir_, ec);
-    }
-    std::wstring Write(const std::string& bytes, const char* name = "list.txt") const {
-        std::ofstream(dir_ / name, std::ios::binary) << bytes;
-        return zem::FromUtf8((dir_ / name).string());
-    }
+    std::wstring Write(const std::string& bytes, const char* name = "list.txt") const { return dir_.Write(name, bytes); }
     static Lines ReadAll(const std::wstring& path, TextEncoding* encoding = nullptr) {
         CQelFile file;
         if (!file.Open(path.c_str(), CQelFile::modeRead, nullptr)) return {L"(not opened)"};
@@ -49,8 +32,7 @@ protected:
         return lines;
     }
 
-    const std::filesystem::path dir_ = std::filesystem::temp_directory_path() /
-                                       ("zem_qelfile_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    scratch::Folder dir_;
 };
 
 TEST_F(QelFile, DecodesEachEncoding) {
@@ -111,7 +93,7 @@ TEST_F(QelFile, Cp932TableIsWhole) {
 }
 
 TEST_F(QelFile, OpenFailuresAndReopening) {
-    const std::wstring dir = zem::FromUtf8(dir_.string());
+    const std::wstring dir = dir_.Name();
     Write("one\ntwo\n", "sub/list.txt");
     const std::wstring good = dir + L"\\sub\\list.txt";  // the dialogs build paths with '\'
     const std::tuple<std::wstring, UINT, int> cases[] = {

@@ -13,7 +13,6 @@
 #include "dialogs/overlay/dlgstarusnoa20.h"
 #include "dialogs/overlay/dlgstarwds.h"
 #include "dialogs/star/dlgstar.h"
-#include "overlay_support.h"
 #include "resources/resource_ids.h"
 
 using namespace bench;
@@ -61,7 +60,7 @@ void ExpectEachRowAloneComesBack(zem::SettingRows<D> rows) {
             const bool written = (set != ((r.flags & zem::kRowInverted) != 0)) && (!r.gate || set);
             for (const wchar_t* path : {r.write, r.write2}) {
                 if (!path) continue;
-                EXPECT_EQ(overlay::Value(undo, path), written ? L"TRUE" : L"FALSE") << zem::ToUtf8(std::wstring(path));
+                EXPECT_EQ(Value(undo, path), written ? L"TRUE" : L"FALSE") << zem::ToUtf8(std::wstring(path));
             }
         }
     }

@@ -1,4 +1,4 @@
-// Dialogs: data exchange and its failures, the modal run, host windows, message boxes and faults.
+// Dialogs: data exchange and its failures, the modal run, message boxes and faults.
 #include <stdexcept>
 #include <tuple>
 
@@ -17,7 +17,7 @@ TEST_F(PlatformTest, UnreadableNumberStopsTheExchangeThere) {
         input::Paste(dlg, IDC_COUNT, L"3");
         input::Select(dlg, IDC_COMBO, 0);
         EXPECT_FALSE(dlg.UpdateData(TRUE));
-        EXPECT_EQ(boxes.shown, (Log{L"数値を入力してください。|"}));
+        EXPECT_EQ(boxes, (Log{L"数値を入力してください。|"}));
         // The members before the failing one took the controls; it and the rest did not.
         EXPECT_EQ(std::tuple(dlg.m_bCheck, dlg.m_nRadioA, dlg.m_strName), std::tuple(TRUE, 2, CString(L"新しい")));
         EXPECT_EQ(std::tuple(dlg.m_dFirst, dlg.m_nCount, dlg.m_nCombo), std::tuple(1.5, 7, 1));
@@ -31,7 +31,7 @@ TEST_F(PlatformTest, UnreadableNumberStopsTheExchangeThere) {
         input::Paste(dlg, IDC_FIRST, L" 2.5 ");
         input::Paste(dlg, IDC_COUNT, L"1.5");
         EXPECT_FALSE(dlg.UpdateData(TRUE));
-        EXPECT_EQ(boxes.shown, (Log{L"数値を入力してください。|", L"整数を入力してください。|"}));
+        EXPECT_EQ(boxes, (Log{L"数値を入力してください。|", L"整数を入力してください。|"}));
         EXPECT_EQ(std::pair(dlg.m_dFirst, dlg.m_nCombo), std::pair(2.5, 1));
     });
 }
@@ -47,16 +47,16 @@ TEST_F(PlatformTest, ModalRunEndsByOkCancelOrCloseBox) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         CTestDialog dlg;
-        person.events.clear();
-        person.actions = {Paste(IDC_NAME, L"新"), c.end};
+        events.clear();
+        actions = {Paste(IDC_NAME, L"新"), c.end};
         EXPECT_EQ(dlg.DoModal(), c.result);
         EXPECT_EQ(dlg.m_strName == L"新", c.stored);
-        EXPECT_EQ(person.events, (Log{L"begin 9001", zem::Format(L"end 9001 %d", static_cast<int>(c.result))}));
+        EXPECT_EQ(events, (Log{L"begin 9001", zem::Format(L"end 9001 %d", static_cast<int>(c.result))}));
         EXPECT_EQ(dlg.m_name.GetSafeHwnd(), nullptr);  // the objects outlive their windows
     }
 
     CTestDialog retried;  // OK on an unreadable number keeps the dialog open
-    person.actions = {Paste(IDC_FIRST, L"x"), Click(IDOK), [](CDialog& d) { EXPECT_FALSE(d.HasEnded()); }, Paste(IDC_FIRST, L"3"),
+    actions = {Paste(IDC_FIRST, L"x"), Click(IDOK), [](CDialog& d) { EXPECT_FALSE(d.HasEnded()); }, Paste(IDC_FIRST, L"3"),
                       Click(IDOK)};
     EXPECT_EQ(retried.DoModal(), IDOK);
     EXPECT_EQ(retried.m_dFirst, 3.0);
@@ -67,47 +67,11 @@ TEST_F(PlatformTest, ModalRunEndsByOkCancelOrCloseBox) {
     EXPECT_EQ(CTestDialog().DoModal(), -1);
 }
 
-TEST_F(PlatformTest, HandlerRunsAnotherDialogModally) {
-    CTestDialog outer;
-    INT_PTR innerResult = 0;
-    CString innerName;
-    bool opened = false;
-    outer.react = [&](CTestDialog& self) {
-        if (std::exchange(opened, true)) return;
-        CTestDialog inner(&self);
-        innerResult = inner.DoModal();
-        innerName = inner.m_strName;
-        EXPECT_EQ(inner.GetParent(), &self);
-        EXPECT_EQ(TextOf(self, IDC_NAME), L"初期");  // the outer dialog is whole again
-    };
-    person.actions = {Click(IDC_CHECK), Paste(IDC_NAME, L"内"), Click(IDOK), Paste(IDC_NAME, L"外"), Click(IDOK)};
-    EXPECT_EQ(outer.DoModal(), IDOK);
-    EXPECT_EQ(std::pair(innerResult, innerName), std::pair(INT_PTR{IDOK}, CString(L"内")));
-    EXPECT_EQ(outer.m_strName, L"外");
-    EXPECT_EQ(person.events, (Log{L"begin 9001", L"begin 9001", L"end 9001 1", L"end 9001 1"}));
-}
-
-TEST_F(PlatformTest, HostMessagesGoToMainWindowOrParentSynchronously) {
-    struct CHostWnd : CWnd {  // a window of the host: the answer shows its procedure has run
-        std::vector<UINT> received;
-        LRESULT WindowProc(UINT message, WPARAM, LPARAM) override {
-            received.push_back(message);
-            return 42;
-        }
-    } main, parent;
-    AfxSetMainWnd(&main);
-    CTestDialog orphan, child(&parent);
-    Within(child, [&] { EXPECT_EQ(child.GetParent()->SendMessage(2064), 42); });
-    Within(orphan, [&] { EXPECT_EQ(orphan.GetParent()->SendMessage(2045), 42); });
-    EXPECT_EQ(parent.received, (std::vector<UINT>{2064}));
-    EXPECT_EQ(main.received, (std::vector<UINT>{2045}));
-}
-
 TEST_F(PlatformTest, MessageBoxesGoThroughTheReplaceableService) {
     CTestDialog dlg;
     EXPECT_EQ(AfxMessageBox(kStrGreeting), IDCANCEL);  // the recorder's answer
     EXPECT_EQ(dlg.MessageBox(L"確認", L"題", MB_ICONEXCLAMATION), IDCANCEL);
-    EXPECT_EQ(boxes.shown, (Log{L"こんにちは|", L"確認|題"}));
+    EXPECT_EQ(boxes, (Log{L"こんにちは|", L"確認|題"}));
 
     AfxSetMessageBoxService(nullptr);  // nobody to show it: answered OK
     EXPECT_EQ(AfxMessageBox(L"黙って"), IDOK);

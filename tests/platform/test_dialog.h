@@ -1,24 +1,13 @@
-// Shared pieces of the platform tests: a template with the standard controls, a dialog over it
-// that logs every notification it is given, a scripted person, and recorders.
+// Shared pieces of the platform tests: a template with the standard controls and a dialog over it
+// that logs every notification it is given.
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <deque>
-#include <functional>
-#include <string>
-#include <utility>
-#include <vector>
-
+#include "harness.h"
 #include "platform/controls.h"
-#include "platform/dialog.h"
-#include "platform/input.h"
-#include "printers.h"
-
 
 namespace ptest {
 
-using Log = std::vector<std::wstring>;
+using namespace harness;
 
 constexpr UINT kDialogId = 9001, kStrGreeting = 9101, kStrRange = 9102;
 
@@ -137,73 +126,12 @@ public:
     }
 };
 
-// Plays the person: each action acts on the innermost open dialog, until it ends.
-class ScriptedPerson : public CModalPerson {
-public:
-    std::deque<std::function<void(CDialog&)>> actions;
-    Log events;
-
-    void OnBegin(CDialog& d) override { events.push_back(zem::Format(L"begin %u", d.GetTemplateId())); }
-    void Run(CDialog& d) override {
-        while (!d.HasEnded() && !actions.empty()) {
-            auto act = std::move(actions.front());
-            actions.pop_front();
-            act(d);
-        }
-    }
-    void OnEnd(CDialog& d, INT_PTR result) override {
-        events.push_back(zem::Format(L"end %u %d", d.GetTemplateId(), static_cast<int>(result)));
-    }
-};
-
-inline std::function<void(CDialog&)> Click(UINT id) {
-    return [id](CDialog& d) { input::Click(d, id); };
-}
-inline std::function<void(CDialog&)> Paste(UINT id, std::wstring text) {
-    return [id, text](CDialog& d) { input::Paste(d, id, text); };
-}
-
-class MessageBoxRecorder : public CMessageBoxService {
-public:
-    Log shown;  // "text|caption"; answers Cancel to show that its answer is the one returned
-    int Show(const CString& text, const CString& caption, UINT) override {
-        shown.push_back(text.str() + L'|' + caption.str());
-        return IDCANCEL;
-    }
-};
-
-class ChangeRecorder : public CWndObserver {
-public:
-    std::vector<std::pair<UINT, WndChange>> seen;
-    ChangeRecorder() { AfxAddWndObserver(this); }
-    ~ChangeRecorder() override { AfxRemoveWndObserver(this); }
-    void OnWndChanged(HWND window, WndChange change) override { seen.emplace_back(window->id, change); }
-};
-
 inline HWND Record(CWnd& dialog, UINT id) { return AfxFindChild(dialog.m_hWnd, id); }
 inline std::wstring TextOf(CWnd& dialog, UINT id) { return Record(dialog, id)->text; }
 
-class PlatformTest : public ::testing::Test {
+class PlatformTest : public harness::Test {
 protected:
-    void SetUp() override {
-        AfxAddResourceModule(&TestResources());
-        AfxSetMessageBoxService(&boxes);
-        AfxSetModalPerson(&person);
-    }
-    void TearDown() override {
-        AfxSetModalPerson(nullptr);
-        AfxSetMessageBoxService(nullptr);
-        AfxSetMainWnd(nullptr);
-        AfxRemoveResourceModule(&TestResources());
-    }
-    // Runs body while the dialog's windows exist; the dialog stays open unless body ends it.
-    INT_PTR Within(CDialog& dialog, std::function<void()> body) {
-        person.actions.push_back([body = std::move(body)](CDialog&) { body(); });
-        return dialog.DoModal();
-    }
-
-    ScriptedPerson person;
-    MessageBoxRecorder boxes;
+    PlatformTest() : harness::Test(TestResources()) {}
 };
 
 }  // namespace ptest
