@@ -126,7 +126,6 @@ private slots:
     void dragPansAndWheelZoomsTheLinkedLimit();
     void tapPassesTrafficOnAndRefreshesOnShowSky();
     void twinklingMovesOnlyWhileAnimated();
-    void starColourFollowsColourIndex();
     void catalogRefusesBrokenData();
     void picturesMatchTheReferences_data();
     void picturesMatchTheReferences();
@@ -409,19 +408,6 @@ void TestSkyView::twinklingMovesOnlyWhileAnimated() {
     const QImage first = sky.view.renderImage(QSize(160, 120));
     QTest::qWait(250);
     QVERIFY(Difference(sky.view.renderImage(QSize(160, 120)), first) > 0.001);
-}
-
-void TestSkyView::starColourFollowsColourIndex() {
-    // Hot blue-white stars to cool red ones: blue falls and red rises along the colour index.
-    double lastBlueOverRed = 1e9;
-    for (double bv : {-0.3, 0.0, 0.6, 1.2, 1.8}) {
-        const QColor c = Renderer::StarColour(bv);
-        const double blueOverRed = static_cast<double>(c.blue()) / c.red();
-        QVERIFY2(blueOverRed < lastBlueOverRed, qPrintable(QString::number(bv)));
-        lastBlueOverRed = blueOverRed;
-    }
-    QVERIFY(Renderer::StarColour(-0.3).blue() > Renderer::StarColour(-0.3).red());
-    QVERIFY(Renderer::StarColour(1.8).red() > Renderer::StarColour(1.8).blue());
 }
 
 void TestSkyView::catalogRefusesBrokenData() {
