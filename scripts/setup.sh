@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Installs what the build needs when it is missing: a C++20 compiler, CMake, Ninja, GoogleTest.
+# Installs what the build needs when it is missing: a C++20 compiler, CMake, Ninja, GoogleTest,
+# Google Benchmark.
 set -euo pipefail
-packages=(g++ cmake ninja-build libgtest-dev)
+packages=(g++ cmake ninja-build libgtest-dev libbenchmark-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
