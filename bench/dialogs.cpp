@@ -200,8 +200,8 @@ void Floor(benchmark::State& state, const wchar_t* className, const Change& chan
             int ends = 0;
             bool quoted = false;
             for (wchar_t c : buffer) {
-                quoted ^= c == L'"';
-                ends += c == L';' && !quoted;
+                if (c == L'"') quoted = !quoted;
+                else if (c == L';' && !quoted) ++ends;
             }
             benchmark::DoNotOptimize(ends);
         }
