@@ -1,10 +1,11 @@
 #include "companions/zemqel/corqel.h"
 
-#include "platform/textfile.h"
+#include "companions/zemqel/statefile.h"
 
+#include <bit>
 #include <charconv>
-#include <filesystem>
-#include <fstream>
+#include <cstring>
+#include <cwchar>
 #include <iterator>
 #include <limits>
 #include <string_view>
@@ -31,28 +32,71 @@ bool EqualNoCase(std::wstring_view a, std::wstring_view b) {
     return true;
 }
 
-void LowerInto(std::wstring_view s, std::wstring& out) {
-    out.resize(s.size());
-    for (std::size_t i = 0; i < s.size(); ++i) out[i] = AsciiLower(s[i]);
+// The same path: most lookups come with the stored spelling, so that is tried first.
+bool SamePath(std::wstring_view stored, std::wstring_view path) {
+    return stored.size() == path.size() &&
+           (std::wmemcmp(stored.data(), path.data(), path.size()) == 0 || EqualNoCase(stored, path));
 }
 
-// Calls f for each statement of the script (the text between ';' outside double quotes, the
-// separators themselves left out). Returns whether the script ended outside quotes.
-template <class F>
-bool Split(std::wstring_view script, F&& f) {
-    bool quoted = false;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < script.size(); ++i) {
-        const wchar_t c = script[i];
-        if (c == L'"') {
-            quoted = !quoted;
-        } else if (c == L';' && !quoted) {
-            f(script.substr(start, i - start));
-            start = i + 1;
+// A hash of a path that ignores ASCII case: every character is taken with its 0x20 bit set, so
+// paths differing only in the case of letters hash alike. Texts arrive in pieces (GetBool's
+// object and path); Feed takes them in order, four characters a step where it can.
+class PathHash {
+public:
+    void Feed(std::wstring_view s) {
+        const wchar_t* p = s.data();
+        std::size_t n = s.size();
+        if (pending_ && n) {
+            // Finish the half-filled step first, one character at a time.
+            while (pending_ < 4 && n) Put(*p++), --n;
+            if (pending_ == 4) Step();
         }
+        for (; n >= 4; p += 4, n -= 4) {
+            std::uint64_t a, b;
+            std::memcpy(&a, p, 8);
+            std::memcpy(&b, p + 2, 8);
+            Mix(a, b);
+        }
+        while (n) Put(*p++), --n;
     }
-    if (start < script.size()) f(script.substr(start));
-    return !quoted;
+    std::uint32_t Finish() {
+        if (pending_) Step();
+        std::uint64_t h = a_ ^ std::rotl(b_, 32) ^ length_;
+        h ^= h >> 33;
+        h *= 0xFF51AFD7ED558CCDULL;
+        h ^= h >> 33;
+        h *= 0xC4CEB9FE1A85EC53ULL;
+        h ^= h >> 33;
+        return static_cast<std::uint32_t>(h);
+    }
+
+private:
+    static constexpr std::uint64_t kFold = 0x0000002000000020ULL;
+    void Mix(std::uint64_t a, std::uint64_t b) {
+        static_assert(sizeof(wchar_t) == 4);
+        a_ = std::rotl(a_ ^ (a | kFold), 23) * 0x9E3779B97F4A7C15ULL;
+        b_ = std::rotl(b_ ^ (b | kFold), 29) * 0xD6E8FEB86659FD93ULL;
+        length_ += 4;
+    }
+    void Put(wchar_t c) { part_[pending_++] = static_cast<std::uint32_t>(c); }
+    void Step() {
+        while (pending_ < 4) part_[pending_++] = 0xFFFFFFFFu;  // a filler no character matches
+        std::uint64_t a, b;
+        std::memcpy(&a, part_, 8);
+        std::memcpy(&b, part_ + 2, 8);
+        Mix(a, b);
+        pending_ = 0;
+    }
+
+    std::uint64_t a_ = 0x243F6A8885A308D3ULL, b_ = 0x13198A2E03707344ULL, length_ = 0;
+    std::uint32_t part_[4] = {};
+    int pending_ = 0;
+};
+
+std::uint32_t HashPath(std::wstring_view path) {
+    PathHash h;
+    h.Feed(path);
+    return h.Finish();
 }
 
 enum class Kind { Empty, Assign, Redraw, Other };
@@ -73,34 +117,69 @@ bool IsShowSky(std::wstring_view t) {
     return true;
 }
 
-Statement Parse(std::wstring_view statement) {
-    Statement s;
-    const std::wstring_view t = Trim(statement);
-    if (t.empty()) {
-        s.kind = Kind::Empty;
-        return s;
+// Calls f for each statement of the script, in one pass over its characters: a statement ends at
+// ';' outside double quotes; its first '=' splits it (a quote before that '=' makes it no
+// assignment); blanks around the path and the value are left out, and a value enclosed in double
+// quotes loses them. Returns whether the script ended outside quotes.
+template <class F>
+bool ForEachStatement(std::wstring_view script, F&& f) {
+    const wchar_t* p = script.data();
+    const wchar_t* const end = p + script.size();
+    bool quoted = false;
+    while (p < end) {
+        while (p < end && IsBlank(*p)) ++p;
+        const wchar_t* const first = p;        // first non-blank
+        const wchar_t* eq = nullptr;           // the first '='
+        const wchar_t* pathLast = nullptr;     // last non-blank before it
+        const wchar_t* valueFirst = nullptr;   // first non-blank after it
+        const wchar_t* last = nullptr;         // last non-blank of the statement, '=' aside
+        bool quoteInPath = false;
+        for (; p < end; ++p) {
+            const wchar_t c = *p;
+            if (c > L'=') {  // letters and most of what follows them: no separator, no blank
+                last = p;
+                if (eq && !valueFirst) valueFirst = p;
+                continue;
+            }
+            if (c == L';' && !quoted) break;
+            if (c == L'"') {
+                quoted = !quoted;
+                if (!eq) quoteInPath = true;
+            } else if (c == L'=' && !eq) {
+                eq = p;
+                pathLast = last;
+                continue;
+            } else if (IsBlank(c)) {
+                continue;
+            }
+            last = p;
+            if (eq && !valueFirst) valueFirst = p;
+        }
+        if (p < end) ++p;  // past the ';'
+        Statement s;
+        if (!last && !eq) {
+            s.kind = Kind::Empty;
+        } else if (eq) {
+            if (pathLast && !quoteInPath) {
+                s.kind = Kind::Assign;
+                s.path = std::wstring_view(first, static_cast<std::size_t>(pathLast + 1 - first));
+                if (valueFirst) s.value = std::wstring_view(valueFirst, static_cast<std::size_t>(last + 1 - valueFirst));
+                if (s.value.size() >= 2 && s.value.front() == L'"' && s.value.back() == L'"')
+                    s.value = s.value.substr(1, s.value.size() - 2);
+            }
+        } else if (IsShowSky(std::wstring_view(first, static_cast<std::size_t>(last + 1 - first)))) {
+            s.kind = Kind::Redraw;
+        }
+        f(s);
     }
-    const std::size_t eq = t.find(L'=');
-    if (eq != std::wstring_view::npos) {
-        s.path = Trim(t.substr(0, eq));
-        // A path never holds a quote, so the first '=' is never inside one and saving stays simple.
-        if (s.path.empty() || s.path.find(L'"') != std::wstring_view::npos) return s;
-        s.value = Trim(t.substr(eq + 1));
-        if (s.value.size() >= 2 && s.value.front() == L'"' && s.value.back() == L'"')
-            s.value = s.value.substr(1, s.value.size() - 2);
-        s.kind = Kind::Assign;
-        return s;
-    }
-    if (IsShowSky(t)) s.kind = Kind::Redraw;
-    return s;
+    return !quoted;
 }
 
 // Whether the text, run as a script, is exactly one assignment of value to path.
 bool ReadsBack(std::wstring_view text, std::wstring_view path, std::wstring_view value) {
     int assignments = 0;
     bool others = false, same = false;
-    const bool closed = Split(text, [&](std::wstring_view st) {
-        const Statement s = Parse(st);
+    const bool closed = ForEachStatement(text, [&](const Statement& s) {
         if (s.kind == Kind::Assign) {
             ++assignments;
             same = s.path == path && s.value == value;
@@ -188,9 +267,8 @@ CString CCorQel::Doit(const wchar_t* script) {
 BOOL CCorQel::GetBool(CString object, CString path) {
     BOOL result = FALSE;
     try {
-        const std::wstring full = object.str() + L"." + path.str();
-        const std::wstring* v = Find(full);
-        result = (v && EqualNoCase(*v, L"TRUE")) ? TRUE : FALSE;
+        const std::size_t i = Find({object.str(), L".", path.str()});
+        result = (i != kNone && EqualNoCase(m_entries[i].value, L"TRUE")) ? TRUE : FALSE;
         if (m_listener) m_listener->OnGetBool(object, path, result);
     } catch (...) {
     }
@@ -208,9 +286,8 @@ void CCorQel::GetStarCatalogInfo(int* catalog, int* autoSwitch, int* switchCatal
         if (d) {
             *d = 0.0;
             if (code >= 1 && code <= static_cast<int>(std::size(kCatalogWords))) {
-                const std::wstring path = L"Star.Catalog." + std::wstring(kCatalogWords[code - 1].property) +
-                                          L".MagnitudeLimit.Minmag";
-                *d = LeadingNumber(Answer(path));
+                const std::size_t i = Find({L"Star.Catalog.", kCatalogWords[code - 1].property, L".MagnitudeLimit.Minmag"});
+                if (i != kNone) *d = LeadingNumber(m_entries[i].value);
             }
         }
         if (m_listener) m_listener->OnGetStarCatalogInfo(code, sw, swCode);
@@ -227,10 +304,16 @@ int CCorQel::LoadState(const CString& text) {
 }
 
 bool CCorQel::LoadStateFile(const CString& path) {
-    std::wstring text;
-    if (!zem::ReadUtf8File(path, text)) return false;
-    LoadState(CString(std::move(text)));
-    return true;
+    try {
+        std::string bytes;
+        if (!zem::ReadWholeFile(zem::ToUtf8(path), bytes)) return false;
+        std::string_view view(bytes);
+        if (view.starts_with("\xEF\xBB\xBF")) view.remove_prefix(3);
+        LoadState(CString(zem::FromUtf8(view)));
+        return true;
+    } catch (...) {
+        return false;
+    }
 }
 
 CString CCorQel::SaveState() const {
@@ -244,11 +327,7 @@ CString CCorQel::SaveState() const {
 
 bool CCorQel::SaveStateFile(const CString& path) const {
     try {
-        std::ofstream out(zem::ToUtf8(path), std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out << zem::ToUtf8(SaveState());
-        out.flush();
-        return static_cast<bool>(out);
+        return zem::WriteFileAtomically(zem::ToUtf8(path), zem::ToUtf8(SaveState()));
     } catch (...) {
         return false;
     }
@@ -256,7 +335,7 @@ bool CCorQel::SaveStateFile(const CString& path) const {
 
 void CCorQel::Clear() {
     m_entries.clear();
-    m_index.clear();
+    m_slots.clear();
     m_redraws = 0;
     m_ignored = 0;
 }
@@ -289,35 +368,74 @@ std::vector<std::pair<CString, CString>> CCorQel::GetProperties() const {
     return out;
 }
 
-const std::wstring* CCorQel::Find(std::wstring_view path) const {
-    std::wstring key;
-    LowerInto(path, key);
-    const auto it = m_index.find(key);
-    return it == m_index.end() ? nullptr : &m_entries[it->second].value;
+template <class Same>
+std::size_t CCorQel::Probe(std::uint32_t hash, Same&& same) const {
+    if (m_slots.empty()) return kNone;
+    const std::size_t mask = m_slots.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        const Slot s = m_slots[i];
+        if (s.entry == 0) return kNone;
+        if (s.hash == hash && same(m_entries[s.entry - 1].path)) return s.entry - 1;
+    }
 }
 
-std::wstring CCorQel::Answer(std::wstring_view path) const {
+std::size_t CCorQel::Find(std::wstring_view path) const {
+    return Probe(HashPath(path), [path](std::wstring_view stored) { return SamePath(stored, path); });
+}
+
+std::size_t CCorQel::Find(std::initializer_list<std::wstring_view> pieces) const {
+    PathHash h;
+    std::size_t length = 0;
+    for (std::wstring_view piece : pieces) {
+        h.Feed(piece);
+        length += piece.size();
+    }
+    return Probe(h.Finish(), [&](std::wstring_view stored) {
+        if (stored.size() != length) return false;
+        for (std::wstring_view piece : pieces) {
+            if (!SamePath(stored.substr(0, piece.size()), piece)) return false;
+            stored.remove_prefix(piece.size());
+        }
+        return true;
+    });
+}
+
+std::wstring_view CCorQel::Answer(std::wstring_view path) const {
     if (!m_dataPath.IsEmpty() && EqualNoCase(path, kDataPathProperty)) return m_dataPath.str();
-    const std::wstring* v = Find(path);
-    return v ? *v : std::wstring();
+    const std::size_t i = Find(path);
+    return i == kNone ? std::wstring_view() : std::wstring_view(m_entries[i].value);
 }
 
 void CCorQel::Assign(std::wstring_view path, std::wstring_view value) {
-    std::wstring key;
-    LowerInto(path, key);
-    const auto it = m_index.find(key);
-    if (it != m_index.end()) {
-        m_entries[it->second].value.assign(value);
+    const std::uint32_t hash = HashPath(path);
+    const std::size_t i = Probe(hash, [path](std::wstring_view stored) { return SamePath(stored, path); });
+    if (i != kNone) {
+        m_entries[i].value.assign(value);  // keeps its buffer when the value fits
         return;
     }
-    m_index.emplace(std::move(key), m_entries.size());
+    if ((m_entries.size() + 1) * 2 > m_slots.size()) Grow();
     m_entries.push_back(Entry{std::wstring(path), std::wstring(value)});
+    const std::size_t mask = m_slots.size() - 1;
+    std::size_t s = hash & mask;
+    while (m_slots[s].entry != 0) s = (s + 1) & mask;
+    m_slots[s] = Slot{hash, static_cast<std::uint32_t>(m_entries.size())};
+}
+
+void CCorQel::Grow() {
+    std::vector<Slot> slots(m_slots.empty() ? 64 : m_slots.size() * 2);
+    const std::size_t mask = slots.size() - 1;
+    for (const Slot& old : m_slots) {
+        if (old.entry == 0) continue;
+        std::size_t s = old.hash & mask;
+        while (slots[s].entry != 0) s = (s + 1) & mask;
+        slots[s] = old;
+    }
+    m_slots.swap(slots);
 }
 
 int CCorQel::Run(std::wstring_view script, bool traffic) {
     int others = 0;
-    Split(script, [&](std::wstring_view statement) {
-        const Statement s = Parse(statement);
+    ForEachStatement(script, [&](const Statement& s) {
         switch (s.kind) {
             case Kind::Assign:
                 Assign(s.path, s.value);
