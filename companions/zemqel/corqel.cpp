@@ -2,10 +2,14 @@
 
 #include "companions/zemqel/statefile.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <bit>
 #include <charconv>
 #include <cstring>
-#include <cwchar>
+#include <algorithm>
 #include <iterator>
 #include <limits>
 #include <string_view>
@@ -14,15 +18,17 @@ namespace {
 
 constexpr std::wstring_view kDataPathProperty = L"info.module.datapath";
 
-bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n' || c == L'\v' || c == L'\f'; }
+// Space, and tab to carriage return (\t \n \v \f \r).
+inline bool IsBlank(wchar_t c) { return c == L' ' || static_cast<std::uint32_t>(c - L'\t') <= L'\r' - L'\t'; }
 
 wchar_t AsciiLower(wchar_t c) { return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
 
-std::wstring_view Trim(std::wstring_view s) {
-    std::size_t b = 0, e = s.size();
-    while (b < e && IsBlank(s[b])) ++b;
-    while (e > b && IsBlank(s[e - 1])) --e;
-    return s.substr(b, e - b);
+inline std::wstring_view Trim(std::wstring_view s) {
+    const wchar_t* b = s.data();
+    const wchar_t* e = b + s.size();
+    while (b < e && IsBlank(*b)) ++b;
+    while (e > b && IsBlank(e[-1])) --e;
+    return std::wstring_view(b, static_cast<std::size_t>(e - b));
 }
 
 bool EqualNoCase(std::wstring_view a, std::wstring_view b) {
@@ -32,71 +38,47 @@ bool EqualNoCase(std::wstring_view a, std::wstring_view b) {
     return true;
 }
 
+// Two characters as one word, for comparing and hashing a path a word at a time.
+inline std::uint64_t Pair(const wchar_t* p) {
+    static_assert(sizeof(wchar_t) == 4);
+    std::uint64_t w;
+    std::memcpy(&w, p, sizeof w);
+    return w;
+}
+
 // The same path: most lookups come with the stored spelling, so that is tried first.
 bool SamePath(std::wstring_view stored, std::wstring_view path) {
-    return stored.size() == path.size() &&
-           (std::wmemcmp(stored.data(), path.data(), path.size()) == 0 || EqualNoCase(stored, path));
+    const std::size_t n = path.size();
+    if (stored.size() != n) return false;
+    const wchar_t* a = stored.data();
+    const wchar_t* b = path.data();
+    std::size_t i = 0;
+    for (; i + 4 <= n; i += 4)
+        if ((Pair(a + i) ^ Pair(b + i)) | (Pair(a + i + 2) ^ Pair(b + i + 2))) return EqualNoCase(stored, path);
+    for (; i < n; ++i)
+        if (a[i] != b[i]) return EqualNoCase(stored, path);
+    return true;
 }
 
 // A hash of a path that ignores ASCII case: every character is taken with its 0x20 bit set, so
-// paths differing only in the case of letters hash alike. Texts arrive in pieces (GetBool's
-// object and path); Feed takes them in order, four characters a step where it can.
-class PathHash {
-public:
-    void Feed(std::wstring_view s) {
-        const wchar_t* p = s.data();
-        std::size_t n = s.size();
-        if (pending_ && n) {
-            // Finish the half-filled step first, one character at a time.
-            while (pending_ < 4 && n) Put(*p++), --n;
-            if (pending_ == 4) Step();
-        }
-        for (; n >= 4; p += 4, n -= 4) {
-            std::uint64_t a, b;
-            std::memcpy(&a, p, 8);
-            std::memcpy(&b, p + 2, 8);
-            Mix(a, b);
-        }
-        while (n) Put(*p++), --n;
-    }
-    std::uint32_t Finish() {
-        if (pending_) Step();
-        std::uint64_t h = a_ ^ std::rotl(b_, 32) ^ length_;
-        h ^= h >> 33;
-        h *= 0xFF51AFD7ED558CCDULL;
-        h ^= h >> 33;
-        h *= 0xC4CEB9FE1A85EC53ULL;
-        h ^= h >> 33;
-        return static_cast<std::uint32_t>(h);
-    }
-
-private:
-    static constexpr std::uint64_t kFold = 0x0000002000000020ULL;
-    void Mix(std::uint64_t a, std::uint64_t b) {
-        static_assert(sizeof(wchar_t) == 4);
-        a_ = std::rotl(a_ ^ (a | kFold), 23) * 0x9E3779B97F4A7C15ULL;
-        b_ = std::rotl(b_ ^ (b | kFold), 29) * 0xD6E8FEB86659FD93ULL;
-        length_ += 4;
-    }
-    void Put(wchar_t c) { part_[pending_++] = static_cast<std::uint32_t>(c); }
-    void Step() {
-        while (pending_ < 4) part_[pending_++] = 0xFFFFFFFFu;  // a filler no character matches
-        std::uint64_t a, b;
-        std::memcpy(&a, part_, 8);
-        std::memcpy(&b, part_ + 2, 8);
-        Mix(a, b);
-        pending_ = 0;
-    }
-
-    std::uint64_t a_ = 0x243F6A8885A308D3ULL, b_ = 0x13198A2E03707344ULL, length_ = 0;
-    std::uint32_t part_[4] = {};
-    int pending_ = 0;
-};
-
+// paths differing only in the case of letters hash alike (the comparison then tells apart the
+// few others that do, like '@' and '`'). Two lanes of two characters each go at once.
 std::uint32_t HashPath(std::wstring_view path) {
-    PathHash h;
-    h.Feed(path);
-    return h.Finish();
+    constexpr std::uint64_t kFold = 0x0000002000000020ULL;
+    constexpr std::uint64_t kA = 0x9E3779B97F4A7C15ULL, kB = 0xD6E8FEB86659FD93ULL;
+    const wchar_t* p = path.data();
+    std::size_t n = path.size();
+    std::uint64_t a = 0x243F6A8885A308D3ULL ^ n, b = 0x13198A2E03707344ULL;
+    for (; n >= 4; p += 4, n -= 4) {
+        a = (a + (Pair(p) | kFold)) * kA;
+        b = (b + (Pair(p + 2) | kFold)) * kB;
+    }
+    for (; n > 0; ++p, --n) a = (a + (static_cast<std::uint32_t>(*p) | 0x20u)) * kA;
+    std::uint64_t h = a ^ std::rotl(b, 31);
+    h ^= h >> 33;
+    h *= 0xFF51AFD7ED558CCDULL;
+    h ^= h >> 33;
+    return static_cast<std::uint32_t>(h);
 }
 
 enum class Kind { Empty, Assign, Redraw, Other };
@@ -117,6 +99,27 @@ bool IsShowSky(std::wstring_view t) {
     return true;
 }
 
+inline std::wstring_view Span(const wchar_t* b, const wchar_t* e) { return Trim(std::wstring_view(b, static_cast<std::size_t>(e - b))); }
+
+inline bool IsMark(wchar_t c) { return c == L'"' || c == L';' || c == L'='; }
+
+// The first '"', ';' or '=' at or after p, or end: the only characters the grammar looks at
+// between a statement's ends. Four characters a step where the processor has the instructions.
+const wchar_t* NextMark(const wchar_t* p, const wchar_t* end) {
+#if defined(__SSE2__)
+    static_assert(sizeof(wchar_t) == 4);
+    const __m128i quote = _mm_set1_epi32(L'"'), semicolon = _mm_set1_epi32(L';'), equals = _mm_set1_epi32(L'=');
+    for (; end - p >= 4; p += 4) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        const __m128i hit = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi32(v, quote), _mm_cmpeq_epi32(v, semicolon)),
+                                         _mm_cmpeq_epi32(v, equals));
+        if (const int mask = _mm_movemask_ps(_mm_castsi128_ps(hit))) return p + std::countr_zero(static_cast<unsigned>(mask));
+    }
+#endif
+    while (p < end && !IsMark(*p)) ++p;
+    return p;
+}
+
 // Calls f for each statement of the script, in one pass over its characters: a statement ends at
 // ';' outside double quotes; its first '=' splits it (a quote before that '=' makes it no
 // assignment); blanks around the path and the value are left out, and a value enclosed in double
@@ -127,48 +130,34 @@ bool ForEachStatement(std::wstring_view script, F&& f) {
     const wchar_t* const end = p + script.size();
     bool quoted = false;
     while (p < end) {
-        while (p < end && IsBlank(*p)) ++p;
-        const wchar_t* const first = p;        // first non-blank
-        const wchar_t* eq = nullptr;           // the first '='
-        const wchar_t* pathLast = nullptr;     // last non-blank before it
-        const wchar_t* valueFirst = nullptr;   // first non-blank after it
-        const wchar_t* last = nullptr;         // last non-blank of the statement, '=' aside
+        const wchar_t* const begin = p;
+        const wchar_t* eq = nullptr;
         bool quoteInPath = false;
-        for (; p < end; ++p) {
+        for (; (p = NextMark(p, end)) < end; ++p) {
             const wchar_t c = *p;
-            if (c > L'=') {  // letters and most of what follows them: no separator, no blank
-                last = p;
-                if (eq && !valueFirst) valueFirst = p;
-                continue;
-            }
-            if (c == L';' && !quoted) break;
             if (c == L'"') {
                 quoted = !quoted;
                 if (!eq) quoteInPath = true;
-            } else if (c == L'=' && !eq) {
-                eq = p;
-                pathLast = last;
-                continue;
-            } else if (IsBlank(c)) {
-                continue;
+            } else if (c == L'=') {
+                if (!eq) eq = p;
+            } else if (!quoted) {
+                break;  // the statement's ';'
             }
-            last = p;
-            if (eq && !valueFirst) valueFirst = p;
         }
+        const wchar_t* const last = p;
         if (p < end) ++p;  // past the ';'
         Statement s;
-        if (!last && !eq) {
-            s.kind = Kind::Empty;
-        } else if (eq) {
-            if (pathLast && !quoteInPath) {
+        if (eq) {
+            s.path = Span(begin, eq);
+            if (!s.path.empty() && !quoteInPath) {
                 s.kind = Kind::Assign;
-                s.path = std::wstring_view(first, static_cast<std::size_t>(pathLast + 1 - first));
-                if (valueFirst) s.value = std::wstring_view(valueFirst, static_cast<std::size_t>(last + 1 - valueFirst));
+                s.value = Span(eq + 1, last);
                 if (s.value.size() >= 2 && s.value.front() == L'"' && s.value.back() == L'"')
                     s.value = s.value.substr(1, s.value.size() - 2);
             }
-        } else if (IsShowSky(std::wstring_view(first, static_cast<std::size_t>(last + 1 - first)))) {
-            s.kind = Kind::Redraw;
+        } else {
+            const std::wstring_view t = Span(begin, last);
+            s.kind = t.empty() ? Kind::Empty : IsShowSky(t) ? Kind::Redraw : Kind::Other;
         }
         f(s);
     }
@@ -384,20 +373,22 @@ std::size_t CCorQel::Find(std::wstring_view path) const {
 }
 
 std::size_t CCorQel::Find(std::initializer_list<std::wstring_view> pieces) const {
-    PathHash h;
+    // Joined on the stack; only a path longer than any the module uses goes to the heap.
+    wchar_t local[256];
+    std::wstring heap;
     std::size_t length = 0;
-    for (std::wstring_view piece : pieces) {
-        h.Feed(piece);
-        length += piece.size();
+    for (std::wstring_view piece : pieces) length += piece.size();
+    wchar_t* out = local;
+    if (length > std::size(local)) {
+        heap.resize(length);
+        out = heap.data();
     }
-    return Probe(h.Finish(), [&](std::wstring_view stored) {
-        if (stored.size() != length) return false;
-        for (std::wstring_view piece : pieces) {
-            if (!SamePath(stored.substr(0, piece.size()), piece)) return false;
-            stored.remove_prefix(piece.size());
-        }
-        return true;
-    });
+    std::size_t at = 0;
+    for (std::wstring_view piece : pieces) {
+        std::copy(piece.begin(), piece.end(), out + at);
+        at += piece.size();
+    }
+    return Find(std::wstring_view(out, length));
 }
 
 std::wstring_view CCorQel::Answer(std::wstring_view path) const {
@@ -410,7 +401,14 @@ void CCorQel::Assign(std::wstring_view path, std::wstring_view value) {
     const std::uint32_t hash = HashPath(path);
     const std::size_t i = Probe(hash, [path](std::wstring_view stored) { return SamePath(stored, path); });
     if (i != kNone) {
-        m_entries[i].value.assign(value);  // keeps its buffer when the value fits
+        // A live change mostly writes values of the same length again: written in place.
+        std::wstring& stored = m_entries[i].value;
+        if (stored.size() != value.size()) {
+            stored.assign(value);
+            return;
+        }
+        wchar_t* out = stored.data();
+        for (wchar_t c : value) *out++ = c;
         return;
     }
     if ((m_entries.size() + 1) * 2 > m_slots.size()) Grow();
