@@ -113,6 +113,9 @@ void TableReporter::PrintEngine() {
         if (std::find(scales.begin(), scales.end(), n.action) == scales.end()) scales.push_back(n.action);
     }
     if (operations.empty()) return;
+    std::sort(scales.begin(), scales.end(), [](const std::string& a, const std::string& b) {
+        return std::stoi(a.substr(1)) < std::stoi(b.substr(1));  // "x10" after "x1"
+    });
     std::fprintf(out_, "\n%-16s", "engine");
     for (const auto& s : scales) std::fprintf(out_, " %12s", s.c_str());
     std::fprintf(out_, "\n");
