@@ -4,6 +4,7 @@
 // reserved buffer, then one scan of it that finds where each statement ends.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -135,12 +136,27 @@ void WithChange(const wchar_t* className, const Change& change, Sent& sent,
     });
 }
 
+// The statements of a script, each with its ';' (the last may have none).
+std::vector<std::wstring> Statements(const std::wstring& script) {
+    std::vector<std::wstring> out;
+    bool quoted = false;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < script.size(); ++i) {
+        if (script[i] == L'"') quoted = !quoted;
+        else if (script[i] == L';' && !quoted) {
+            out.push_back(script.substr(start, i + 1 - start));
+            start = i + 1;
+        }
+    }
+    if (start < script.size()) out.push_back(script.substr(start));
+    return out;
+}
+
 void Describe(benchmark::State& state, const Sent& sent) {
     double chars = 0, statements = 0;
     for (const auto& s : sent.scripts) {
         chars += static_cast<double>(s.size());
-        for (wchar_t c : s) statements += c == L';';
-        statements += !s.empty() && s.back() != L';';
+        statements += static_cast<double>(Statements(s).size());
     }
     state.counters["chars"] = chars;
     state.counters["stmts"] = statements;
@@ -162,22 +178,6 @@ void LiveChange(benchmark::State& state, const wchar_t* className, const Change&
     if (!sent.ok) return state.SkipWithError("the action sent nothing");
     Describe(state, sent);
     state.counters["allocs"] = static_cast<double>(allocations) / static_cast<double>(state.iterations());
-}
-
-// The statements of a script, each with its ';' (the last may have none).
-std::vector<std::wstring> Statements(const std::wstring& script) {
-    std::vector<std::wstring> out;
-    bool quoted = false;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < script.size(); ++i) {
-        if (script[i] == L'"') quoted = !quoted;
-        else if (script[i] == L';' && !quoted) {
-            out.push_back(script.substr(start, i + 1 - start));
-            start = i + 1;
-        }
-    }
-    if (start < script.size()) out.push_back(script.substr(start));
-    return out;
 }
 
 void Floor(benchmark::State& state, const wchar_t* className, const Change& change) {

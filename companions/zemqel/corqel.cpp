@@ -6,10 +6,10 @@
 #include <emmintrin.h>
 #endif
 
+#include <algorithm>
 #include <bit>
 #include <charconv>
 #include <cstring>
-#include <algorithm>
 #include <iterator>
 #include <limits>
 #include <string_view>
@@ -113,7 +113,8 @@ const wchar_t* NextMark(const wchar_t* p, const wchar_t* end) {
         const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
         const __m128i hit = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi32(v, quote), _mm_cmpeq_epi32(v, semicolon)),
                                          _mm_cmpeq_epi32(v, equals));
-        if (const int mask = _mm_movemask_ps(_mm_castsi128_ps(hit))) return p + std::countr_zero(static_cast<unsigned>(mask));
+        if (const int mask = _mm_movemask_ps(_mm_castsi128_ps(hit)))
+            return p + std::countr_zero(static_cast<unsigned>(mask));
     }
 #endif
     while (p < end && !IsMark(*p)) ++p;

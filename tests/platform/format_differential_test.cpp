@@ -38,7 +38,7 @@ std::vector<double> Doubles() {
     }
     std::mt19937_64 random(20240601);
     std::uniform_real_distribution<double> near(-1000.0, 1000.0);
-    for (int i = 0; i < 40000; ++i) {
+    for (int i = 0; i < 15000; ++i) {
         v.push_back(std::bit_cast<double>(random()));  // every exponent, NaNs and infinities
         v.push_back(near(random));
         v.push_back(std::ldexp(near(random), static_cast<int>(random() % 120) - 60));
