@@ -48,6 +48,9 @@ Action Pick(UINT id, int a, int b) {
 Action TickItem(UINT id, int item) {
     return [=](CDialog& d, bool) { return input::Tick(d, id, item); };
 }
+Action ClickCell(UINT id, int row, int column) {
+    return [=](CDialog& d, bool) { return input::Cell(d, id, row, column); };
+}
 
 struct Change {
     const char* name;
@@ -90,6 +93,17 @@ const std::vector<DialogCase>& Cases() {
           {"type", TypeKey(IDC_WDS_MAG_MIN), {IDC_WDS_LIMIT_MAG, IDC_WDS_MAG_FIXED}}}},
         {L"CDlgStarGsc", {{"click", ClickBox(IDC_GSC_STAR), {}}}},
         {L"CDlgStarUsnoA20", {{"click", ClickBox(IDC_USNO_ALL_STARS), {}}}},
+        {L"CDlgStar",
+         {{"click", ClickBox(IDC_STAR_BAYER), {}},
+          {"radio", ClickRadios(IDC_STAR_MAG_AUTO, IDC_STAR_MAG_FIXED), {}},
+          {"spin", SpinStep(IDC_STAR_MAG_AUTO_MIN_SPIN), {IDC_STAR_MAG_AUTO}},
+          {"type", TypeKey(IDC_STAR_MAG_AUTO_MIN), {IDC_STAR_MAG_AUTO}},
+          {"pick", Pick(IDC_STAR_SHAPE, 0, 1), {}}}},
+        {L"CDlgNbl",
+         {{"click", ClickBox(IDC_NBL_OUTLINE), {}},
+          {"cell", ClickCell(IDC_NBL_CATALOG_LIST, 0, 0), {}},
+          {"spin", SpinStep(IDC_NBL_MAG_MAX_SPIN), {IDC_NBL_MARK, IDC_NBL_LIMIT_MAG}},
+          {"type", TypeKey(IDC_NBL_MAG_MAX), {IDC_NBL_MARK, IDC_NBL_LIMIT_MAG}}}},
     };
     return cases;
 }

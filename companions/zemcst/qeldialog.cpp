@@ -53,11 +53,30 @@ void CQelDialog::AppendScriptBool(CString& script, const wchar_t* path, BOOL val
     script += value ? L" = TRUE;" : L" = FALSE;";
 }
 
-CString CQelDialog::GetScriptVisible(const CString& path, BOOL value) { return GetScriptBool(path + L".Visible", value); }
+void CQelDialog::AppendScriptBool(CString& script, std::initializer_list<std::wstring_view> path, BOOL value) {
+    for (std::wstring_view piece : path) script += piece;
+    script += value ? L" = TRUE;" : L" = FALSE;";
+}
+
+void CQelDialog::AppendScriptVisible(CString& script, std::initializer_list<std::wstring_view> path, BOOL value) {
+    for (std::wstring_view piece : path) script += piece;
+    script += value ? L".Visible = TRUE;" : L".Visible = FALSE;";
+}
+
+void CQelDialog::AppendScriptValue(CString& script, std::initializer_list<std::wstring_view> path, double value) {
+    for (std::wstring_view piece : path) script += piece;
+    script.AppendFormat(L" = %.1f;", value);
+}
+
+CString CQelDialog::GetScriptVisible(const CString& path, BOOL value) {
+    CString s;
+    AppendScriptVisible(s, {path.str()}, value);
+    return s;
+}
 
 CString CQelDialog::GetScriptValue(const CString& path, double value) {
     CString s;
-    s.Format(L"%s = %.1f;", path, value);
+    AppendScriptValue(s, {path.str()}, value);
     return s;
 }
 

@@ -55,8 +55,8 @@ void CDlgNbl::ReadEtcObj() {
 
 void CDlgNbl::AppendEtcObj(CString& script) {
     for (const auto& e : m_aEtcObj) {
-        script += GetScriptVisible(e.strName, e.bVisible);
-        script += GetScriptVisible(e.strName + L".Name", e.bNameWithVisible ? e.bVisible : e.bName);
+        AppendScriptVisible(script, {e.strName.str()}, e.bVisible);
+        AppendScriptVisible(script, {e.strName.str(), L".Name"}, e.bNameWithVisible ? e.bVisible : e.bName);
     }
 }
 
