@@ -34,6 +34,8 @@ public:
     CString& operator+=(const wchar_t* s) { if (s) s_ += s; return *this; }
     CString& operator+=(wchar_t c) { s_ += c; return *this; }
     CString& operator+=(std::wstring_view s) { s_ += s; return *this; }
+    // Appends v as "%.1f" writes it.
+    void AppendFixed1(double v) { zem::AppendFixed1(s_, v); }
 
     // A join makes its result in one allocation; a chain (a + b + c) keeps appending to the
     // buffer of its first result instead of making a new text at every step.

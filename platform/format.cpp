@@ -164,6 +164,10 @@ bool AppendTenths(std::wstring& out, double v) {
 
 }  // namespace
 
+void AppendFixed1(std::wstring& out, double v) {
+    if (!AppendTenths(out, v)) out += Format(L"%.1f", v);
+}
+
 std::wstring FormatV(std::wstring_view format, std::span<const FormatArg> args) {
     std::wstring out;
     out.reserve(format.size() + 16);

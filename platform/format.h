@@ -60,6 +60,9 @@ std::wstring Format(std::wstring_view format, const Args&... args) {
     return FormatV(format, list);
 }
 
+// v as "%.1f" writes it, appended to out: the number format of every script statement.
+void AppendFixed1(std::wstring& out, double v);
+
 // UTF-8 <-> wide conversions (invalid input bytes become U+FFFD).
 std::wstring FromUtf8(std::string_view text);
 std::string ToUtf8(std::wstring_view text);

@@ -65,7 +65,9 @@ void CQelDialog::AppendScriptVisible(CString& script, std::initializer_list<std:
 
 void CQelDialog::AppendScriptValue(CString& script, std::initializer_list<std::wstring_view> path, double value) {
     for (std::wstring_view piece : path) script += piece;
-    script.AppendFormat(L" = %.1f;", value);
+    script += L" = ";
+    script.AppendFixed1(value);
+    script += L';';
 }
 
 CString CQelDialog::GetScriptVisible(const CString& path, BOOL value) {

@@ -180,7 +180,7 @@ BOOL CDlgCons::GetScript(CString* script) {
 
     const auto& paths = SelectionPaths();
     const auto rows = Rows();
-    CString s;
+    CString s = StartScript();
     for (int i = 0; i < kCount; ++i) AppendScriptBool(s, paths[static_cast<std::size_t>(i)], m_selection.Test(i));
     AppendRows(s, rows.first(kSwitches));
 
@@ -199,8 +199,7 @@ BOOL CDlgCons::GetScript(CString* script) {
     AppendRows(s, rows.subspan(kSwitches));
 
     m_strFigureFile = file;
-    *script = std::move(s);
-    return TRUE;
+    return FinishScript(s, script);
 }
 
 void CDlgCons::SyncCheckboxState() {

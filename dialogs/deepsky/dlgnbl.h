@@ -97,7 +97,6 @@ protected:
     void SetEtcEnableOrDisable();
     bool AnyFeatureChecked() const;
     CString ObjectPath(const wchar_t* suffix) const { return m_strObject + suffix; }
-    int m_nScriptLength = 0;  // the last script's length, reserved for the next
 
     void OnApply() { Apply(); }
     void OnCheckView();

@@ -149,7 +149,7 @@ void CDlgNbl::OnBtnImageReset() {
 void CDlgNbl::UpdateMagSpin(int editId, int delta) {
     CWnd* edit = GetDlgItem(editId);
     if (!edit) return;
-    int n = zem::StepTenths(zem::Tenths(crt::_wtof(edit->GetWindowText())), delta);
+    int n = zem::StepTenths(zem::Tenths(crt::_wtof(edit->WindowText().c_str())), delta);
     for (const SpinBounds& b : kSpinBounds) {
         if (static_cast<int>(b.edit) != editId) continue;
         n = std::min(n, b.upper10);

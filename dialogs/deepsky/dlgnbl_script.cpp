@@ -86,8 +86,7 @@ BOOL CDlgNbl::GetScript(CString* script, int silent) {
     if (!UpdateData(TRUE)) return FALSE;
 
     const std::wstring& p = m_strObject.str();
-    CString s;
-    s.Preallocate(m_nScriptLength);
+    CString s = StartScript();
     bool any = false;
     for (const auto& f : m_aFeatureType) {
         AppendScriptVisible(s, {p, L".", f.strName.str()}, f.bCheck);
@@ -114,7 +113,5 @@ BOOL CDlgNbl::GetScript(CString* script, int silent) {
     AppendScriptValue(s, {p, L".PGC.FixedMagnitudeLimit.Maximum"}, m_dPgcLimitMagMax);
     AppendScriptBool(s, {p, L".PGC.Point.Visible"}, m_bPgcPoint);
     AppendEtcObj(s);
-    m_nScriptLength = s.GetLength();
-    *script = std::move(s);
-    return TRUE;
+    return FinishScript(s, script);
 }
