@@ -88,7 +88,12 @@ double CQelDialog::GetDouble(CString path) { return crt::_wtof(Query(path)); }
 
 CString CQelDialog::Doit(const wchar_t* script) { return m_pQel ? m_pQel->Doit(script) : CString(); }
 
-CString CQelDialog::Query(const wchar_t* path) { return Doit(CString(L"? ") + path); }
+CString CQelDialog::Query(const wchar_t* path) {
+    // One buffer for every question the dialog asks: opening asks dozens to hundreds.
+    m_strQuery = L"? ";
+    m_strQuery += path;
+    return Doit(m_strQuery);
+}
 
 BOOL CQelDialog::GetBool(const wchar_t* object, const wchar_t* path) {
     return m_pQel ? m_pQel->GetBool(CString(object), CString(path)) : FALSE;

@@ -73,4 +73,7 @@ protected:
     CString m_strHelpKey;
     // Nonzero while the desktop draws themed controls; 0 headless.
     int m_nThemeFlag = 0;
+
+private:
+    CString m_strQuery;
 };
