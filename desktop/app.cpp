@@ -28,6 +28,7 @@ DesktopApp::DesktopApp(DesktopOptions options)
         window_->SetSkyView(sky_);
         tap_ = std::make_unique<sky::RedrawTap>(sky_, session_.Engine().GetListener());
         session_.Engine().SetListener(tap_.get());
+        person_.SetCancelled([this] { sky_->refresh(); });
     }
 }
 

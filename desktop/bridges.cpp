@@ -56,6 +56,7 @@ void DesktopPerson::OnEnd(CDialog& dialog, INT_PTR result) {
     if (!views_.empty() && &views_.back()->Dialog() == &dialog) views_.pop_back();
     if (result == IDOK) out_.Line(L"E " + DialogClassName(dialog) + L" IDOK");
     else if (result == IDCANCEL) out_.Line(L"E " + DialogClassName(dialog) + L" IDCANCEL");
+    if (result == IDCANCEL && cancelled_) cancelled_();
 }
 
 // ---- services -------------------------------------------------------------------------------

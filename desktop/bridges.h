@@ -34,8 +34,11 @@ public:
 
     // The innermost open dialog's window, or null.
     TemplateView* Top() const { return views_.empty() ? nullptr : views_.back().get(); }
+    // Called when a dialog was cancelled: its undo script asks for no redraw, so the host does it.
+    void SetCancelled(std::function<void()> cancelled) { cancelled_ = std::move(cancelled); }
 
 private:
+    std::function<void()> cancelled_;
     Transcript& out_;
     QPointer<QWidget> main_;
     std::vector<std::unique_ptr<TemplateView>> views_;

@@ -14,11 +14,11 @@
 #include "desktop/dialogunits.h"
 
 namespace {
-// The shipped data folder: beside an installed program, else the source tree's.
+// The shipped data folder, found from where the program is (the build tree holds a link to the
+// source's data at the same place), so that no path of the build machine is kept in the program.
 QString ShippedData() {
-    const QString installed = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/zemd02/data");
-    if (QFileInfo(installed).isDir()) return QDir(installed).canonicalPath();
-    return QStringLiteral(ZEM_DATA_DIR);
+    const QString data = QCoreApplication::applicationDirPath() + QStringLiteral("/" ZEM_DATA_FROM_BIN);
+    return QFileInfo(data).isDir() ? QDir(data).canonicalPath() : QDir::cleanPath(data);
 }
 
 // SIGTERM and SIGINT end the program as closing its window does, so that the last state is saved

@@ -33,7 +33,7 @@ void CMagFields::WriteTenths(CWnd& edit, int tenths) {
 void CMagFields::UpdateMagSpin(int editId, int delta, int upper10, int lower10) {
     CWnd* edit = m_dialog.GetDlgItem(editId);
     if (!edit) return;
-    int n = StepTenths(Tenths(crt::_wtof(edit->GetWindowText())), delta);
+    int n = StepTenths(Tenths(crt::_wtof(edit->WindowText().c_str())), delta);
     n = std::min(n, upper10);
     n = std::max(n, lower10);
     WriteTenths(*edit, n);
@@ -46,7 +46,7 @@ void CMagFields::UpdateMagSpin(int editId, int delta) {
 void CMagFields::ClampMagEdit(int editId, int upper10, int lower10) {
     CWnd* edit = m_dialog.GetDlgItem(editId);
     if (!edit) return;
-    const int n = Tenths(crt::_wtof(edit->GetWindowText()));
+    const int n = Tenths(crt::_wtof(edit->WindowText().c_str()));
     const int k = std::max(std::min(n, upper10), lower10);
     if (k != n) WriteTenths(*edit, k);
 }
@@ -60,9 +60,8 @@ void CMagFields::SetEditText(int editId, const wchar_t* text) {
 bool CMagFields::ReadWholeNumber(int editId, double& value) {
     CWnd* edit = m_dialog.GetDlgItem(editId);
     if (!edit) return false;
-    const CString text = edit->GetWindowText();
     wchar_t* end = nullptr;
-    value = crt::wcstod(text, &end);
+    value = crt::wcstod(edit->WindowText().c_str(), &end);
     if (!end || *end != L'\0') {
         AfxMessageBox(kNotANumber, MB_ICONINFORMATION);
         edit->SetFocus();
@@ -78,7 +77,7 @@ int CMagFields::CheckMagRange(int editId, double upper, double lower, UINT messa
     if (rule == MagText::Strict) {
         if (!ReadWholeNumber(editId, value)) return 0;
     } else {
-        value = crt::_wtof(edit->GetWindowText());
+        value = crt::_wtof(edit->WindowText().c_str());
     }
     // A NaN ("nan" reads as a number) compares false both ways and passes, as it always has.
     if (lower > value || value > upper) {
@@ -115,20 +114,19 @@ void CMagLimit::ReadFromEngine() {
 }
 
 void CMagLimit::AppendScript(CString& s) const {
-    s += m_traits.prefix;
-    CQelDialog::AppendScriptBool(s, L".AutoMagnitudeLimit", m_bLimit && m_nMode == 0);
-    s += m_traits.prefix;
-    CQelDialog::AppendScriptBool(s, L".FixedMagnitudeLimit", m_bLimit && m_nMode == 1);
-    s.AppendFormat(L"%s.FixedMagnitudeLimit.Maximum = %.1f;", m_traits.prefix, m_dMax);
-    s.AppendFormat(L"%s.FixedMagnitudeLimit.Minimum = %.1f;", m_traits.prefix, m_dMin);
+    CQelDialog::AppendScriptBool(s, {m_traits.prefix, L".AutoMagnitudeLimit"}, m_bLimit && m_nMode == 0);
+    CQelDialog::AppendScriptBool(s, {m_traits.prefix, L".FixedMagnitudeLimit"}, m_bLimit && m_nMode == 1);
+    CQelDialog::AppendScriptValue(s, {m_traits.prefix, L".FixedMagnitudeLimit.Maximum"}, m_dMax);
+    CQelDialog::AppendScriptValue(s, {m_traits.prefix, L".FixedMagnitudeLimit.Minimum"}, m_dMin);
 }
 
 BOOL CMagLimit::CheckOrder() {
     if (!m_traits.orderMessage) return TRUE;
-    CString bright, faint;
-    m_dialog.GetDlgItemText(static_cast<int>(m_traits.maximum.edit), bright);
-    m_dialog.GetDlgItemText(static_cast<int>(m_traits.minimum.edit), faint);
-    if (crt::_wtof(bright) > crt::_wtof(faint)) {
+    auto value = [this](UINT id) {
+        const CWnd* edit = m_dialog.GetDlgItem(static_cast<int>(id));
+        return crt::_wtof(edit ? edit->WindowText().c_str() : L"");
+    };
+    if (value(m_traits.maximum.edit) > value(m_traits.minimum.edit)) {
         AfxMessageBox(m_traits.orderMessage, MB_ICONINFORMATION);
         return FALSE;
     }

@@ -77,7 +77,8 @@ void CSettingsDialog::Apply() {
         if (CWnd* main = AfxGetMainWnd()) main->SendMessage(kMsgConstellationApplied, 0, 0);
         Doit(L";Show Sky");
     } else {
-        Doit(script + L";Show Sky");
+        script += L";Show Sky";
+        Doit(script);
     }
     m_bApplied = TRUE;
 }

@@ -86,6 +86,18 @@ protected:
         }
     }
 
+    // A script is built in a buffer the size of the dialog's last one and handed over whole.
+    CString StartScript() const {
+        CString s;
+        s.Preallocate(m_nScriptLength + 16);  // room for the redraw Apply adds
+        return s;
+    }
+    BOOL FinishScript(CString& s, CString* script) {
+        m_nScriptLength = s.GetLength();
+        *script = std::move(s);
+        return TRUE;
+    }
+
     // The handlers that apply and then bring the enable rules up to date share this body.
     void ApplyAndEnable() {
         Apply();
@@ -112,6 +124,7 @@ protected:
     std::vector<std::unique_ptr<CWnd>> m_controls;  // the objects AttachTable made
     CString m_strUndoScript;
     BOOL m_bApplied = FALSE;
+    int m_nScriptLength = 0;
 
 private:
     BOOL ReadSetting(const wchar_t* read, const wchar_t* read2, const wchar_t* object, unsigned flags);

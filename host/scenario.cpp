@@ -27,7 +27,7 @@ ScenarioHost::Status ScenarioHost::Run() {
     std::wstring line;
     while (Going() && NextLine(line)) Execute(line);
     out_.Flush();
-    return status_;
+    return status_ == kRanToEnd && refusedAtTerminal_ ? kLineRefused : status_;
 }
 
 void ScenarioHost::OnBegin(CDialog& dialog) {
@@ -91,6 +91,12 @@ void ScenarioHost::EndInput(Read read) {
 
 void ScenarioHost::Fail(const std::wstring& reason, Status status) {
     out_.Line(L"! " + reason);
+    // A person at a terminal gets another prompt after a line the host could not take; the run
+    // still ends with the status of a refused line.
+    if (setup_.interactive && status == kLineRefused && !ended_) {
+        refusedAtTerminal_ = true;
+        return;
+    }
     status_ = status;
 }
 

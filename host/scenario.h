@@ -66,6 +66,7 @@ private:
     std::vector<CDialog*> open_;
     std::filesystem::path tempData_;
     Status status_ = kRanToEnd;
+    bool refusedAtTerminal_ = false;
     bool ended_ = false;       // no more lines
     bool atStart_ = true;      // before the first line (where a byte-order mark may be)
 };

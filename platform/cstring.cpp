@@ -1,6 +1,7 @@
 #include "platform/cstring.h"
 
 #include <cwctype>
+#include <functional>
 
 #include "platform/resource.h"
 
@@ -17,6 +18,30 @@ wchar_t Upper(wchar_t c) {
     return static_cast<wchar_t>(std::towupper(static_cast<wint_t>(c)));
 }
 }  // namespace
+
+CString CString::Join(std::wstring_view a, std::wstring_view b) {
+    std::wstring s;
+    s.reserve(a.size() + b.size());
+    s.append(a);
+    s.append(b);
+    return CString(std::move(s));
+}
+
+void CString::FormatInto(bool append, const wchar_t* format, std::span<const zem::FormatArg> args) {
+    const std::wstring_view f(format ? format : L"");
+    const wchar_t* begin = s_.data();
+    const wchar_t* end = begin + s_.capacity() + 1;
+    const std::less<const wchar_t*> before;
+    const bool selfFormat = !f.empty() && before(f.data(), end) && before(begin, f.data() + f.size());
+    if (selfFormat || zem::ViewsInto(args, begin, end)) {
+        std::wstring text = zem::FormatV(f, args);
+        if (append) s_ += text;
+        else s_ = std::move(text);
+        return;
+    }
+    if (!append) s_.clear();
+    zem::FormatAppendV(s_, f, args);
+}
 
 int CString::Compare(const wchar_t* other) const {
     const int r = s_.compare(other ? other : L"");

@@ -1,7 +1,9 @@
 // CString: the wide string of the dialog framework.
 #pragma once
 
+#include <array>
 #include <compare>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -31,11 +33,23 @@ public:
     CString& operator+=(const CString& o) { s_ += o.s_; return *this; }
     CString& operator+=(const wchar_t* s) { if (s) s_ += s; return *this; }
     CString& operator+=(wchar_t c) { s_ += c; return *this; }
+    CString& operator+=(std::wstring_view s) { s_ += s; return *this; }
+    // Appends v as "%.1f" writes it.
+    void AppendFixed1(double v) { zem::AppendFixed1(s_, v); }
 
-    friend CString operator+(const CString& a, const CString& b) { return CString(a.s_ + b.s_); }
-    friend CString operator+(const CString& a, const wchar_t* b) { return CString(a.s_ + (b ? b : L"")); }
-    friend CString operator+(const wchar_t* a, const CString& b) { return CString((a ? std::wstring(a) : std::wstring()) + b.s_); }
-    friend CString operator+(const CString& a, wchar_t c) { return CString(a.s_ + c); }
+    // A join makes its result in one allocation; a chain (a + b + c) keeps appending to the
+    // buffer of its first result instead of making a new text at every step.
+    friend CString operator+(const CString& a, const CString& b) { return Join(a.s_, b.s_); }
+    friend CString operator+(const CString& a, const wchar_t* b) { return Join(a.s_, b ? b : L""); }
+    friend CString operator+(const wchar_t* a, const CString& b) { return Join(a ? a : L"", b.s_); }
+    friend CString operator+(const CString& a, wchar_t c) { return Join(a.s_, std::wstring_view(&c, 1)); }
+    friend CString operator+(CString&& a, const CString& b) { a.s_ += b.s_; return std::move(a); }
+    friend CString operator+(CString&& a, const wchar_t* b) { if (b) a.s_ += b; return std::move(a); }
+    friend CString operator+(CString&& a, wchar_t c) { a.s_ += c; return std::move(a); }
+
+    // Room for at least length characters, so that appending up to that many does not reallocate.
+    void Preallocate(int length) { if (length > 0) s_.reserve(static_cast<std::size_t>(length)); }
+    int GetAllocLength() const { return static_cast<int>(s_.capacity()); }
 
     friend bool operator==(const CString& a, const CString& b) { return a.s_ == b.s_; }
     friend bool operator==(const CString& a, const wchar_t* b) { return a.s_ == (b ? b : L""); }
@@ -47,10 +61,17 @@ public:
     // towlower knows; the result follows the lowered texts.
     int CompareNoCase(const wchar_t* other) const;
 
+    // Formatting writes into the text's own buffer, unless an argument is the text itself.
     template <class... Args>
-    void Format(const wchar_t* format, const Args&... args) { s_ = zem::Format(format ? format : L"", args...); }
+    void Format(const wchar_t* format, const Args&... args) {
+        const std::array<zem::FormatArg, sizeof...(Args)> list{zem::FormatArg(args)...};
+        FormatInto(false, format, list);
+    }
     template <class... Args>
-    void AppendFormat(const wchar_t* format, const Args&... args) { s_ += zem::Format(format ? format : L"", args...); }
+    void AppendFormat(const wchar_t* format, const Args&... args) {
+        const std::array<zem::FormatArg, sizeof...(Args)> list{zem::FormatArg(args)...};
+        FormatInto(true, format, list);
+    }
 
     CString& Trim();
     CString& TrimLeft();
@@ -72,6 +93,9 @@ public:
     BOOL LoadString(UINT id);
 
 private:
+    static CString Join(std::wstring_view a, std::wstring_view b);
+    void FormatInto(bool append, const wchar_t* format, std::span<const zem::FormatArg> args);
+
     std::wstring s_;
 };
 

@@ -257,7 +257,7 @@ void DDX_Text(CDataExchange* pDX, int id, double& value) {
         return;
     }
     double parsed = 0;
-    if (!AfxSimpleFloatParse(control->GetWindowText(), parsed)) {
+    if (!AfxSimpleFloatParse(w->text.c_str(), parsed)) {
         AfxMessageBox(kParseRealMessage);
         pDX->Fail();
         return;

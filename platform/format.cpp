@@ -1,8 +1,10 @@
 #include "platform/format.h"
 
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <functional>
 
 #include "platform/cstring.h"
 
@@ -110,16 +112,86 @@ std::wstring Floating(double v, wchar_t conv, const Field& field) {
     return sign + Widen(text.data(), text.data() + text.size());
 }
 
+
+// No flags and no width (a precision may be given).
+bool IsPlain(const Field& f) { return !f.left && !f.plus && !f.space && !f.alt && !f.zero && f.width < 0; }
+
+void AppendAscii(std::wstring& out, const char* b, const char* e) {
+    const std::size_t at = out.size();
+    out.resize(at + static_cast<std::size_t>(e - b));
+    for (wchar_t* w = out.data() + at; b != e; ++b, ++w) *w = static_cast<unsigned char>(*b);
+}
+
+void AppendDecimal(std::wstring& out, long long v) {
+    char buf[24];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v);
+    AppendAscii(out, buf, r.ptr);
+}
+
+// "%.1f" of a finite value below 2^53 in magnitude, in integers: the value is m * 2^e exactly, so
+// its tenths are m * 10 * 2^e rounded half to even, as the C library rounds the exact binary
+// value. Anything else (false) goes the general way.
+bool AppendTenths(std::wstring& out, double v) {
+    const double magnitude = std::fabs(v);
+    if (!(magnitude < 0x1p53)) return false;  // also NaN
+    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+    const int biased = static_cast<int>(bits >> 52);
+    std::uint64_t m = bits & ((std::uint64_t{1} << 52) - 1);
+    int e = -1074;
+    if (biased != 0) {
+        m |= std::uint64_t{1} << 52;
+        e = biased - 1075;
+    }
+    std::uint64_t tenths = 0;
+    if (e >= 0) {
+        tenths = (m << e) * 10;
+    } else if (e > -64) {
+        const int shift = -e;
+        const std::uint64_t scaled = m * 10;  // below 2^57
+        tenths = scaled >> shift;
+        const std::uint64_t rest = scaled & ((std::uint64_t{1} << shift) - 1);
+        const std::uint64_t half = std::uint64_t{1} << (shift - 1);
+        if (rest > half || (rest == half && (tenths & 1))) ++tenths;
+    }  // else below 2^-11: rounds to zero
+    if (std::signbit(v)) out += L'-';
+    char buf[24];
+    const auto r = std::to_chars(buf, buf + sizeof buf, tenths / 10);
+    AppendAscii(out, buf, r.ptr);
+    out += L'.';
+    out += static_cast<wchar_t>(L'0' + tenths % 10);
+    return true;
+}
+
 }  // namespace
 
-std::wstring FormatV(std::wstring_view f, const std::vector<FormatArg>& args) {
+void AppendFixed1(std::wstring& out, double v) {
+    if (!AppendTenths(out, v)) out += Format(L"%.1f", v);
+}
+
+std::wstring FormatV(std::wstring_view format, std::span<const FormatArg> args) {
     std::wstring out;
-    out.reserve(f.size() + 16);
+    out.reserve(format.size() + 16);
+    FormatAppendV(out, format, args);
+    return out;
+}
+
+bool ViewsInto(std::span<const FormatArg> args, const wchar_t* begin, const wchar_t* end) {
+    const std::less<const wchar_t*> before;
+    for (const FormatArg& a : args)
+        if (const auto* s = std::get_if<std::wstring_view>(&a.value()))
+            if (!s->empty() && before(s->data(), end) && before(begin, s->data() + s->size())) return true;
+    return false;
+}
+
+void FormatAppendV(std::wstring& out, std::wstring_view f, std::span<const FormatArg> args) {
     std::size_t next = 0;
     auto take = [&]() -> const FormatArg::Value* { return next < args.size() ? &args[next++].value() : nullptr; };
     for (std::size_t i = 0; i < f.size(); ++i) {
         if (f[i] != L'%') {
-            out += f[i];
+            const std::size_t percent = f.find(L'%', i);
+            const std::size_t run = (percent == std::wstring_view::npos ? f.size() : percent) - i;
+            out.append(f.substr(i, run));
+            i += run - 1;
             continue;
         }
         if (i + 1 < f.size() && f[i + 1] == L'%') {
@@ -176,6 +248,24 @@ std::wstring FormatV(std::wstring_view f, const std::vector<FormatArg>& args) {
         const wchar_t conv = f[j];
         i = j;
         const FormatArg::Value* a = nullptr;
+        if (IsPlain(field) && field.precision < 0) {
+            // The common conversions of scripts and paths go straight to the output.
+            if (conv == L's' || conv == L'S') {
+                if ((a = take()))
+                    if (auto s = std::get_if<std::wstring_view>(a)) out.append(*s);
+                continue;
+            }
+            if (conv == L'd' || conv == L'i') {
+                long long v = 0;
+                if ((a = take()) && AsSigned(*a, v)) AppendDecimal(out, v);
+                continue;
+            }
+        }
+        if (conv == L'f' && field.precision == 1 && IsPlain(field)) {
+            double v = 0;
+            if ((a = take()) && AsDouble(*a, v) && !AppendTenths(out, v)) out += Floating(v, conv, field);
+            continue;
+        }
         switch (conv) {
             case L'd': case L'i': {
                 long long v = 0;
@@ -232,13 +322,20 @@ std::wstring FormatV(std::wstring_view f, const std::vector<FormatArg>& args) {
                 break;
         }
     }
-    return out;
 }
 
 std::wstring FromUtf8(std::string_view s) {
     std::wstring out;
     out.reserve(s.size());
     for (std::size_t i = 0; i < s.size();) {
+        // Runs of ASCII, most of every state file and list, are widened in one go.
+        std::size_t ascii = i;
+        while (ascii < s.size() && static_cast<unsigned char>(s[ascii]) < 0x80) ++ascii;
+        if (ascii > i) {
+            AppendAscii(out, s.data() + i, s.data() + ascii);
+            i = ascii;
+            continue;
+        }
         const auto c = static_cast<unsigned char>(s[i]);
         int len = c < 0x80 ? 1 : (c >> 5) == 6 ? 2 : (c >> 4) == 14 ? 3 : (c >> 3) == 30 ? 4 : 0;
         if (len == 0 || i + static_cast<std::size_t>(len) > s.size()) {

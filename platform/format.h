@@ -2,12 +2,13 @@
 // "%s" takes a wide string, numbers always use '.' whatever the process locale says.
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 #include <type_traits>
 #include <variant>
-#include <vector>
 
 class CString;
 
@@ -47,12 +48,20 @@ private:
 // Formats with the conversions %d %i %u %x %X %o %c %s %f %F %e %E %g %G %p %% and their flags,
 // width and precision ('*' included). A conversion whose argument is missing or of the wrong kind
 // writes nothing rather than reading past the arguments.
-std::wstring FormatV(std::wstring_view format, const std::vector<FormatArg>& args);
+std::wstring FormatV(std::wstring_view format, std::span<const FormatArg> args);
+// The same, appended to out. No argument may view out's own text.
+void FormatAppendV(std::wstring& out, std::wstring_view format, std::span<const FormatArg> args);
+// Whether a text argument views memory in [begin, end) (a string formatting into itself).
+bool ViewsInto(std::span<const FormatArg> args, const wchar_t* begin, const wchar_t* end);
 
 template <class... Args>
 std::wstring Format(std::wstring_view format, const Args&... args) {
-    return FormatV(format, std::vector<FormatArg>{FormatArg(args)...});
+    const std::array<FormatArg, sizeof...(Args)> list{FormatArg(args)...};
+    return FormatV(format, list);
 }
+
+// v as "%.1f" writes it, appended to out: the number format of every script statement.
+void AppendFixed1(std::wstring& out, double v);
 
 // UTF-8 <-> wide conversions (invalid input bytes become U+FFFD).
 std::wstring FromUtf8(std::string_view text);

@@ -143,6 +143,11 @@ CString CWnd::GetWindowText() const {
     return text;
 }
 
+const std::wstring& CWnd::WindowText() const {
+    static const std::wstring none;
+    return m_hWnd ? m_hWnd->text : none;
+}
+
 int CWnd::GetWindowTextLength() const { return m_hWnd ? static_cast<int>(m_hWnd->text.size()) : 0; }
 
 BOOL CWnd::EnableWindow(BOOL enable) {

@@ -85,6 +85,8 @@ public:
     void SetWindowText(const wchar_t* text);
     void GetWindowText(CString& text) const;
     CString GetWindowText() const;
+    // The text as the window holds it, read without a copy (valid until the text changes).
+    const std::wstring& WindowText() const;
     int GetWindowTextLength() const;
     BOOL EnableWindow(BOOL enable = TRUE);
     BOOL IsWindowEnabled() const;

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what the build needs when it is missing: a C++20 compiler, CMake, Ninja, GoogleTest,
-# and for the desktop program Qt 6 with the Japanese gothic fonts its dialogs are drawn with.
+# Google Benchmark, and for the desktop program Qt 6 with the Japanese gothic fonts its dialogs are drawn with.
 set -euo pipefail
-packages=(g++ cmake ninja-build libgtest-dev qt6-base-dev fonts-ipafont-gothic)
+packages=(g++ cmake ninja-build libgtest-dev qt6-base-dev fonts-ipafont-gothic libbenchmark-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

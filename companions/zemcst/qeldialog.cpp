@@ -53,11 +53,32 @@ void CQelDialog::AppendScriptBool(CString& script, const wchar_t* path, BOOL val
     script += value ? L" = TRUE;" : L" = FALSE;";
 }
 
-CString CQelDialog::GetScriptVisible(const CString& path, BOOL value) { return GetScriptBool(path + L".Visible", value); }
+void CQelDialog::AppendScriptBool(CString& script, std::initializer_list<std::wstring_view> path, BOOL value) {
+    for (std::wstring_view piece : path) script += piece;
+    script += value ? L" = TRUE;" : L" = FALSE;";
+}
+
+void CQelDialog::AppendScriptVisible(CString& script, std::initializer_list<std::wstring_view> path, BOOL value) {
+    for (std::wstring_view piece : path) script += piece;
+    script += value ? L".Visible = TRUE;" : L".Visible = FALSE;";
+}
+
+void CQelDialog::AppendScriptValue(CString& script, std::initializer_list<std::wstring_view> path, double value) {
+    for (std::wstring_view piece : path) script += piece;
+    script += L" = ";
+    script.AppendFixed1(value);
+    script += L';';
+}
+
+CString CQelDialog::GetScriptVisible(const CString& path, BOOL value) {
+    CString s;
+    AppendScriptVisible(s, {path.str()}, value);
+    return s;
+}
 
 CString CQelDialog::GetScriptValue(const CString& path, double value) {
     CString s;
-    s.Format(L"%s = %.1f;", path, value);
+    AppendScriptValue(s, {path.str()}, value);
     return s;
 }
 
@@ -67,7 +88,12 @@ double CQelDialog::GetDouble(CString path) { return crt::_wtof(Query(path)); }
 
 CString CQelDialog::Doit(const wchar_t* script) { return m_pQel ? m_pQel->Doit(script) : CString(); }
 
-CString CQelDialog::Query(const wchar_t* path) { return Doit(CString(L"? ") + path); }
+CString CQelDialog::Query(const wchar_t* path) {
+    // One buffer for every question the dialog asks: opening asks dozens to hundreds.
+    m_strQuery = L"? ";
+    m_strQuery += path;
+    return Doit(m_strQuery);
+}
 
 BOOL CQelDialog::GetBool(const wchar_t* object, const wchar_t* path) {
     return m_pQel ? m_pQel->GetBool(CString(object), CString(path)) : FALSE;

@@ -3,6 +3,9 @@
 // property script.
 #pragma once
 
+#include <initializer_list>
+#include <string_view>
+
 #include "companions/zemqel/corqel.h"
 #include "platform/dialog.h"
 
@@ -36,8 +39,12 @@ public:
     CString GetScriptBool(const CString& path, BOOL value);
     CString GetScriptVisible(const CString& path, BOOL value);
     CString GetScriptValue(const CString& path, double value);
-    // The boolean statement appended to script, with nothing made on the way.
+    // The same statements appended to script, with nothing made on the way; the path may come in
+    // pieces, joined with nothing between.
     static void AppendScriptBool(CString& script, const wchar_t* path, BOOL value);
+    static void AppendScriptBool(CString& script, std::initializer_list<std::wstring_view> path, BOOL value);
+    static void AppendScriptVisible(CString& script, std::initializer_list<std::wstring_view> path, BOOL value);
+    static void AppendScriptValue(CString& script, std::initializer_list<std::wstring_view> path, double value);
 
     // Queries.
     BOOL IsVisible(const CString& path);
@@ -66,4 +73,7 @@ protected:
     CString m_strHelpKey;
     // Nonzero while the desktop draws themed controls; 0 headless.
     int m_nThemeFlag = 0;
+
+private:
+    CString m_strQuery;
 };

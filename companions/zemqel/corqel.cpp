@@ -1,10 +1,15 @@
 #include "companions/zemqel/corqel.h"
 
-#include "platform/textfile.h"
+#include "companions/zemqel/statefile.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+#include <algorithm>
+#include <bit>
 #include <charconv>
-#include <filesystem>
-#include <fstream>
+#include <cstring>
 #include <iterator>
 #include <limits>
 #include <string_view>
@@ -13,15 +18,17 @@ namespace {
 
 constexpr std::wstring_view kDataPathProperty = L"info.module.datapath";
 
-bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n' || c == L'\v' || c == L'\f'; }
+// Space, and tab to carriage return (\t \n \v \f \r).
+inline bool IsBlank(wchar_t c) { return c == L' ' || static_cast<std::uint32_t>(c - L'\t') <= L'\r' - L'\t'; }
 
 wchar_t AsciiLower(wchar_t c) { return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
 
-std::wstring_view Trim(std::wstring_view s) {
-    std::size_t b = 0, e = s.size();
-    while (b < e && IsBlank(s[b])) ++b;
-    while (e > b && IsBlank(s[e - 1])) --e;
-    return s.substr(b, e - b);
+inline std::wstring_view Trim(std::wstring_view s) {
+    const wchar_t* b = s.data();
+    const wchar_t* e = b + s.size();
+    while (b < e && IsBlank(*b)) ++b;
+    while (e > b && IsBlank(e[-1])) --e;
+    return std::wstring_view(b, static_cast<std::size_t>(e - b));
 }
 
 bool EqualNoCase(std::wstring_view a, std::wstring_view b) {
@@ -31,28 +38,47 @@ bool EqualNoCase(std::wstring_view a, std::wstring_view b) {
     return true;
 }
 
-void LowerInto(std::wstring_view s, std::wstring& out) {
-    out.resize(s.size());
-    for (std::size_t i = 0; i < s.size(); ++i) out[i] = AsciiLower(s[i]);
+// Two characters as one word, for comparing and hashing a path a word at a time.
+inline std::uint64_t Pair(const wchar_t* p) {
+    static_assert(sizeof(wchar_t) == 4);
+    std::uint64_t w;
+    std::memcpy(&w, p, sizeof w);
+    return w;
 }
 
-// Calls f for each statement of the script (the text between ';' outside double quotes, the
-// separators themselves left out). Returns whether the script ended outside quotes.
-template <class F>
-bool Split(std::wstring_view script, F&& f) {
-    bool quoted = false;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < script.size(); ++i) {
-        const wchar_t c = script[i];
-        if (c == L'"') {
-            quoted = !quoted;
-        } else if (c == L';' && !quoted) {
-            f(script.substr(start, i - start));
-            start = i + 1;
-        }
+// The same path: most lookups come with the stored spelling, so that is tried first.
+bool SamePath(std::wstring_view stored, std::wstring_view path) {
+    const std::size_t n = path.size();
+    if (stored.size() != n) return false;
+    const wchar_t* a = stored.data();
+    const wchar_t* b = path.data();
+    std::size_t i = 0;
+    for (; i + 4 <= n; i += 4)
+        if ((Pair(a + i) ^ Pair(b + i)) | (Pair(a + i + 2) ^ Pair(b + i + 2))) return EqualNoCase(stored, path);
+    for (; i < n; ++i)
+        if (a[i] != b[i]) return EqualNoCase(stored, path);
+    return true;
+}
+
+// A hash of a path that ignores ASCII case: every character is taken with its 0x20 bit set, so
+// paths differing only in the case of letters hash alike (the comparison then tells apart the
+// few others that do, like '@' and '`'). Two lanes of two characters each go at once.
+std::uint32_t HashPath(std::wstring_view path) {
+    constexpr std::uint64_t kFold = 0x0000002000000020ULL;
+    constexpr std::uint64_t kA = 0x9E3779B97F4A7C15ULL, kB = 0xD6E8FEB86659FD93ULL;
+    const wchar_t* p = path.data();
+    std::size_t n = path.size();
+    std::uint64_t a = 0x243F6A8885A308D3ULL ^ n, b = 0x13198A2E03707344ULL;
+    for (; n >= 4; p += 4, n -= 4) {
+        a = (a + (Pair(p) | kFold)) * kA;
+        b = (b + (Pair(p + 2) | kFold)) * kB;
     }
-    if (start < script.size()) f(script.substr(start));
-    return !quoted;
+    for (; n > 0; ++p, --n) a = (a + (static_cast<std::uint32_t>(*p) | 0x20u)) * kA;
+    std::uint64_t h = a ^ std::rotl(b, 31);
+    h ^= h >> 33;
+    h *= 0xFF51AFD7ED558CCDULL;
+    h ^= h >> 33;
+    return static_cast<std::uint32_t>(h);
 }
 
 enum class Kind { Empty, Assign, Redraw, Other };
@@ -73,34 +99,77 @@ bool IsShowSky(std::wstring_view t) {
     return true;
 }
 
-Statement Parse(std::wstring_view statement) {
-    Statement s;
-    const std::wstring_view t = Trim(statement);
-    if (t.empty()) {
-        s.kind = Kind::Empty;
-        return s;
+inline std::wstring_view Span(const wchar_t* b, const wchar_t* e) { return Trim(std::wstring_view(b, static_cast<std::size_t>(e - b))); }
+
+inline bool IsMark(wchar_t c) { return c == L'"' || c == L';' || c == L'='; }
+
+// The first '"', ';' or '=' at or after p, or end: the only characters the grammar looks at
+// between a statement's ends. Four characters a step where the processor has the instructions.
+const wchar_t* NextMark(const wchar_t* p, const wchar_t* end) {
+#if defined(__SSE2__)
+    static_assert(sizeof(wchar_t) == 4);
+    const __m128i quote = _mm_set1_epi32(L'"'), semicolon = _mm_set1_epi32(L';'), equals = _mm_set1_epi32(L'=');
+    for (; end - p >= 4; p += 4) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        const __m128i hit = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi32(v, quote), _mm_cmpeq_epi32(v, semicolon)),
+                                         _mm_cmpeq_epi32(v, equals));
+        if (const int mask = _mm_movemask_ps(_mm_castsi128_ps(hit)))
+            return p + std::countr_zero(static_cast<unsigned>(mask));
     }
-    const std::size_t eq = t.find(L'=');
-    if (eq != std::wstring_view::npos) {
-        s.path = Trim(t.substr(0, eq));
-        // A path never holds a quote, so the first '=' is never inside one and saving stays simple.
-        if (s.path.empty() || s.path.find(L'"') != std::wstring_view::npos) return s;
-        s.value = Trim(t.substr(eq + 1));
-        if (s.value.size() >= 2 && s.value.front() == L'"' && s.value.back() == L'"')
-            s.value = s.value.substr(1, s.value.size() - 2);
-        s.kind = Kind::Assign;
-        return s;
+#endif
+    while (p < end && !IsMark(*p)) ++p;
+    return p;
+}
+
+// Calls f for each statement of the script, in one pass over its characters: a statement ends at
+// ';' outside double quotes; its first '=' splits it (a quote before that '=' makes it no
+// assignment); blanks around the path and the value are left out, and a value enclosed in double
+// quotes loses them. Returns whether the script ended outside quotes.
+template <class F>
+bool ForEachStatement(std::wstring_view script, F&& f) {
+    const wchar_t* p = script.data();
+    const wchar_t* const end = p + script.size();
+    bool quoted = false;
+    while (p < end) {
+        const wchar_t* const begin = p;
+        const wchar_t* eq = nullptr;
+        bool quoteInPath = false;
+        for (; (p = NextMark(p, end)) < end; ++p) {
+            const wchar_t c = *p;
+            if (c == L'"') {
+                quoted = !quoted;
+                if (!eq) quoteInPath = true;
+            } else if (c == L'=') {
+                if (!eq) eq = p;
+            } else if (!quoted) {
+                break;  // the statement's ';'
+            }
+        }
+        const wchar_t* const last = p;
+        if (p < end) ++p;  // past the ';'
+        Statement s;
+        if (eq) {
+            s.path = Span(begin, eq);
+            if (!s.path.empty() && !quoteInPath) {
+                s.kind = Kind::Assign;
+                s.value = Span(eq + 1, last);
+                if (s.value.size() >= 2 && s.value.front() == L'"' && s.value.back() == L'"')
+                    s.value = s.value.substr(1, s.value.size() - 2);
+            }
+        } else {
+            const std::wstring_view t = Span(begin, last);
+            s.kind = t.empty() ? Kind::Empty : IsShowSky(t) ? Kind::Redraw : Kind::Other;
+        }
+        f(s);
     }
-    if (IsShowSky(t)) s.kind = Kind::Redraw;
-    return s;
+    return !quoted;
 }
 
 // Whether the text, run as a script, is exactly one assignment of value to path.
 bool ReadsBack(std::wstring_view text, std::wstring_view path, std::wstring_view value) {
     int assignments = 0;
     bool others = false, same = false;
-    const bool closed = Split(text, [&](std::wstring_view st) {
-        const Statement s = Parse(st);
+    const bool closed = ForEachStatement(text, [&](const Statement& s) {
         if (s.kind == Kind::Assign) {
             ++assignments;
             same = s.path == path && s.value == value;
@@ -188,9 +257,8 @@ CString CCorQel::Doit(const wchar_t* script) {
 BOOL CCorQel::GetBool(CString object, CString path) {
     BOOL result = FALSE;
     try {
-        const std::wstring full = object.str() + L"." + path.str();
-        const std::wstring* v = Find(full);
-        result = (v && EqualNoCase(*v, L"TRUE")) ? TRUE : FALSE;
+        const std::size_t i = Find({object.str(), L".", path.str()});
+        result = (i != kNone && EqualNoCase(m_entries[i].value, L"TRUE")) ? TRUE : FALSE;
         if (m_listener) m_listener->OnGetBool(object, path, result);
     } catch (...) {
     }
@@ -208,9 +276,8 @@ void CCorQel::GetStarCatalogInfo(int* catalog, int* autoSwitch, int* switchCatal
         if (d) {
             *d = 0.0;
             if (code >= 1 && code <= static_cast<int>(std::size(kCatalogWords))) {
-                const std::wstring path = L"Star.Catalog." + std::wstring(kCatalogWords[code - 1].property) +
-                                          L".MagnitudeLimit.Minmag";
-                *d = LeadingNumber(Answer(path));
+                const std::size_t i = Find({L"Star.Catalog.", kCatalogWords[code - 1].property, L".MagnitudeLimit.Minmag"});
+                if (i != kNone) *d = LeadingNumber(m_entries[i].value);
             }
         }
         if (m_listener) m_listener->OnGetStarCatalogInfo(code, sw, swCode);
@@ -227,10 +294,16 @@ int CCorQel::LoadState(const CString& text) {
 }
 
 bool CCorQel::LoadStateFile(const CString& path) {
-    std::wstring text;
-    if (!zem::ReadUtf8File(path, text)) return false;
-    LoadState(CString(std::move(text)));
-    return true;
+    try {
+        std::string bytes;
+        if (!zem::ReadWholeFile(zem::ToUtf8(path), bytes)) return false;
+        std::string_view view(bytes);
+        if (view.starts_with("\xEF\xBB\xBF")) view.remove_prefix(3);
+        LoadState(CString(zem::FromUtf8(view)));
+        return true;
+    } catch (...) {
+        return false;
+    }
 }
 
 CString CCorQel::SaveState() const {
@@ -244,11 +317,7 @@ CString CCorQel::SaveState() const {
 
 bool CCorQel::SaveStateFile(const CString& path) const {
     try {
-        std::ofstream out(zem::ToUtf8(path), std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out << zem::ToUtf8(SaveState());
-        out.flush();
-        return static_cast<bool>(out);
+        return zem::WriteFileAtomically(zem::ToUtf8(path), zem::ToUtf8(SaveState()));
     } catch (...) {
         return false;
     }
@@ -256,7 +325,7 @@ bool CCorQel::SaveStateFile(const CString& path) const {
 
 void CCorQel::Clear() {
     m_entries.clear();
-    m_index.clear();
+    m_slots.clear();
     m_redraws = 0;
     m_ignored = 0;
 }
@@ -289,35 +358,83 @@ std::vector<std::pair<CString, CString>> CCorQel::GetProperties() const {
     return out;
 }
 
-const std::wstring* CCorQel::Find(std::wstring_view path) const {
-    std::wstring key;
-    LowerInto(path, key);
-    const auto it = m_index.find(key);
-    return it == m_index.end() ? nullptr : &m_entries[it->second].value;
+template <class Same>
+std::size_t CCorQel::Probe(std::uint32_t hash, Same&& same) const {
+    if (m_slots.empty()) return kNone;
+    const std::size_t mask = m_slots.size() - 1;
+    for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+        const Slot s = m_slots[i];
+        if (s.entry == 0) return kNone;
+        if (s.hash == hash && same(m_entries[s.entry - 1].path)) return s.entry - 1;
+    }
 }
 
-std::wstring CCorQel::Answer(std::wstring_view path) const {
+std::size_t CCorQel::Find(std::wstring_view path) const {
+    return Probe(HashPath(path), [path](std::wstring_view stored) { return SamePath(stored, path); });
+}
+
+std::size_t CCorQel::Find(std::initializer_list<std::wstring_view> pieces) const {
+    // Joined on the stack; only a path longer than any the module uses goes to the heap.
+    wchar_t local[256];
+    std::wstring heap;
+    std::size_t length = 0;
+    for (std::wstring_view piece : pieces) length += piece.size();
+    wchar_t* out = local;
+    if (length > std::size(local)) {
+        heap.resize(length);
+        out = heap.data();
+    }
+    std::size_t at = 0;
+    for (std::wstring_view piece : pieces) {
+        std::copy(piece.begin(), piece.end(), out + at);
+        at += piece.size();
+    }
+    return Find(std::wstring_view(out, length));
+}
+
+std::wstring_view CCorQel::Answer(std::wstring_view path) const {
     if (!m_dataPath.IsEmpty() && EqualNoCase(path, kDataPathProperty)) return m_dataPath.str();
-    const std::wstring* v = Find(path);
-    return v ? *v : std::wstring();
+    const std::size_t i = Find(path);
+    return i == kNone ? std::wstring_view() : std::wstring_view(m_entries[i].value);
 }
 
 void CCorQel::Assign(std::wstring_view path, std::wstring_view value) {
-    std::wstring key;
-    LowerInto(path, key);
-    const auto it = m_index.find(key);
-    if (it != m_index.end()) {
-        m_entries[it->second].value.assign(value);
+    const std::uint32_t hash = HashPath(path);
+    const std::size_t i = Probe(hash, [path](std::wstring_view stored) { return SamePath(stored, path); });
+    if (i != kNone) {
+        // A live change mostly writes values of the same length again: written in place.
+        std::wstring& stored = m_entries[i].value;
+        if (stored.size() != value.size()) {
+            stored.assign(value);
+            return;
+        }
+        wchar_t* out = stored.data();
+        for (wchar_t c : value) *out++ = c;
         return;
     }
-    m_index.emplace(std::move(key), m_entries.size());
+    if ((m_entries.size() + 1) * 2 > m_slots.size()) Grow();
     m_entries.push_back(Entry{std::wstring(path), std::wstring(value)});
+    const std::size_t mask = m_slots.size() - 1;
+    std::size_t s = hash & mask;
+    while (m_slots[s].entry != 0) s = (s + 1) & mask;
+    m_slots[s] = Slot{hash, static_cast<std::uint32_t>(m_entries.size())};
+}
+
+void CCorQel::Grow() {
+    std::vector<Slot> slots(m_slots.empty() ? 64 : m_slots.size() * 2);
+    const std::size_t mask = slots.size() - 1;
+    for (const Slot& old : m_slots) {
+        if (old.entry == 0) continue;
+        std::size_t s = old.hash & mask;
+        while (slots[s].entry != 0) s = (s + 1) & mask;
+        slots[s] = old;
+    }
+    m_slots.swap(slots);
 }
 
 int CCorQel::Run(std::wstring_view script, bool traffic) {
     int others = 0;
-    Split(script, [&](std::wstring_view statement) {
-        const Statement s = Parse(statement);
+    ForEachStatement(script, [&](const Statement& s) {
         switch (s.kind) {
             case Kind::Assign:
                 Assign(s.path, s.value);

@@ -12,11 +12,17 @@
 //     is ignored and counted.
 // A Doit text whose first non-blank character is '?' is one query: the rest, trimmed, is the path.
 // Paths compare without regard to ASCII case; the first spelling seen is kept for display.
+//
+// Every live change of a dialog sends its whole script here, so a statement is parsed in one pass
+// and its path looked up by its text (no key is made for it), in time that does not grow with
+// the number of properties.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <initializer_list>
 #include <string>
-#include <unordered_map>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -83,6 +89,9 @@ public:
     // with its double quotes left out. Scripts can only store such values through an unterminated
     // quote, and the dialogs never do.
     CString SaveState() const;
+    // SaveState into a UTF-8 file, atomically: the text goes to a new file beside it, reaches the
+    // disk, then replaces the file by a rename, so that a crash at any moment leaves either the old
+    // state or the new one. False, with the file as it was, when it cannot be written.
     bool SaveStateFile(const CString& path) const;
     // Forgets every property and resets both counters; keeps the data path and the listener.
     void Clear();
@@ -107,14 +116,27 @@ private:
         std::wstring path;   // first spelling seen
         std::wstring value;
     };
-    const std::wstring* Find(std::wstring_view path) const;
-    std::wstring Answer(std::wstring_view path) const;
+    // A slot of the path index: the path's hash and its entry's position + 1 (0: free).
+    struct Slot {
+        std::uint32_t hash = 0;
+        std::uint32_t entry = 0;
+    };
+    static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+
+    // The entry of a path (any case), or kNone. No key is built: the index hashes the text itself,
+    // which may come in pieces (GetBool's object, ".", path).
+    std::size_t Find(std::wstring_view path) const;
+    std::size_t Find(std::initializer_list<std::wstring_view> pieces) const;
+    template <class Same>
+    std::size_t Probe(std::uint32_t hash, Same&& same) const;
+    std::wstring_view Answer(std::wstring_view path) const;
     void Assign(std::wstring_view path, std::wstring_view value);
+    void Grow();
     // Runs a script; traffic decides whether redraws and ignored statements count.
     int Run(std::wstring_view script, bool traffic);
 
-    std::vector<Entry> m_entries;
-    std::unordered_map<std::wstring, std::size_t> m_index;  // lower-cased path -> entry
+    std::vector<Entry> m_entries;  // first-seen order
+    std::vector<Slot> m_slots;     // open addressing, a power of two in size, at most half full
     CString m_dataPath;
     int m_redraws = 0;
     int m_ignored = 0;

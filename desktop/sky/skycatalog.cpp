@@ -8,10 +8,6 @@
 
 #include "desktop/sky/skyconstellations.h"
 
-#ifndef ZEM_SKYVIEW_DATA_DIR
-#define ZEM_SKYVIEW_DATA_DIR "data/skyview"
-#endif
-
 namespace sky {
 namespace {
 
@@ -156,8 +152,6 @@ QString DeepSkyObject::Designation(DsoCatalog catalog) const {
     const int n = numbers[static_cast<std::size_t>(catalog)];
     return n ? QLatin1String(kCatalogPrefixes[static_cast<int>(catalog)]) + QString::number(n) : QString();
 }
-
-QString Catalog::DefaultFolder() { return QStringLiteral(ZEM_SKYVIEW_DATA_DIR); }
 
 bool Catalog::Load(const QString& folder, QString* error) {
     std::vector<Star> stars;

@@ -78,8 +78,6 @@ class Catalog {
 public:
     // Reads every file of the folder; false with a message when one is missing or malformed.
     bool Load(const QString& folder, QString* error = nullptr);
-    // The folder of the shipped data in the source tree.
-    static QString DefaultFolder();
 
     const std::vector<Star>& Stars() const { return stars_; }  // brightest first
     const std::array<Constellation, 88>& Constellations() const { return constellations_; }

@@ -10,13 +10,21 @@ const DialogTraits kTraits{IDD_DSP_CONS, IDS_HELP_CONS, L"Constellation.Name.Col
 constexpr int kCount = CConsSelection::kCount;
 constexpr std::size_t kSwitches = 5;  // the first rows: names, lines and boundaries
 
-// "Constellation.No%d.Selection" for every item, made once: every Apply sends all 88.
+// "Constellation.No%d.<what>" for every item, made once: every opening asks all 88 and every
+// Apply sends all 88 selections.
+std::array<CString, kCount> NumberedPaths(const wchar_t* what) {
+    std::array<CString, kCount> p;
+    for (int i = 0; i < kCount; ++i) p[static_cast<std::size_t>(i)].Format(L"Constellation.No%d.%s", i + 1, what);
+    return p;
+}
+
 const std::array<CString, kCount>& SelectionPaths() {
-    static const std::array<CString, kCount> paths = [] {
-        std::array<CString, kCount> p;
-        for (int i = 0; i < kCount; ++i) p[static_cast<std::size_t>(i)].Format(L"Constellation.No%d.Selection", i + 1);
-        return p;
-    }();
+    static const std::array<CString, kCount> paths = NumberedPaths(L"Selection");
+    return paths;
+}
+
+const std::array<CString, kCount>& NamePaths() {
+    static const std::array<CString, kCount> paths = NumberedPaths(L"JapaneseName");
     return paths;
 }
 
@@ -119,13 +127,11 @@ BOOL CDlgCons::OnInitDialog() {
     AttachControls();
     m_bApplied = FALSE;
 
-    CString query;
     for (int i = 0; i < kCount; ++i) {
-        query.Format(L"Constellation.No%d.JapaneseName", i + 1);
-        m_astrConsName[static_cast<std::size_t>(i)] = Query(query);
-        query.Format(L"Constellation.No%d.Selection", i + 1);
+        const auto k = static_cast<std::size_t>(i);
+        m_astrConsName[k] = Query(NamePaths()[k]);
         // The selection alone is read without regard to case.
-        m_selection.Set(i, Query(query).CompareNoCase(L"TRUE") == 0);
+        m_selection.Set(i, Query(SelectionPaths()[k]).CompareNoCase(L"TRUE") == 0);
     }
 
     const auto rows = Rows();
@@ -180,7 +186,7 @@ BOOL CDlgCons::GetScript(CString* script) {
 
     const auto& paths = SelectionPaths();
     const auto rows = Rows();
-    CString s;
+    CString s = StartScript();
     for (int i = 0; i < kCount; ++i) AppendScriptBool(s, paths[static_cast<std::size_t>(i)], m_selection.Test(i));
     AppendRows(s, rows.first(kSwitches));
 
@@ -199,8 +205,7 @@ BOOL CDlgCons::GetScript(CString* script) {
     AppendRows(s, rows.subspan(kSwitches));
 
     m_strFigureFile = file;
-    *script = std::move(s);
-    return TRUE;
+    return FinishScript(s, script);
 }
 
 void CDlgCons::SyncCheckboxState() {

@@ -278,10 +278,10 @@ void CDlgNbl::AppendListScript(CString& script) {
         for (const auto& row : rows) {
             if (row.bSelect || !CanNameProperty(row.strName)) continue;
             for (const auto& f : m_aFeatureType)
-                script += GetScriptVisible(Path(m_strObject, row.strName, f.strName), row.bSelect);
+                AppendScriptVisible(script, {m_strObject.str(), L".", row.strName.str(), L".", f.strName.str()}, row.bSelect);
         }
     };
     appendUnselected(m_aCatalog);
-    for (const auto& l : m_aLevel) script += GetScriptVisible(Path(m_strObject, l.strName), l.bSelect);
+    for (const auto& l : m_aLevel) AppendScriptVisible(script, {m_strObject.str(), L".", l.strName.str()}, l.bSelect);
     appendUnselected(m_aType);
 }

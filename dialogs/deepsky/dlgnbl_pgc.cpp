@@ -55,8 +55,8 @@ void CDlgNbl::ReadEtcObj() {
 
 void CDlgNbl::AppendEtcObj(CString& script) {
     for (const auto& e : m_aEtcObj) {
-        script += GetScriptVisible(e.strName, e.bVisible);
-        script += GetScriptVisible(e.strName + L".Name", e.bNameWithVisible ? e.bVisible : e.bName);
+        AppendScriptVisible(script, {e.strName.str()}, e.bVisible);
+        AppendScriptVisible(script, {e.strName.str(), L".Name"}, e.bNameWithVisible ? e.bVisible : e.bName);
     }
 }
 
@@ -149,7 +149,7 @@ void CDlgNbl::OnBtnImageReset() {
 void CDlgNbl::UpdateMagSpin(int editId, int delta) {
     CWnd* edit = GetDlgItem(editId);
     if (!edit) return;
-    int n = zem::StepTenths(zem::Tenths(crt::_wtof(edit->GetWindowText())), delta);
+    int n = zem::StepTenths(zem::Tenths(crt::_wtof(edit->WindowText().c_str())), delta);
     for (const SpinBounds& b : kSpinBounds) {
         if (static_cast<int>(b.edit) != editId) continue;
         n = std::min(n, b.upper10);

@@ -85,33 +85,33 @@ BOOL CDlgNbl::GetScript(CString* script, int silent) {
     // own message; nothing is sent.
     if (!UpdateData(TRUE)) return FALSE;
 
-    CString s;
+    const std::wstring& p = m_strObject.str();
+    CString s = StartScript();
     bool any = false;
     for (const auto& f : m_aFeatureType) {
-        s += GetScriptVisible(ObjectPath(L".") + f.strName, f.bCheck);
-        if (f.nType == 1) s += GetScriptVisible(L"MagellanicCloud.Name", f.bCheck);
+        AppendScriptVisible(s, {p, L".", f.strName.str()}, f.bCheck);
+        if (f.nType == 1) AppendScriptVisible(s, {L"MagellanicCloud.Name"}, f.bCheck);
         any = any || f.bCheck;
     }
     if (any) {
         AppendListScript(s);
-        s += GetScriptBool(ObjectPath(L".FixedMagnitudeLimit"), m_bLimitMag);
+        AppendScriptBool(s, {p, L".FixedMagnitudeLimit"}, m_bLimitMag);
         if (m_bLimitMag) {
-            s += GetScriptValue(ObjectPath(L".FixedMagnitudeLimit.Minimum"), m_dLimitMagMin);
-            s += GetScriptValue(ObjectPath(L".FixedMagnitudeLimit.Maximum"), m_dLimitMagMax);
+            AppendScriptValue(s, {p, L".FixedMagnitudeLimit.Minimum"}, m_dLimitMagMin);
+            AppendScriptValue(s, {p, L".FixedMagnitudeLimit.Maximum"}, m_dLimitMagMax);
         }
     }
     const auto rows = Rows();
     AppendRows(s, rows.first(2));
-    s += GetScriptValue(ObjectPath(L".Image.Brightness"), m_dImageBrightness);
+    AppendScriptValue(s, {p, L".Image.Brightness"}, m_dImageBrightness);
     AppendRows(s, rows.subspan(2));
-    s += GetScriptVisible(ObjectPath(L".PGC.Image"), m_nPgcShape == 0);
-    s += GetScriptVisible(ObjectPath(L".PGC.Outline"), m_nPgcShape != 0);
+    AppendScriptVisible(s, {p, L".PGC.Image"}, m_nPgcShape == 0);
+    AppendScriptVisible(s, {p, L".PGC.Outline"}, m_nPgcShape != 0);
     // The PGC range is written whether or not its limit is on.
-    s += GetScriptBool(ObjectPath(L".PGC.FixedMagnitudeLimit"), m_bPgcLimitMag);
-    s += GetScriptValue(ObjectPath(L".PGC.FixedMagnitudeLimit.Minimum"), m_dPgcLimitMagMin);
-    s += GetScriptValue(ObjectPath(L".PGC.FixedMagnitudeLimit.Maximum"), m_dPgcLimitMagMax);
-    s += GetScriptBool(ObjectPath(L".PGC.Point.Visible"), m_bPgcPoint);
+    AppendScriptBool(s, {p, L".PGC.FixedMagnitudeLimit"}, m_bPgcLimitMag);
+    AppendScriptValue(s, {p, L".PGC.FixedMagnitudeLimit.Minimum"}, m_dPgcLimitMagMin);
+    AppendScriptValue(s, {p, L".PGC.FixedMagnitudeLimit.Maximum"}, m_dPgcLimitMagMax);
+    AppendScriptBool(s, {p, L".PGC.Point.Visible"}, m_bPgcPoint);
     AppendEtcObj(s);
-    *script = std::move(s);
-    return TRUE;
+    return FinishScript(s, script);
 }

@@ -73,10 +73,9 @@ BOOL CDlgExoPlanet::OnInitDialog() {
 
 BOOL CDlgExoPlanet::GetScript(CString* script) {
     UpdateData(TRUE);
-    CString s;
+    CString s = StartScript();
     AppendRows(s, Rows());
-    *script = std::move(s);
-    return TRUE;
+    return FinishScript(s, script);
 }
 
 void CDlgExoPlanet::UpdateStatus() {

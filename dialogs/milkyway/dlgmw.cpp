@@ -87,7 +87,7 @@ BOOL CDlgMw::GetScript(CString* script) {
     UpdateData(TRUE);  // an unreadable brightness keeps its previous value, which is sent again
     m_nBrightness10 = std::clamp(zem::Tenths(m_dBrightness), kMinTenths, kMaxTenths);
 
-    CString s;
+    CString s = StartScript();
     AppendRows(s, Rows());
     if (m_nMode == 0) {
         s += L"Milkyway.Image.Visible = TRUE ; Milkyway.Outline.Visible = FALSE ; "
@@ -98,8 +98,7 @@ BOOL CDlgMw::GetScript(CString* script) {
         s += L"Milkyway.Image.Visible = FALSE ; Milkyway.Outline.Visible = TRUE ; "
              L"MagellanicCloud.Image.Visible = FALSE ; MagellanicCloud.Outline.Visible = TRUE;";
     }
-    *script = std::move(s);
-    return TRUE;
+    return FinishScript(s, script);
 }
 
 void CDlgMw::Apply() {

@@ -122,15 +122,14 @@ void CDlgStarNovaBase::ReadSettings() {
 
 void CDlgStarNovaBase::AppendSettings(CString& script) {
     AppendRows(script, NovaRows());
-    script.AppendFormat(L"%s.Magnitude.Offset = %.1f;", m_nova.prefix, m_dMagOffset);
+    AppendScriptValue(script, {m_nova.prefix, L".Magnitude.Offset"}, m_dMagOffset);
 }
 
 BOOL CDlgStarNovaBase::GetScript(CString* script) {
     UpdateData(TRUE);
-    CString s;
+    CString s = StartScript();
     AppendScript(s);
-    *script = std::move(s);
-    return TRUE;
+    return FinishScript(s, script);
 }
 
 void CDlgStarNovaBase::SetEnableOrDisable() {

@@ -29,10 +29,9 @@ BOOL COverlayDialog::GetScript(CString* script) {
     // Text the checks let through but the exchange cannot read has had the framework's own
     // message; nothing is sent.
     if (!UpdateData(TRUE)) return FALSE;
-    CString s;
+    CString s = StartScript();
     AppendScript(s);
-    *script = std::move(s);
-    return TRUE;
+    return FinishScript(s, script);
 }
 
 void COverlayDialog::InitLimit(double bright, double faint) {

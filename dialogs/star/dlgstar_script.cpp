@@ -59,7 +59,7 @@ BOOL CDlgStar::GetScript(CString* script) {
     // framework's message; the members from there on keep their values and are sent as they are.
     UpdateData(TRUE);
 
-    CString s;
+    CString s = StartScript();
     if (m_nExtData != m_nExtDataInit) {
         // A clicked star of an extended catalog means nothing once another catalog is drawn.
         if (Query(L"ClickData.Object").Left(8).CompareNoCase(L"Star.Xno") == 0) s += L"ClickData.Object = \"\";";
@@ -67,19 +67,19 @@ BOOL CDlgStar::GetScript(CString* script) {
     const auto rows = Rows();
     AppendRows(s, rows.subspan(kShowRow, 1));
     AppendRows(s, rows.subspan(kProperMotionRow, 1));
-    if (m_bProperMotion) s.AppendFormat(L"Star.ProperMotion.MagnitudeLimit.Minimum = %.1f;", m_dProperMotionMag);
+    if (m_bProperMotion) AppendScriptValue(s, {L"Star.ProperMotion.MagnitudeLimit.Minimum"}, m_dProperMotionMag);
     // The mode not chosen is not mentioned.
     if (m_nMagMode == 0) {
         s += L"Star.AutoMagnitudeLimit = TRUE;";
-        s.AppendFormat(L"Star.AutoMagnitudeLimit.Minimum = %.1f;", m_dAutoMagMin);
+        AppendScriptValue(s, {L"Star.AutoMagnitudeLimit.Minimum"}, m_dAutoMagMin);
     } else {
         s += L"Star.FixedMagnitudeLimit = TRUE;";
-        s.AppendFormat(L"Star.FixedMagnitudeLimit.Maximum = %.1f;", m_dFixedMagMax);
-        s.AppendFormat(L"Star.FixedMagnitudeLimit.Minimum = %.1f;", m_dFixedMagMin);
+        AppendScriptValue(s, {L"Star.FixedMagnitudeLimit.Maximum"}, m_dFixedMagMax);
+        AppendScriptValue(s, {L"Star.FixedMagnitudeLimit.Minimum"}, m_dFixedMagMin);
     }
     AppendRows(s, rows.subspan(kTwinkleRow, 1));
-    s.AppendFormat(L"Star.Twinkle.Strength = %.1f;", m_dTwinkleStrength);
-    s.AppendFormat(L"Star.Size = %.1f;", m_dSize);
+    AppendScriptValue(s, {L"Star.Twinkle.Strength"}, m_dTwinkleStrength);
+    AppendScriptValue(s, {L"Star.Size"}, m_dSize);
     AppendImageStyle(s);
 
     const bool japanese = m_bProperName && m_nNameLang == 0;
@@ -87,12 +87,12 @@ BOOL CDlgStar::GetScript(CString* script) {
     AppendScriptBool(s, L"Star.JapaneseName.Visible", japanese);
     AppendScriptBool(s, L"Star.EnglishName.Visible", english);
     AppendRows(s, rows.subspan(kLabelRows, kOverlayRows - kLabelRows));
-    for (const wchar_t* kind : kLabelKinds) AppendScriptBool(s, CString(kind) + L".MagnitudeLimit", m_bNameMagLimit);
+    for (const wchar_t* kind : kLabelKinds) AppendScriptBool(s, {kind, L".MagnitudeLimit"}, m_bNameMagLimit);
     if (m_bNameMagLimit)
-        for (const wchar_t* kind : kLabelKinds) s.AppendFormat(L"%s.MagnitudeLimit.Minimum = %.1f;", kind, m_dNameMagLimit);
+        for (const wchar_t* kind : kLabelKinds) AppendScriptValue(s, {kind, L".MagnitudeLimit.Minimum"}, m_dNameMagLimit);
 
     if (m_bAbsMag) {
-        s.AppendFormat(L"star.Distance.Tenparsec.Multiplier = %.1f;", m_dAbsMagParsec / 10);
+        AppendScriptValue(s, {L"star.Distance.Tenparsec.Multiplier"}, m_dAbsMagParsec / 10);
         s += L"star.Distance.Calc3D = 0;star.Distance.Tenparsec = 1;";
     } else {
         s += L"star.Distance.Calc3D = 0.007;star.Distance.Tenparsec = 0;star.Distance.Tenparsec.Multiplier = 10;";
@@ -100,27 +100,32 @@ BOOL CDlgStar::GetScript(CString* script) {
 
     if (!AppendCatalogScript(s)) return FALSE;
     AppendRows(s, rows.subspan(kOverlayRows));
-    *script = std::move(s);
-    return TRUE;
+    return FinishScript(s, script);
 }
 
 // The star data: with standard data and automatic switching the engine keeps the standard
 // catalog and is told the catalog to switch to; with extended data that catalog is drawn.
 BOOL CDlgStar::AppendCatalogScript(CString& s) {
-    const CString word = (m_nExtData >= 0 && m_nExtData < m_nExtDataCount) ? kScriptWords[m_anExtDataIndex[m_nExtData]] : L"";
+    const std::wstring_view word = (m_nExtData >= 0 && m_nExtData < m_nExtDataCount) ? kScriptWords[m_anExtDataIndex[m_nExtData]] : L"";
     switch (m_nCatalogMode) {
         case 0:
         case 2:
             AppendScriptBool(s, L"Star.Catalog.Switch", m_nCatalogMode == 2);
             s += L"Star.Catalog = Hipparcos;";
-            if (!word.IsEmpty()) s += L"Star.Catalog.Switch.Catalog = " + word + L";";
+            if (!word.empty()) {
+                s += L"Star.Catalog.Switch.Catalog = ";
+                s += word;
+                s += L";";
+            }
             return TRUE;
         case 1:
-            if (word.IsEmpty()) {
+            if (word.empty()) {
                 AfxMessageBox(L"CDlgStar::OnOK(): No ext star data selected.", MB_OK);
                 return FALSE;
             }
-            s += L"Star.Catalog.Switch = FALSE;Star.Catalog = " + word + L";";
+            s += L"Star.Catalog.Switch = FALSE;Star.Catalog = ";
+            s += word;
+            s += L";";
             return TRUE;
         default:
             AfxMessageBox(L"CDlgStar::OnOK(): No star data selected.", MB_OK);

@@ -179,16 +179,7 @@ std::wstring ScenarioText(const World& w, const std::vector<Action>& actions) {
 
 // ---- the dialogs and what they read ----------------------------------------------------------
 
-const std::vector<std::wstring>& DialogNames() {
-    static const std::vector<std::wstring> names = [] {
-        std::vector<std::wstring> found;
-        for (const wchar_t* n : {L"CDlgMw", L"CDlgExoPlanet", L"CDlgCons", L"CDlgStar", L"CDlgNbl", L"CDlgStarGcvs",
-                                 L"CDlgStarNova", L"CDlgStarSNova", L"CDlgStarWds", L"CDlgStarGsc", L"CDlgStarUsnoA20"})
-            if (FindDialogClass(n)) found.push_back(n);
-        return found;
-    }();
-    return names;
-}
+const std::vector<std::wstring>& DialogNames() { return ModuleClassNames(); }
 
 const std::vector<std::wstring>& ReadPaths() {
     static const std::vector<std::wstring> paths = [] {

@@ -187,9 +187,21 @@ std::string RandomNumberText(std::mt19937& rng) {
 
 }  // namespace
 
-// The reader against the C library's own (this test runs in the "C" locale): the same value, the
-// same end, and the range error where the value ran past a double (to zero or to infinity).
+// The C library's numbers in the "C" locale while a test compares against them, whatever locale
+// the suite runs in.
+class CNumericLocale {
+public:
+    CNumericLocale() : kept_(std::setlocale(LC_NUMERIC, nullptr)) { std::setlocale(LC_NUMERIC, "C"); }
+    ~CNumericLocale() { std::setlocale(LC_NUMERIC, kept_.c_str()); }
+
+private:
+    std::string kept_;
+};
+
+// The reader against the C library's own: the same value, the same end, and the range error
+// where the value ran past a double (to zero or to infinity).
 TEST(NumbersTest, ReaderAgreesWithTheCLibrary) {
+    const CNumericLocale c;
     std::mt19937 rng(20261205);
     for (int i = 0; i < 200000; ++i) {
         const std::string text = RandomNumberText(rng);
@@ -217,6 +229,7 @@ TEST(NumbersTest, ReaderAgreesWithTheCLibrary) {
 
 // The formats the dialogs write numbers with, against the C library's printf.
 TEST(NumbersTest, FormatterAgreesWithTheCLibrary) {
+    const CNumericLocale c;
     std::mt19937_64 rng(5);
     const char* formats[] = {"%.1f", "%.0f", "%-.1f", "%5.1f"};
     for (int i = 0; i < 100000; ++i) {

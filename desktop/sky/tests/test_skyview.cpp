@@ -24,7 +24,7 @@ const Catalog& SharedCatalog() {
     static const Catalog catalog = [] {
         Catalog c;
         QString error;
-        if (!c.Load(Catalog::DefaultFolder(), &error)) qFatal("%s", qPrintable(error));
+        if (!c.Load(QStringLiteral(ZEM_DATA_DIR "/skyview"), &error)) qFatal("%s", qPrintable(error));
         return c;
     }();
     return catalog;
@@ -32,7 +32,7 @@ const Catalog& SharedCatalog() {
 
 // The rows of a data file of data/skyview, read here on their own.
 std::vector<QStringList> DataRows(const QString& name) {
-    QFile f(Catalog::DefaultFolder() + u'/' + name);
+    QFile f(QStringLiteral(ZEM_DATA_DIR "/skyview") + u'/' + name);
     if (!f.open(QIODevice::ReadOnly)) qFatal("cannot read %s", qPrintable(name));
     std::vector<QStringList> rows;
     for (const QString& line : QString::fromUtf8(f.readAll()).split(u'\n'))
@@ -412,7 +412,7 @@ void TestSkyView::twinklingMovesOnlyWhileAnimated() {
 
 void TestSkyView::catalogRefusesBrokenData() {
     QTemporaryDir dir;
-    const QString from = Catalog::DefaultFolder();
+    const QString from = QStringLiteral(ZEM_DATA_DIR "/skyview");
     for (const QString& f : QDir(from).entryList(QDir::Files)) QVERIFY(QFile::copy(from + u'/' + f, dir.filePath(f)));
     Catalog c;
     QString error;

@@ -38,7 +38,7 @@ int main(int argc, char** argv) {
     }
     sky::Catalog catalog;
     QString error;
-    if (!catalog.Load(sky::Catalog::DefaultFolder(), &error)) {
+    if (!catalog.Load(QStringLiteral(ZEM_DATA_DIR "/skyview"), &error)) {
         std::fprintf(stderr, "%s\n", qPrintable(error));
         return 1;
     }

@@ -1,0 +1,44 @@
+#include "session.h"
+
+#include <stdexcept>
+
+#include "classes.h"
+#include "companions/zemcst/qeldialog.h"
+#include "framework/module.h"
+
+namespace zembench {
+
+CString DefaultSkyPath() { return CString(zem::FromUtf8(ZEM_DATA_DIR "/sky/default.qel")); }
+
+Session::Session() {
+    zem::ModuleLoad();
+    if (!engine.LoadStateFile(DefaultSkyPath())) throw std::runtime_error("cannot read the default sky");
+    AfxSetModalPerson(this);
+    AfxSetMainWnd(&main_);
+    CQelDialog::SetDefaultEngines(&engine, &engine2);
+}
+
+Session::~Session() {
+    AfxSetModalPerson(nullptr);
+    AfxSetMainWnd(nullptr);
+    CQelDialog::SetDefaultEngines(nullptr, nullptr);
+}
+
+bool Session::Open(const std::wstring& className, Act act) {
+    const DialogClass* c = FindDialogClass(className);
+    if (!c) return false;
+    OpenOptions options;
+    options.engine = &engine;
+    options.engine2 = &engine2;
+    options.parent = &parent_;
+    act_ = std::move(act);
+    c->make(options)->DoModal();
+    act_ = nullptr;
+    return true;
+}
+
+void Session::Run(CDialog& dialog) {
+    if (act_) act_(dialog);
+}
+
+}  // namespace zembench

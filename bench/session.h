@@ -1,0 +1,57 @@
+// The host a benchmark runs in: two engines on the shipped default sky, the application's main
+// window, and a person who acts on a modal dialog by running the benchmark's loop inside DoModal,
+// so that the dialog stays open while it is measured.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "companions/zemqel/corqel.h"
+#include "platform/dialog.h"
+
+namespace zembench {
+
+CString DefaultSkyPath();
+
+// Counts what a listener sees and keeps the scripts.
+class Traffic : public CCorQelListener {
+public:
+    void OnQuery(const CString&, const CString&) override { ++queries; }
+    void OnScript(const CString& script) override { scripts.push_back(script.str()); }
+    void OnRedraw() override {}
+    void OnGetBool(const CString&, const CString&, BOOL) override { ++queries; }
+    void OnGetStarCatalogInfo(int, int, int) override { ++queries; }
+
+    int queries = 0;
+    std::vector<std::wstring> scripts;
+};
+
+class Session : public CModalPerson {
+public:
+    using Act = std::function<void(CDialog&)>;
+
+    Session();
+    ~Session() override;
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    // Opens a dialog class of the module (by its class name) modally on the two engines; act runs
+    // once the dialog has initialised, and the dialog closes without a result when act returns.
+    // False when there is no such class.
+    bool Open(const std::wstring& className, Act act);
+    void Run(CDialog& dialog) override;
+
+    CCorQel engine, engine2;
+
+private:
+    class MainWindow : public CWnd {
+    public:
+        LRESULT WindowProc(UINT, WPARAM, LPARAM) override { return 0; }
+    };
+    MainWindow main_, parent_;
+    Act act_;
+};
+
+}  // namespace zembench

@@ -1,0 +1,90 @@
+#include "companions/zemqel/statefile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <filesystem>
+
+namespace zem {
+
+namespace {
+
+// Closes the descriptor when the scope ends.
+struct Descriptor {
+    int fd = -1;
+    ~Descriptor() {
+        if (fd >= 0) ::close(fd);
+    }
+    int Release() {
+        const int f = fd;
+        fd = -1;
+        return f;
+    }
+};
+
+bool WriteAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        bytes.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
+
+// The rename is durable only once the folder's own entry list has reached the disk.
+void SyncFolder(const std::string& path) {
+    std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    if (folder.empty()) folder = ".";
+    Descriptor d{::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
+    if (d.fd >= 0) ::fsync(d.fd);
+}
+
+}  // namespace
+
+bool ReadWholeFile(const std::string& path, std::string& bytes) {
+    Descriptor d{::open(path.c_str(), O_RDONLY | O_CLOEXEC)};
+    struct stat st {};
+    if (d.fd < 0 || ::fstat(d.fd, &st) != 0 || S_ISDIR(st.st_mode)) return false;
+    bytes.clear();
+    bytes.resize(st.st_size > 0 ? static_cast<std::size_t>(st.st_size) + 1 : 4096);
+    std::size_t used = 0;
+    for (;;) {
+        if (used == bytes.size()) bytes.resize(bytes.size() * 2);  // it grew while we read
+        const ssize_t n = ::read(d.fd, bytes.data() + used, bytes.size() - used);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return false;
+        if (n == 0) break;
+        used += static_cast<std::size_t>(n);
+    }
+    bytes.resize(used);
+    return true;
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+    static std::atomic<unsigned> serial{0};
+    std::string temp;
+    Descriptor d;
+    for (int attempt = 0; attempt < 100 && d.fd < 0; ++attempt) {
+        temp = path + ".tmp." + std::to_string(::getpid()) + "." + std::to_string(serial++);
+        d.fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (d.fd < 0 && errno != EEXIST) return false;
+    }
+    if (d.fd < 0) return false;
+    struct stat st {};
+    if (::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) ::fchmod(d.fd, st.st_mode & 07777);
+    bool ok = WriteAll(d.fd, bytes) && ::fsync(d.fd) == 0;
+    ok = ::close(d.Release()) == 0 && ok;
+    if (ok) ok = ::rename(temp.c_str(), path.c_str()) == 0;
+    if (!ok) {
+        ::unlink(temp.c_str());
+        return false;
+    }
+    SyncFolder(path);
+    return true;
+}
+
+}  // namespace zem

@@ -1,0 +1,153 @@
+// The engine's path index and state file: lookups in any case and in pieces, many properties,
+// and a state save that a crash cannot tear.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <thread>
+
+#include "companions/zemqel/corqel.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string U8(std::wstring_view s) { return zem::ToUtf8(s); }
+
+TEST(EngineIndex, PathsFoldOnlyAsciiLetters) {
+    CCorQel engine;
+    // Pairs that hash alike under a 0x20 fold but are different paths ('@' and '`', '[' and '{'),
+    // lengths on either side of a four-character step, and wide characters.
+    engine.Doit(L"a@ = 1; a` = 2; X[1] = 3; x{1} = 4; abc = 5; abcd = 6; abcde = 7; 星.Ａ = 8; 星.ａ = 9");
+    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+        {L"A@", L"1"},   {L"a`", L"2"},    {L"x[1]", L"3"},    {L"X{1}", L"4"},   {L"ABC", L"5"},
+        {L"AbCd", L"6"}, {L"abcdE", L"7"}, {L"星.Ａ", L"8"}, {L"星.ａ", L"9"},  {L"abcdef", L""},
+    };
+    for (const auto& [path, answer] : cases)
+        EXPECT_EQ(engine.Doit((CString(L"? ") + path).GetString()), CString(answer)) << U8(path);
+    EXPECT_EQ(engine.GetPropertyCount(), 9u);
+
+    // GetBool joins object and path; the join may fall anywhere in the stored path.
+    engine.Doit(L"Star.GCVS.Magnitude.Maximum.Visible = true");
+    for (const auto& [object, path] : {std::pair{L"star.gcvs", L"MAGNITUDE.maximum.visible"},
+                                       std::pair{L"Star", L"GCVS.Magnitude.Maximum.Visible"},
+                                       std::pair{L"STAR.GCVS.MAGNITUDE.MAXIMUM", L"visible"}})
+        EXPECT_TRUE(engine.GetBool(object, path)) << U8(object) << " " << U8(path);
+    EXPECT_FALSE(engine.GetBool(L"Star.GCVS", L"Magnitude.Maximum.Visibl"));
+    EXPECT_FALSE(engine.GetBool(L"Star.GCVS.", L"Magnitude.Maximum.Visible"));
+}
+
+TEST(EngineIndex, ManyPropertiesKeepTheirOrderAndAnswers) {
+    CCorQel engine;
+    constexpr int kCount = 100000;
+    std::wstring script;
+    for (int i = 0; i < kCount; ++i) script += L"Copy" + std::to_wstring(i) + L".Star.Visible = " + std::to_wstring(i) + L";";
+    EXPECT_EQ(engine.LoadState(script), 0);
+    ASSERT_EQ(engine.GetPropertyCount(), static_cast<std::size_t>(kCount));
+    std::mt19937 random(7);
+    for (int k = 0; k < 1000; ++k) {
+        const int i = static_cast<int>(random() % kCount);
+        ASSERT_EQ(engine.Peek(L"COPY" + std::to_wstring(i) + L".star.VISIBLE"), CString(std::to_wstring(i)));
+    }
+    const auto properties = engine.GetProperties();
+    EXPECT_EQ(properties[12345].first, CString(L"Copy12345.Star.Visible"));
+    EXPECT_EQ(properties.back().second, CString(std::to_wstring(kCount - 1)));
+}
+
+// A folder of its own for each test, removed afterwards.
+class EngineStateFile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() / ("zemd02-state-" + std::to_string(::getpid()) + "-" +
+                                               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+    CString Path(const char* name) const { return CString(zem::FromUtf8((folder_ / name).string())); }
+    std::vector<std::string> Files() const {
+        std::vector<std::string> names;
+        for (const auto& e : fs::directory_iterator(folder_)) names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    fs::path folder_;
+};
+
+TEST_F(EngineStateFile, SaveReplacesTheFileWholeOrNotAtAll) {
+    CCorQel engine, loaded;
+    engine.Doit(L"Milkyway.Visible = TRUE; 名前 = \"a;b\"");
+    const CString file = Path("sky.qel");
+    {
+        std::ofstream(zem::ToUtf8(file)) << "old = 1;\n";
+    }
+    ::chmod(zem::ToUtf8(file).c_str(), 0640);
+    ASSERT_TRUE(engine.SaveStateFile(file));
+    ASSERT_TRUE(loaded.LoadStateFile(file));
+    EXPECT_EQ(loaded.GetProperties(), engine.GetProperties());
+    struct stat st {};
+    ASSERT_EQ(::stat(zem::ToUtf8(file).c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);  // the file keeps its permissions
+    EXPECT_EQ(Files(), std::vector<std::string>{"sky.qel"});
+
+    // Nothing can be written over a folder or into a missing one; nothing is left behind.
+    fs::create_directory(folder_ / "taken");
+    EXPECT_FALSE(engine.SaveStateFile(Path("taken")));
+    EXPECT_FALSE(engine.SaveStateFile(Path("missing/sky.qel")));
+    EXPECT_EQ(Files(), (std::vector<std::string>{"sky.qel", "taken"}));
+    EXPECT_TRUE(fs::is_empty(folder_ / "taken"));
+    // Reading: a folder or a missing file is no state; a byte-order mark is no part of one.
+    EXPECT_FALSE(loaded.LoadStateFile(Path("taken")));
+    EXPECT_FALSE(loaded.LoadStateFile(Path("none.qel")));
+    {
+        std::ofstream(zem::ToUtf8(Path("bom.qel"))) << "\xEF\xBB\xBFStar.Visible = FALSE;";
+    }
+    loaded.Clear();
+    ASSERT_TRUE(loaded.LoadStateFile(Path("bom.qel")));
+    EXPECT_EQ(loaded.Peek(L"Star.Visible"), CString(L"FALSE"));
+}
+
+// A process that saves a large state over and over is killed at random moments; the file must
+// always load as one complete state, never a mix or a cut.
+TEST_F(EngineStateFile, SaveSurvivesAKillAtAnyMoment) {
+    constexpr int kProperties = 20000;
+    auto fill = [](CCorQel& engine, int generation) {
+        for (int i = 0; i < kProperties; ++i)
+            engine.Set(L"Sky.No" + std::to_wstring(i) + L".Value", std::to_wstring(generation));
+    };
+    const CString file = Path("sky.qel");
+    CCorQel first;
+    fill(first, 0);
+    ASSERT_TRUE(first.SaveStateFile(file));
+    std::mt19937 random(11);
+    for (int round = 0; round < 12; ++round) {
+        const pid_t child = ::fork();
+        ASSERT_NE(child, -1);
+        if (child == 0) {
+            CCorQel engine;
+            for (int generation = 1;; ++generation) {
+                fill(engine, generation);
+                engine.SaveStateFile(file);
+            }
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5 + random() % 60));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        CCorQel loaded;
+        ASSERT_TRUE(loaded.LoadStateFile(file));
+        const auto properties = loaded.GetProperties();
+        ASSERT_EQ(properties.size(), static_cast<std::size_t>(kProperties)) << "round " << round;
+        for (const auto& [path, value] : properties) ASSERT_EQ(value, properties.front().second) << U8(path.str());
+    }
+}
+
+}  // namespace
