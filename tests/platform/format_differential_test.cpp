@@ -11,6 +11,7 @@
 #include <random>
 #include <vector>
 
+#include "c_numeric_locale.h"
 #include "platform/cstring.h"
 
 namespace {
@@ -47,6 +48,7 @@ std::vector<double> Doubles() {
 }
 
 TEST(FormatDifferential, NumbersMatchTheCLibrary) {
+    const CNumericLocale c;
     const std::vector<double> values = Doubles();
     for (const char* format : {"%.1f", "%6.1f", "%-7.1f", "%+.1f", "%.2f", "%.0f", "%.15g"}) {
         const std::wstring wide(format, format + std::strlen(format));

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <random>
 
+#include "c_numeric_locale.h"
 #include "platform/crt.h"
 #include "test_dialog.h"
 
@@ -187,17 +188,6 @@ std::string RandomNumberText(std::mt19937& rng) {
 
 }  // namespace
 
-// The C library's numbers in the "C" locale while a test compares against them, whatever locale
-// the suite runs in.
-class CNumericLocale {
-public:
-    CNumericLocale() : kept_(std::setlocale(LC_NUMERIC, nullptr)) { std::setlocale(LC_NUMERIC, "C"); }
-    ~CNumericLocale() { std::setlocale(LC_NUMERIC, kept_.c_str()); }
-
-private:
-    std::string kept_;
-};
-
 // The reader against the C library's own: the same value, the same end, and the range error
 // where the value ran past a double (to zero or to infinity).
 TEST(NumbersTest, ReaderAgreesWithTheCLibrary) {
@@ -223,34 +213,6 @@ TEST(NumbersTest, ReaderAgreesWithTheCLibrary) {
         // The C library also reports an inexact result below the normal range; that is not mirrored.
         if (want == 0.0 || std::isinf(want)) {
             ASSERT_EQ(gotRange, wantRange) << text;
-        }
-    }
-}
-
-// The formats the dialogs write numbers with, against the C library's printf.
-TEST(NumbersTest, FormatterAgreesWithTheCLibrary) {
-    const CNumericLocale c;
-    std::mt19937_64 rng(5);
-    const char* formats[] = {"%.1f", "%.0f", "%-.1f", "%5.1f"};
-    for (int i = 0; i < 100000; ++i) {
-        double v;
-        switch (i % 4) {
-            case 0: v = static_cast<double>(static_cast<std::int64_t>(rng() % 2000001) - 1000000) / 20.0; break;  // halfway cases
-            case 1: v = std::ldexp(static_cast<double>(rng() >> 11), static_cast<int>(rng() % 140) - 120); break;
-            case 2: {
-                const std::uint64_t bits = rng();
-                std::memcpy(&v, &bits, sizeof v);
-                break;
-            }
-            default: v = (static_cast<double>(rng() % 100000) - 50000.0) / 1000.0; break;
-        }
-        if (rng() % 2) v = -v;
-        for (const char* f : formats) {
-            char want[512];
-            std::snprintf(want, sizeof want, f, v);
-            const std::wstring wideFormat(f, f + std::strlen(f));
-            const std::wstring got = zem::Format(wideFormat.c_str(), v);
-            ASSERT_EQ(std::string(got.begin(), got.end()), want) << f << " of " << v;
         }
     }
 }
