@@ -48,6 +48,8 @@ INT_PTR CDialog::DoModal() {
     self.cx = t->cx;
     self.cy = t->cy;
     self.attached = this;
+    self.children.reserve(t->controls.size());
+    self.childIds.reserve(t->controls.size());
     for (const ControlTemplate& c : t->controls) {
         auto child = std::make_unique<WndRecord>();
         child->id = c.id;
@@ -60,6 +62,7 @@ INT_PTR CDialog::DoModal() {
         child->cx = c.cx;
         child->cy = c.cy;
         child->parent = &self;
+        self.childIds.push_back(child->id);
         self.children.push_back(std::move(child));
     }
     m_hWnd = &self;

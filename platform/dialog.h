@@ -30,7 +30,7 @@ public:
     // the person stopped before the dialog ended.
     virtual INT_PTR DoModal();
     void EndDialog(int result);
-    bool HasEnded() const { return m_bEnded; }
+    bool HasEnded() const override { return m_bEnded; }
     UINT GetTemplateId() const { return m_nIDTemplate; }
 
     virtual BOOL OnInitDialog();

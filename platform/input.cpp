@@ -18,10 +18,7 @@ InputResult Reach(CWnd& dialog, UINT id, HWND& control) {
     return InputResult::Done;
 }
 
-bool Ended(CWnd& dialog) {
-    auto* d = dynamic_cast<CDialog*>(&dialog);
-    return d && d->HasEnded();
-}
+bool Ended(CWnd& dialog) { return dialog.HasEnded(); }
 
 // One change of an edit's text by the keyboard, with its notification.
 void KeyChange(HWND edit, std::wstring text) {

@@ -52,9 +52,10 @@ void AfxNotifyWndChanged(HWND window, WndChange change) {
 
 HWND AfxFindChild(HWND parent, UINT id) {
     if (!parent) return nullptr;
-    for (auto& c : parent->children)
-        if (c->id == id) return c.get();
-    return nullptr;
+    // The ids lie side by side: a dialog's data exchange looks up every control it has.
+    const auto& ids = parent->childIds;
+    const auto at = std::find(ids.begin(), ids.end(), id);
+    return at == ids.end() ? nullptr : parent->children[static_cast<std::size_t>(at - ids.begin())].get();
 }
 
 bool AfxIsRadio(HWND w) {
@@ -62,20 +63,16 @@ bool AfxIsRadio(HWND w) {
     return w && w->wndClass == WndClass::Button && (kind == BS_AUTORADIOBUTTON || kind == BS_RADIOBUTTON);
 }
 
-std::vector<HWND> AfxRadioGroup(HWND control) {
-    std::vector<HWND> group;
-    if (!control || !control->parent) return group;
+CRadioGroup AfxRadioGroup(HWND control) {
+    if (!control || !control->parent) return CRadioGroup();
     const auto& siblings = control->parent->children;
     std::size_t first = 0;
     while (first < siblings.size() && siblings[first].get() != control) ++first;
-    if (first == siblings.size()) return group;
+    if (first == siblings.size()) return CRadioGroup();
     while (first > 0 && !(siblings[first]->style & WS_GROUP)) --first;
-    for (std::size_t i = first; i < siblings.size(); ++i) {
-        HWND c = siblings[i].get();
-        if (i > first && (c->style & WS_GROUP)) break;
-        if (AfxIsRadio(c)) group.push_back(c);
-    }
-    return group;
+    std::size_t last = first + 1;
+    while (last < siblings.size() && !(siblings[last]->style & WS_GROUP)) ++last;
+    return CRadioGroup(CRadioGroup::Siblings(siblings).subspan(first, last - first));
 }
 
 LRESULT AfxSendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

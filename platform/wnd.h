@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,7 @@ struct WndRecord {
     short x = 0, y = 0, cx = 0, cy = 0;
     WndRecord* parent = nullptr;
     std::vector<std::unique_ptr<WndRecord>> children;  // dialogs: their controls in template order
+    std::vector<UINT> childIds;                        // their ids, in the same order, to find one by
 
     // Buttons.
     int check = BST_UNCHECKED;
@@ -93,6 +95,8 @@ public:
     int GetDlgCtrlID() const;
     DWORD GetStyle() const;
     virtual CWnd* GetParent() const;
+    // Whether the window is a dialog whose modal run has been ended; other windows never are.
+    virtual bool HasEnded() const { return false; }
     CWnd* SetFocus();
     static CWnd* GetFocus();
     void Invalidate(BOOL erase = TRUE);
@@ -124,8 +128,36 @@ HWND AfxFindChild(HWND parent, UINT id);
 // Radio buttons, automatic or not.
 bool AfxIsRadio(HWND window);
 // The radio buttons of control's group, in template order. A group runs from the nearest control
-// at or before it with the group style to the next control that has the style.
-std::vector<HWND> AfxRadioGroup(HWND control);
+// at or before it with the group style to the next control that has the style. The range walks
+// the dialog's own list of controls; it holds nothing of its own.
+class CRadioGroup {
+public:
+    using Siblings = std::span<const std::unique_ptr<WndRecord>>;
+    class iterator {
+    public:
+        iterator(Siblings::iterator at, Siblings::iterator end) : at_(at), end_(end) { Skip(); }
+        HWND operator*() const { return at_->get(); }
+        iterator& operator++() {
+            ++at_;
+            Skip();
+            return *this;
+        }
+        bool operator==(const iterator& o) const { return at_ == o.at_; }
+
+    private:
+        void Skip() {
+            while (at_ != end_ && !AfxIsRadio(at_->get())) ++at_;
+        }
+        Siblings::iterator at_, end_;
+    };
+    explicit CRadioGroup(Siblings controls = {}) : controls_(controls) {}
+    iterator begin() const { return iterator(controls_.begin(), controls_.end()); }
+    iterator end() const { return iterator(controls_.end(), controls_.end()); }
+
+private:
+    Siblings controls_;
+};
+CRadioGroup AfxRadioGroup(HWND control);
 // The procedure of each standard control kind (what DefWindowProc runs).
 LRESULT AfxDefControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // Sends message to the window's own procedure (the attached object first).
