@@ -216,3 +216,21 @@ TEST(NumbersTest, ReaderAgreesWithTheCLibrary) {
         }
     }
 }
+
+// Plain decimals are read without the general reader up to 15 significant digits and 22 after
+// the point; on both sides of those limits every value must still be the C library's.
+TEST(NumbersTest, PlainDecimalsAgreeWithTheCLibraryAtTheirLimits) {
+    const CNumericLocale c;
+    std::mt19937 rng(7);
+    for (int i = 0; i < 100000; ++i) {
+        const int significant = 13 + static_cast<int>(rng() % 5);  // 13..17
+        const int decimals = 19 + static_cast<int>(rng() % 6);     // 19..24
+        std::string digits;
+        for (int k = 0; k < significant; ++k) digits += static_cast<char>('0' + (k == 0 ? 1 + rng() % 9 : rng() % 10));
+        const std::string text = "0." + std::string(static_cast<std::size_t>(decimals - significant), '0') + digits;
+        const std::wstring wide(text.begin(), text.end());
+        const double want = std::strtod(text.c_str(), nullptr);
+        const double got = crt::wcstod(wide.c_str(), nullptr);
+        ASSERT_EQ(std::memcmp(&got, &want, sizeof got), 0) << text;
+    }
+}
