@@ -10,6 +10,7 @@
 #pragma once
 
 #include <span>
+#include <string_view>
 
 #include "platform/types.h"
 
@@ -25,11 +26,11 @@ struct SettingRow {
     UINT control;                     // its check box
     BOOL D::*member;
     const wchar_t* read;              // asked when the dialog opens ("? read")
-    const wchar_t* write;             // the path of its statement
+    std::wstring_view write;          // the path of its statement
     // A box that stands for two properties: the second is asked only when the first is TRUE and
     // the box is set when both are; its statement follows the first, with the same value.
     const wchar_t* read2 = nullptr;
-    const wchar_t* write2 = nullptr;
+    std::wstring_view write2 = {};
     // A setting that only counts under another: asked only while the gate holds, and written as
     // the two together.
     BOOL D::*gate = nullptr;

@@ -81,8 +81,8 @@ protected:
             BOOL value = self.*r.member;
             if (r.flags & zem::kRowInverted) value = !value;
             if (r.gate) value = value && self.*r.gate;
-            AppendScriptBool(script, r.write, value);
-            if (r.write2) AppendScriptBool(script, r.write2, value);
+            AppendScriptBool(script, {r.write}, value);
+            if (!r.write2.empty()) AppendScriptBool(script, {r.write2}, value);
         }
     }
 

@@ -1,6 +1,10 @@
 #include "companions/zemcst/qeldialog.h"
 
+#include <string_view>
+
 #include "platform/crt.h"
+
+using namespace std::string_view_literals;
 
 namespace {
 CCorQel* g_defaultEngine = nullptr;
@@ -50,22 +54,22 @@ CString CQelDialog::GetScriptBool(const CString& path, BOOL value) {
 void CQelDialog::AppendScriptBool(CString& script, const wchar_t* path, BOOL value) {
     // Plain appending: every live change makes dozens of these (105 in the constellation script).
     script += path;
-    script += value ? L" = TRUE;" : L" = FALSE;";
+    script += value ? L" = TRUE;"sv : L" = FALSE;"sv;
 }
 
 void CQelDialog::AppendScriptBool(CString& script, std::initializer_list<std::wstring_view> path, BOOL value) {
     for (std::wstring_view piece : path) script += piece;
-    script += value ? L" = TRUE;" : L" = FALSE;";
+    script += value ? L" = TRUE;"sv : L" = FALSE;"sv;
 }
 
 void CQelDialog::AppendScriptVisible(CString& script, std::initializer_list<std::wstring_view> path, BOOL value) {
     for (std::wstring_view piece : path) script += piece;
-    script += value ? L".Visible = TRUE;" : L".Visible = FALSE;";
+    script += value ? L".Visible = TRUE;"sv : L".Visible = FALSE;"sv;
 }
 
 void CQelDialog::AppendScriptValue(CString& script, std::initializer_list<std::wstring_view> path, double value) {
     for (std::wstring_view piece : path) script += piece;
-    script += L" = ";
+    script += L" = "sv;
     script.AppendFixed1(value);
     script += L';';
 }

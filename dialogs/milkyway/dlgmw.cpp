@@ -92,8 +92,11 @@ BOOL CDlgMw::GetScript(CString* script) {
     if (m_nMode == 0) {
         s += L"Milkyway.Image.Visible = TRUE ; Milkyway.Outline.Visible = FALSE ; "
              L"MagellanicCloud.Image.Visible = TRUE ; MagellanicCloud.Outline.Visible = FALSE ; ";
-        s.AppendFormat(L"Milkyway.Image.Brightness = %.1f ; MagellanicCloud.Image.Brightness = %.1f ;", m_dBrightness,
-                       m_dBrightness * 0.25);
+        s += L"Milkyway.Image.Brightness = ";
+        s.AppendFixed1(m_dBrightness);
+        s += L" ; MagellanicCloud.Image.Brightness = ";
+        s.AppendFixed1(m_dBrightness * 0.25);
+        s += L" ;";
     } else if (m_nMode == 1) {
         s += L"Milkyway.Image.Visible = FALSE ; Milkyway.Outline.Visible = TRUE ; "
              L"MagellanicCloud.Image.Visible = FALSE ; MagellanicCloud.Outline.Visible = TRUE;";
@@ -115,7 +118,7 @@ void CDlgMw::UpdateControls() {
 void CDlgMw::UpdateBrightnessValue() {
     m_dBrightness = m_nBrightness10 / 10.0;
     CString text;
-    text.Format(L"%.1f", m_dBrightness);
+    text.AppendFixed1(m_dBrightness);
     m_editBrightness.SetWindowText(text);  // its change notification validates and applies
 }
 

@@ -58,9 +58,9 @@ void ExpectEachRowAloneComesBack(zem::SettingRows<D> rows) {
         for (const auto& r : rows) {
             const bool set = &r == &on || (on.gate && r.member == on.gate);
             const bool written = (set != ((r.flags & zem::kRowInverted) != 0)) && (!r.gate || set);
-            for (const wchar_t* path : {r.write, r.write2}) {
-                if (!path) continue;
-                EXPECT_EQ(Value(undo, path), written ? L"TRUE" : L"FALSE") << zem::ToUtf8(std::wstring(path));
+            for (std::wstring_view path : {r.write, r.write2}) {
+                if (path.empty()) continue;
+                EXPECT_EQ(Value(undo, std::wstring(path)), written ? L"TRUE" : L"FALSE") << zem::ToUtf8(path);
             }
         }
     }
