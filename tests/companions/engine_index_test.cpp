@@ -15,6 +15,7 @@
 #include <thread>
 
 #include "companions/zemqel/corqel.h"
+#include "scratch.h"
 
 namespace {
 
@@ -65,22 +66,15 @@ TEST(EngineIndex, ManyPropertiesKeepTheirOrderAndAnswers) {
 // A folder of its own for each test, removed afterwards.
 class EngineStateFile : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() / ("zemd02-state-" + std::to_string(::getpid()) + "-" +
-                                               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-    CString Path(const char* name) const { return CString(zem::FromUtf8((folder_ / name).string())); }
+    CString Path(const char* name) const { return CString(folder_.Name(name)); }
     std::vector<std::string> Files() const {
         std::vector<std::string> names;
-        for (const auto& e : fs::directory_iterator(folder_)) names.push_back(e.path().filename().string());
+        for (const auto& e : fs::directory_iterator(folder_.Path())) names.push_back(e.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
     }
 
-    fs::path folder_;
+    scratch::Folder folder_;
 };
 
 TEST_F(EngineStateFile, SaveReplacesTheFileWholeOrNotAtAll) {
@@ -100,11 +94,11 @@ TEST_F(EngineStateFile, SaveReplacesTheFileWholeOrNotAtAll) {
     EXPECT_EQ(Files(), std::vector<std::string>{"sky.qel"});
 
     // Nothing can be written over a folder or into a missing one; nothing is left behind.
-    fs::create_directory(folder_ / "taken");
+    fs::create_directory(folder_.Path() / "taken");
     EXPECT_FALSE(engine.SaveStateFile(Path("taken")));
     EXPECT_FALSE(engine.SaveStateFile(Path("missing/sky.qel")));
     EXPECT_EQ(Files(), (std::vector<std::string>{"sky.qel", "taken"}));
-    EXPECT_TRUE(fs::is_empty(folder_ / "taken"));
+    EXPECT_TRUE(fs::is_empty(folder_.Path() / "taken"));
     // Reading: a folder or a missing file is no state; a byte-order mark is no part of one.
     EXPECT_FALSE(loaded.LoadStateFile(Path("taken")));
     EXPECT_FALSE(loaded.LoadStateFile(Path("none.qel")));

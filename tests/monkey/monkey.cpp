@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <set>
 
 #include <unistd.h>
@@ -20,6 +21,7 @@
 #include "framework/settingsdialog.h"
 #include "platform/crt.h"
 #include "platform/input.h"
+#include "scratch.h"
 #include "services.h"
 #include "transcript.h"
 
@@ -279,7 +281,7 @@ public:
         AfxSetMainWnd(nullptr);
         CCnsPic::RestoreShippedList();
         CRegistry::Clear();
-        if (!folder_.empty()) std::filesystem::remove_all(folder_);
+        folder_.reset();
         return {finding_, count_};
     }
 
@@ -366,12 +368,10 @@ private:
             for (const auto& [name, file] : *world_.picsets) CCnsPic::AddSet(CString(name), CString(file));
         }
         if (world_.customStars) {
-            static int serial = 0;
-            folder_ = std::filesystem::temp_directory_path() / ("zemd02-monkey-" + std::to_string(::getpid()) + "-" + std::to_string(++serial));
-            std::filesystem::create_directories(folder_ / "star" / "customstar");
-            std::ofstream file(folder_ / "star" / "customstar" / "customstar.txt", std::ios::binary);
-            for (const auto& line : *world_.customStars) file << zem::ToUtf8(line) << "\n";
-            engine_.SetDataPath(CString(zem::FromUtf8(folder_.string())));
+            std::string list;
+            for (const auto& line : *world_.customStars) list += zem::ToUtf8(line) + "\n";
+            folder_.emplace().Write("star/customstar/customstar.txt", list);
+            engine_.SetDataPath(CString(folder_->Name()));
         }
     }
 
@@ -551,7 +551,7 @@ private:
     std::size_t max_;
     std::size_t next_ = 0, count_ = 0, openMark_ = 0, checked_ = 0;
     CCorQel engine_, engine2_;
-    std::filesystem::path folder_;
+    std::optional<scratch::Folder> folder_;  // the custom star list, while the world has one
     std::vector<std::wstring> events_;
     std::vector<Session> sessions_;
     std::vector<std::wstring> ended_;  // undo scripts of the dialogs that ended during the action
