@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // Heap allocations made by this program so far: the benchmark binary replaces the global
 // operator new with a counting one.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // Dialog benchmarks on the shipped default sky: opening each dialog, and one live change per kind
 // of control, each driven through the platform's input entry points while the dialog runs
 // modally. Every change is measured beside its floor: the same statements appended into a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The engine alone, on the shipped default sky and on skies with 10, 100 and 1000 times as many
 // properties (copies of every property under other names): the largest script a dialog sends,
 // one query, one GetBool, and loading the sky from its file.

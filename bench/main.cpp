@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // zemd02-bench: Google Benchmark's flags apply (--benchmark_filter, --benchmark_repetitions,
 // --benchmark_min_time, --benchmark_out=FILE --benchmark_out_format=json); the tables go to
 // standard output.

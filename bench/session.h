@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The host a benchmark runs in: two engines on the shipped default sky, the application's main
 // window, and a person who acts on a modal dialog by running the benchmark's loop inside DoModal,
 // so that the dialog stays open while it is measured.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // Prints the results as two tables (docs/benchmarks.md): the dialogs, each change beside its
 // floor, and the engine by scale. With repetitions, each figure is the median.
 #pragma once

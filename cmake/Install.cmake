@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: BSD-3-Clause
 # Installing and packaging. `cmake --install` delivers two components:
 #   zemd02   the layer libraries, their headers under include/zemd02/, the CMake package
 #            (find_package(zemd02) gives zemd02::dialogs and the layers below it), zemd02-host and

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: BSD-3-Clause
 # Runs at install time: copies the module's headers into <prefix>/include/zemd02/, turning their
 # includes of each other ("platform/wnd.h") into includes from there ("zemd02/platform/wnd.h").
 # Set before: zem_header_source, zem_header_files, zem_header_prefixes, zem_header_destination.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: BSD-3-Clause
 # A program finds the shipped data from where it is: installed, the data folder under the data
 # root (share/zemd02/data) seen from the program folder; in the build tree, a link at that same
 # place leads to the source's data/. So no path of the build machine goes into a program, and

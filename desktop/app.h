@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The desktop program as a whole: the session with its engines, the real-window bridges of the
 // platform, the main window, and the engine state kept between runs.
 #pragma once

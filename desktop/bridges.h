@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The platform's modal runs, message boxes, colour dialog and help, played with real windows: a
 // dialog runs in a modal template view (nested runs nest), a message box is an information box, the
 // colour dialog picks a colour for its key on the engine. Each still writes its transcript line.

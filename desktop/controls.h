@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The Qt widgets that stand for the platform's controls in a template view. None of them keeps
 // state of its own: a click, a key or a tick is handed to the view, which feeds it to the
 // platform's input entry points, and the widget shows whatever the platform's window then holds.

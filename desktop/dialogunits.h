@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // Dialog units to pixels, the way the windowing system the templates were made for does it: the
 // dialog font's height is the vertical base, the rounded average width of "A"-"Z" and "a"-"z" the
 // horizontal one; x and width scale by base x / 4, y and height by base y / 8, each rounded on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // zemd02-desktop: plays the host application of the module with real windows. Its dialogs run on
 // the same platform layer as the scenario host, so everything they do is the module's own.
 #include <sys/socket.h>

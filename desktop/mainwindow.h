@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The desktop program's main window: a menu and a toolbar that open each dialog of the module, the
 // engine's properties as a live table, the traffic log, and a place for a view of the sky.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The engine's properties as a table (path, value) in the engine's order, marking the ones the
 // last "Show Sky" changed.
 #pragma once

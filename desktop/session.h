@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // What the desktop program holds as the host application: the two sky engines, the host windows
 // that receive the module's messages, and the transcript of everything that crosses the module's
 // boundary, printed the way the scenario host prints it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The engine's state between runs: one property script in the program's config folder
 // ($XDG_CONFIG_HOME/zemd02, else ~/.config/zemd02), loaded at start and written after every change
 // through the engine's own atomic save.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // A dialog of the module in a real window: widgets built from the dialog's template, placed by the
 // dialog-unit rule, showing the state of the platform's windows as the observer reports it, and
 // handing every action of the person to the platform's input entry points. The view decides

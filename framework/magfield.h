@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // Magnitude fields: an edit that holds one magnitude with an up-down control beside it. The
 // up-down control never writes its edit; the dialog steps the text itself, one tenth per arrow
 // press, and clamps it, so that the text always reads back as the number that was meant.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The window messages the module sends to the host's windows.
 #pragma once
 

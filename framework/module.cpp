@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #include "framework/module.h"
 
 #include "companions/zemcst/qellistboxaobj.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // Module start: joins the module's resources to the framework's search and registers the message
 // through which the deep-sky lists talk to their dialog. It runs once, when the module is loaded
 // (and at the latest when the first dialog is constructed).

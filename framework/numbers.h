@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // Number conventions of the property script.
 #pragma once
 

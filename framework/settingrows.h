@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // A plain setting declared once: the check box it is shown in, the member that holds it, the
 // property it is read from when the dialog opens and the property its statement writes. The two
 // paths are separate because the dialogs do not always read and write the same spelling (or even

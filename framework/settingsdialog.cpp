@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #include "framework/settingsdialog.h"
 
 #include "companions/zemdcm/setcolordialog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The lifecycle every settings dialog follows: it reads the engine when it opens and keeps the
 // script of what it shows (the undo script), sends its whole script on every change, gives the
 // opening state back on Cancel, opens the colour dialog, and tells the host of missing data.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The engine's script grammar: every line of the input is one Doit (scripts and queries), then the
 // state it built must save and load back to the same answers.
 #include "companions/zemqel/corqel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // State loading: any text as a state file; what the engine saves is a fixed point of loading.
 #include "companions/zemqel/corqel.h"
 #include "fuzz.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // What the fuzz targets share: the input as text, a scratch folder, and a check that stops the
 // run with the input kept when a property does not hold.
 #pragma once

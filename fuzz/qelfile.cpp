@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // CQelFile on any file: whatever the encoding it takes the file for (UTF-8 with or without a
 // byte-order mark, UTF-16 LE or BE with one, else CP932), it hands out the decoded text line by
 // line, loses no line end and yields only Unicode scalar values.

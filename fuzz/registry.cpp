@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The registry file: any file loads, and what the store then saves reads back to the same store
 // (saving it again gives the same file). The same bytes, read as records of section, key and value
 // (separated by the unit and record separators), are written to the store: every value read then

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The scenario host on any scenario: every line parses to a command or a reason, and a whole run
 // on an empty engine ends (the host's limits bound every line) with one event a line.
 #include "fuzz.h"

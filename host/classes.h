@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The dialog classes the host can open. Adding a dialog is one line in the table (classes.cpp).
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // zemd02-host: hosts the module without a desktop. It owns the sky engines and the main window,
 // opens dialogs modally, acts on them as a person would, and prints everything that crosses the
 // module's boundary.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The scenario language, one line at a time: what a line asks for, or precisely why it cannot be
 // understood. Parsing runs nothing, so it can be tried on any text.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The scenario host: plays the host application and the person at the screen, one scenario line
 // at a time, and writes what crosses the module's boundary to the transcript.
 #pragma once

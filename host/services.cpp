@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #include "services.h"
 
 #include "framework/messages.h"

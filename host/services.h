@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The host application's side of the module's boundary: its windows, the engines' traffic, the
 // message boxes, the colour dialog, Help and the focus, each written to the transcript.
 #pragma once

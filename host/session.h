@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The host application around a scenario run: its two engines with their traffic written to the
 // transcript, its main window and the dialogs' parent window, and the services it answers.
 #pragma once

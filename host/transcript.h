@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The host's transcript: one event a line, UTF-8, in the order the events happen.
 #pragma once
 

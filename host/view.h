@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // How the host shows a dialog: the state of one control as a `show` line, and the whole dialog
 // drawn as text.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The standard controls as the program sees them: thin objects over a control's window.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The runtime library's number functions as the dialogs use them. They read and write '.' as the
 // decimal point whatever the process locale says.
 #pragma once

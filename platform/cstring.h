@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // CString: the wide string of the dialog framework.
 #pragma once
 

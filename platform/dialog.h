@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // Modal dialogs built from templates, and data exchange between their controls and members.
 #pragma once
 

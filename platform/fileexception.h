@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // CFileException: the dialog framework's file-error record. File operations that are given one
 // fill in why they failed instead of throwing.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // printf-style formatting of wide text, as the runtime library of the original platform does it:
 // "%s" takes a wide string, numbers always use '.' whatever the process locale says.
 #pragma once

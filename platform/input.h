@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // What a person does to the controls of a dialog. Every action goes through the control as the
 // windowing system would deliver it (the same changes, the same notifications, in the same order);
 // a disabled control takes no input.

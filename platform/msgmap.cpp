@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #include "platform/msgmap.h"
 
 const CMessageMap::Entry* CMessageMap::FindCommand(UINT message, UINT code, UINT id) const {

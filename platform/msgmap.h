@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // Message maps: one table per class, from a window message (or a control id and notification
 // code) to a member handler. A class's table chains to its base's, so a base handles what the
 // derived class does not map.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // Dialog templates and string tables: the shape of a module's resources and the lookup the
 // framework uses to find them. A module hands its resources over once, when it is loaded.
 #pragma once

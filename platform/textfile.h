@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // Whole UTF-8 text files (a byte-order mark is allowed), as the program's own files are kept.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // Basic scalar types and constants of the windowing system the module was made for.
 #pragma once
 

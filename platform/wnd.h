@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // Windows: the record every window keeps (its text, state and, for controls, their data), the
 // CWnd object a program holds to it, focus, the application's main window, registered messages,
 // message boxes and the observer through which a view follows every change of state.

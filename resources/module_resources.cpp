@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #include "resources/module_resources.h"
 
 #include "resources/resource_ids.h"

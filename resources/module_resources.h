@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The module's dialog templates and string table, handed to the platform's resource lookup when
 // the module starts (AfxAddResourceModule).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // Numbers of the module's dialog templates, their controls and its string table. The numbers are
 // fixed: hosts and scenario scripts refer to them. OK, Cancel and Help use the
 // standard ids of platform/types.h.

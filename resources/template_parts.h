@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // Shared pieces of the module's dialog templates: the window styles the templates use and one
 // builder per template.
 #pragma once

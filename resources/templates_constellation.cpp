@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // Template of the constellation dialog.
 #include "resources/resource_ids.h"
 #include "resources/template_parts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // Template of the deep-sky dialog: annotations, their restrictions and images on the left; PGC
 // galaxies and the other-objects grid on the right. Its frames carry no group style.
 #include "resources/resource_ids.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // Templates of the Milky Way and exoplanet dialogs.
 #include "resources/resource_ids.h"
 #include "resources/template_parts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // Templates of the catalog overlay dialogs (double, variable, nova and supernova stars) and of the
 // two catalog detail dialogs. The overlay dialogs share one layout: options and limit frames on
 // the left, the buttons in a column on the right.

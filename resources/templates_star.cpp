@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // Template of the star dialog. One frame under the show box holds everything that box disables;
 // the "other overlays" grid below it stays usable while stars are hidden.
 #include "resources/resource_ids.h"

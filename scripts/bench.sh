@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: BSD-3-Clause
 # Builds zemd02-bench in a release build (build-release/, or $ZEM_BUILD) and prints its tables,
 # medians of five repetitions (docs/benchmarks.md). With --smoke it builds in build/ (or
 # $ZEM_BUILD) and runs every benchmark once, briefly, only to show that they run. Further

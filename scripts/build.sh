@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: BSD-3-Clause
 # Configures and builds into build/ (or $ZEM_BUILD). Arguments go to CMake's configure step;
 # $ZEM_TARGET names one target to build instead of all.
 set -euo pipefail

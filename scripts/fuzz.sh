@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: BSD-3-Clause
 # Builds the fuzz targets with clang into build-fuzz/ (or $ZEM_FUZZ_BUILD) and runs each for a
 # bounded time: $ZEM_FUZZ_SECONDS seconds (default 30), from its seed corpus in fuzz/corpus/ and
 # the corpus earlier runs grew in the build folder. Arguments name the targets to run (default:

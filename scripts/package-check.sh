@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: BSD-3-Clause
 # Proves what a host developer gets. The release preset's build (no tests) is installed into a
 # temporary prefix: every installed header compiles from there alone, examples/embed builds
 # against that prefix and prints what it should, and the installed programs find their data

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: BSD-3-Clause
 # Builds, then starts the desktop program on the saved sky (the shipped default sky the first
 # time). Where there is no display it says so and runs the scenario host's demo instead.
 # "--host [OPTIONS] [SCENARIO]", or any arguments at all, run the scenario host as before: the demo,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: BSD-3-Clause
 # Builds the desktop tests and writes a picture of every dialog and of the main window into
 # docs/images/, drawn offscreen with the tests' pinned fonts and style. Review them before
 # committing (git diff --stat docs/images).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: BSD-3-Clause
 # Installs what the build needs when it is missing: a C++20 compiler, CMake, Ninja, GoogleTest,
 # Google Benchmark, and for the desktop program Qt 6 with the Japanese gothic fonts its dialogs are drawn with.
 set -euo pipefail

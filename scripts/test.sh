@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: BSD-3-Clause
 # Builds and runs every test, again in a locale whose decimal point is a comma, then under
 # AddressSanitizer and UndefinedBehaviorSanitizer. With $ZEM_REQUIRE_COMMA_LOCALE set (CI), a
 # machine without such a locale is an error rather than a skipped pass.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // What the platform and companion tests share: a test that installs its own templates, plays the
 // person (actions on the innermost open dialog, until it ends) and records the message boxes.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // Readable test failures: module strings printed as UTF-8.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // A folder of a test's own under the temporary folder, removed afterwards; and text as UTF-16.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The double-byte half of Japanese Windows text (CP932), generated once from the C library's
 // iconv by tools/gen_cp932.py into cp932_table.cpp.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // CQelFile: the maker's file library as the module uses it, a reader of text files by lines.
 // Open reads the whole file at once (the lists it serves are small) and decodes it (see
 // textdecode.h); ReadString then hands out the lines without their line ends (LF or CRLF).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #include "companions/zemcom/textdecode.h"
 
 #include "companions/zemcom/cp932_table.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // Decoding of the text files the module reads: UTF-8 (with or without a byte-order mark),
 // UTF-16 with a byte-order mark, otherwise Japanese Windows text (CP932), since such lists
 // are often written on that platform. Bytes that mean nothing become U+FFFD.

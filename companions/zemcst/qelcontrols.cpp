@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #include "companions/zemcst/qelcontrols.h"
 
 BOOL CQelButton::Attach(UINT id, CWnd* parent, COLORREF focus, COLORREF face, COLORREF text, COLORREF disabled, UINT bevel) {

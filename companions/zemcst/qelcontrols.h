@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The control library's owner-drawn controls. Each binds to its template control with Attach;
 // the drawing is the desktop front end's, so here they keep what they are given for it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // CQelDialog: the base of every settings dialog. It keeps the two sky engines, serves Help with
 // the dialog's help key, carries the theme flag, and makes the statements and queries of the
 // property script.

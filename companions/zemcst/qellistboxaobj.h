@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // CQelListBoxAObj: an owner-drawn list of rows in columns that holds no rows itself. Whenever it
 // draws it asks its parent for the cells of the rows it shows (code kRequestCells), and when the
 // person changes a cell it reports it (code kCellChanged), both through the registered message

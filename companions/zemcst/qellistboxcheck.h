@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // CQelListBoxCheck: an owner-drawn list with a tick box on every item. It keeps the ticks; when
 // the person ticks an item it tells its parent with the command notification kCheckChange.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // CCnsPic: the constellation-picture sets the program can draw, enumerated one at a time.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #include "companions/zemdcm/ddxfmt.h"
 
 void DDX_DoubleFmt(CDataExchange* pDX, int id, double& value, const wchar_t* format, UINT) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // Data exchange of a double shown in an edit with a printf format.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // CSetColorDialog: the colour and font dialog of a settings dialog, opened on a colour key (the
 // property whose colour it starts from) with the two texts the settings dialog's parent supplied.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #include "companions/zemqel/corqel.h"
 
 #include "companions/zemqel/statefile.h"

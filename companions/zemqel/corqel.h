@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // CCorQel: the sky engine's property store. Dialogs talk to it with property scripts and queries;
 // the host owns it, loads and saves its state, and may watch its traffic.
 //

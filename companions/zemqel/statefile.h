@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The engine's state file on disk: read in one go, and replaced atomically.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // CRegistry: the process-wide store of settings by section and key, as the maker's registry
 // library offers it. Section and key names compare without regard to case (ASCII, Latin-1,
 // Greek, Cyrillic and full-width letters), as registry names do on the original platform;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The sky view's data: stars, constellations, the Milky Way, deep-sky objects and the Magellanic
 // Clouds, read from the files of data/skyview (formats in its README).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The engine numbers the 88 constellations 1..88 in the order of their Japanese names; the sky
 // data names them by their IAU abbreviations. This table joins the two.
 #pragma once

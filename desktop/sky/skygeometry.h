@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // Directions on the celestial sphere and the stereographic projection of the sky view.
 #pragma once
 

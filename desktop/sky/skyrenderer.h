@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // Paints the sky for a projection and a set of settings with QPainter alone.
 #pragma once
 

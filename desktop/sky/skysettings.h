@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // What the sky view draws, read from the engine's properties. Reading is not engine traffic: the
 // view peeks, so the traffic a host records stays the dialogs' own.
 #pragma once

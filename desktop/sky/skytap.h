@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // RedrawTap: the engine holds one traffic listener; this one passes every call on to the host's
 // own listener (if any) and has the sky view follow the engine: it refreshes the view on every
 // "Show Sky" and shows it each script first, so the view knows which magnitude mode the script

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // SkyView: the live sky of the desktop front end. It draws from the engine's properties and
 // redraws when asked (refresh), which a host does on every ";Show Sky" (see RedrawTap).
 #pragma once

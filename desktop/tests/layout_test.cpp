@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // Every dialog laid out by the dialog-unit rule with the pinned font: base units, each control's
 // rectangle, labels that fit their controls, tab order, scrolling in a small room, and a picture of
 // each dialog.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The main window: a menu entry for each dialog of the module's class list, the live property
 // table with what the last redraw changed, the host's answers to the module's messages, and the
 // reset to the default sky. (The traffic log is compared with the host's in traffic_test.)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // Settings that survive: the engine state is saved after every applied change and loaded at the
 // next start; a damaged saved state is set aside with a message; a program killed between applies
 // leaves the last complete state.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // What a person does with the keyboard at the desktop sends what the scenario host's matching
 // actions send; message boxes and the colour dialog are real windows. (Mouse clicks, nested
 // dialogs and the owner-drawn lists: the traffic test plays every scenario with them.)

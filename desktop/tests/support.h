@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // What the desktop tests share: the pinned environment (offscreen screens, the repository's fonts,
 // the Fusion style, a temporary config folder), the program on a fresh state, the scenario host run
 // on the same actions, and a person who plays scenario lines with real mouse clicks and keys.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The two front ends must send the same scripts: every scenario of the scenario tests is played at
 // the desktop with mouse clicks and key presses, and the desktop's transcript (and its traffic log)
 // is compared with the scenario host's transcript of the same lines.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The selection presets: constellations by season, of the southern sky, and the zodiac, as list
 // items (constellation number - 1) in the order they are ticked.
 #pragma once

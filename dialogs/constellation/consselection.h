@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The constellations chosen for drawing: one bit per list item (item i is constellation i + 1),
 // kept in 11 bytes, least significant bit first.
 #pragma once

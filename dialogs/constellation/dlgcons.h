@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // CDlgCons: constellation names, lines, boundaries and pictures; asterisms, nicknames, Chinese
 // constellations and the Japanese-calendar solar longitudes; which of the 88 constellations are
 // drawn (by hand or with presets); and the constellation-picture set.

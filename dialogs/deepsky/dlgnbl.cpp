@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The deep-sky dialog's life: construction, message map, controls, opening, exchange and Close.
 #include "dialogs/deepsky/dlgnbl.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // CDlgNbl: nebulae, clusters and galaxies. Which annotations are drawn (mark, name, number,
 // magnitude), restricted by catalog, observing level and object type in three cell lists and by a
 // magnitude range; outlines and images with their brightness; PGC galaxies, whose data may not be

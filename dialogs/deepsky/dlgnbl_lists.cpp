@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The annotation rows and the three cell lists (catalogs, observing levels, object types): their
 // rows, their states at opening, the lists' set-up, the cells the lists ask for, a changed cell,
 // and the restriction statements.

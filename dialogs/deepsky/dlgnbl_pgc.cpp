@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // PGC galaxies (whose data may not be installed), images, the other-objects grid, the enable
 // rules, and the stepping of the dialog's edits.
 #include <algorithm>

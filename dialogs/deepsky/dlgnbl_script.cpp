@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The deep-sky script: the checks on what the edits hold, then every statement in its order.
 #include "dialogs/deepsky/dlgnbl.h"
 

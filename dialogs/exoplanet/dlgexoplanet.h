@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // CDlgExoPlanet: stars known to have planets: their mark, the star's name, the planets' names
 // and orbits. The settings belong to the engine's star object.
 #pragma once

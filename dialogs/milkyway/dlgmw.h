@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // CDlgMw: the Milky Way (and the Magellanic Clouds, which follow it) as a real image or an
 // outline, with the image brightness from 0.1 to 5.0.
 #pragma once

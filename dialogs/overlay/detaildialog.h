@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The catalog detail dialogs are check boxes only: each box is a setting row, and every click
 // sends the whole script at once. They make their script as a returned text, where an empty text
 // means nothing to send. D gives its rows (Rows) and its controls (Controls).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #include "dialogs/overlay/dlgstargcvs.h"
 
 #include "resources/resource_ids.h"

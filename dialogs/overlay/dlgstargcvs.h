@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // CDlgStarGcvs: variable stars: their marks, the labels beside them (name or abbreviation, the
 // magnitudes at maximum and minimum light) and which of them are drawn by magnitude.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #include "dialogs/overlay/dlgstargsc.h"
 
 #include "resources/resource_ids.h"

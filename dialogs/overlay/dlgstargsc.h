@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // CDlgStarGsc: which object classes of the GSC-ACT catalog are drawn. The star dialog opens it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // CDlgStarNova and CDlgStarSNova: novae and supernovae, the same dialog twice. Their labels
 // (name, discovery magnitude, discoverers or sender, discovery date), the magnitude that follows
 // the date and time with its offset, and which of them are drawn by magnitude. Nothing typed is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // CDlgStarUsnoA20: whether all stars of the USNO-A2.0 catalog are drawn or only those within the
 // fixed magnitude limit. The star dialog opens it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // CDlgStarWds: double stars: the primary's mark, names, the secondary with the line of the pair,
 // magnitudes, and which pairs are drawn by magnitude.
 #pragma once

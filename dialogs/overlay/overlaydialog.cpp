@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #include "dialogs/overlay/overlaydialog.h"
 
 #include "companions/zemdcm/ddxfmt.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The catalog overlay dialogs (variable stars, novae and supernovae, double stars) have one
 // shape: a main show box with label boxes under it, the magnitude limit group, a colour/font
 // button, Close, Cancel and Help. This base holds their magnitude fields and the lifecycle they

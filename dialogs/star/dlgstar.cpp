@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 #include "dialogs/star/dlgstar.h"
 
 #include "framework/numbers.h"

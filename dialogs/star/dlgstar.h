@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // CDlgStar: how the sky engine draws stars. Whether they are shown; the magnitude limit, linked to
 // the field of view or a fixed range; size, shape and twinkling of star images; labels and their
 // magnitude limit; proper motion; the absolute-magnitude display; which star data is drawn

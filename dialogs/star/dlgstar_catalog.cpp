@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // CDlgStar: the star data (standard data, one extended catalog or automatic switching), the
 // extended-data list and its detail dialogs, and the notice when no extended catalog is installed.
 #include "dialogs/overlay/dlgstargsc.h"

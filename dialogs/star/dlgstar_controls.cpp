@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // CDlgStar: the magnitude, image and label controls: steps, resets, clamping and enable rules.
 // Every program write of an edit goes through the magnitude fields with the edit-ready flag
 // clear, so the edit's own change notification applies nothing; the writer applies once itself.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // CDlgStar: the star-image shapes: the built-in styles and the images of the custom star-image
 // list in the engine's data folder, and the statements of the chosen shape.
 #include "companions/zemcom/qelfile.h"

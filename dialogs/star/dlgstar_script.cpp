@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // CDlgStar: validation and the script.
 #include "dialogs/star/dlgstar.h"
 

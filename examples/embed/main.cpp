@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // A host of its own: it owns the sky engine, loads the default sky into it, opens the Milky Way
 // dialog with a scripted person in front of it, and prints every script the dialog sends.
 // Usage: embed [DATA_DIR]   (default: the data folder of the installed package)

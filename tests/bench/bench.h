@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // Test bench for dialogs: the scenario host's own services record what crosses the module's
 // boundary (the engines' traffic, message boxes, window messages, colour dialogs, help, focus) as
 // transcript lines, and a scripted person acts on the dialog through the same input entry points

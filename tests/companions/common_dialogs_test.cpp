@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The common-dialog library: the picture sets and the formatted exchange of a double. (The colour
 // dialog's run: the scenarios' "C" lines and the desktop person test.)
 #include "companions/zemdcm/cnspic.h"

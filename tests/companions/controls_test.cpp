@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The control library: the dialog base (engines, queries), themes, and the check and cell lists as
 // a person uses them.
 #include "companions/zemcst/qelcontrols.h"

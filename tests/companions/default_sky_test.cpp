@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The shipped default sky: it loads cleanly and answers what the dialogs ask; and the shipped
 // custom star-image list is well formed. (That every dialog accepts the numbers it holds, the
 // setting-rows test shows; the scenarios and the monkey open every dialog on it.)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The engine's path index and state file: lookups in any case and in pieces, many properties,
 // and a state save that a crash cannot tear.
 #include <gtest/gtest.h>

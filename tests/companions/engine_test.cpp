@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The sky engine as a property store: script grammar, queries, typed reads, state and traffic.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // Shared pieces of the companion tests: a template with the controls the companions bind to and a
 // CQelDialog over it that logs what reaches it.
 #pragma once

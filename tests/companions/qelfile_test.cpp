@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The file library's line reader: encodings, line ends, bad bytes and files that are not there.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The registry library: a process-wide store whose names ignore case, and its backing file.
 #include <gtest/gtest.h>
 

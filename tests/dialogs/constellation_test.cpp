@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The constellation dialog where its scenarios do not reach: presets against a selection that is
 // nearly full, the list's order and look, the desktop list's notification, picture sets by engine
 // state, enable and repaint rules, and the cost of a live change.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The deep-sky dialog where its scenarios do not reach: odd requests of its cell lists, catalog
 // names no property could have, its enable rules, how its arrows step, and the checks that keep a
 // script from being sent. (Which statements the script holds: the nbl_* scenarios.)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The Milky Way dialog on engine answers its tenths cannot hold.
 #include <gtest/gtest.h>
 

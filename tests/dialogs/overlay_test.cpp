@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The four overlay dialogs where their scenarios do not reach: the limit mode read and clicked in
 // each, stepping and refusing at the bounds, states refused at opening, and nova text the exchange
 // cannot read. (The double-star boxes that carry two properties: the overlay_wds scenario.)

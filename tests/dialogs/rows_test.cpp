@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // What every dialog gets from its setting rows: each setting alone on, open, cancel, and the undo
 // script carries exactly that setting on; and no dialog refuses a number it wrote itself.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The star dialog's star data where the star_catalog scenario does not reach: the data in use at
 // opening, a catalog in use that is not installed, switching (with the magnitude bounds that
 // follow), and the clicked star of an extended catalog.

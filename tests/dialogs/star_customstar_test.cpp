@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The star dialog's custom star images where the star_customstar scenario does not reach: the list
 // as it is written on either platform, the lines that stop it, the shape chosen at opening, and
 // the file of a name that two images share.

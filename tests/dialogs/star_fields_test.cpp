@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // What the star dialog's resets put back. (Its checks and steps: the star_fields and star_checks
 // scenarios.)
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // What the dialog tests share: dialogs made on the bench, the four overlay dialogs as a table, and
 // the entries of a list.
 #pragma once

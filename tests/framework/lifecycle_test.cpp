@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The lifecycle every settings dialog shares, on a small dialog of each apply kind.
 #include <gtest/gtest.h>
 

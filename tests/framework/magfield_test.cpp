@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The magnitude field machinery on its own: stepping, clamping, the edit-ready flag and the range
 // check with its readings. (Dialog-held bounds and texts beyond the int range: the star and
 // deep-sky tests.)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The scenario language: what each line means, and the precise reason a line is refused.
 #include <gtest/gtest.h>
 

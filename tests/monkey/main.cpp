@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // zemd02-monkey: seeded random sequences of a person's actions on every dialog, over random
 // engine states, with the module's invariants checked after every step.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The monkey: seeded random sequences of everything a person can do to a dialog, over random
 // engine states, with the module's invariants checked after every step. A sequence that breaks
 // one is cut down to the shortest scenario that still does, written in zemd02-host's language so

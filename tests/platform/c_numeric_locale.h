@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The C library's numbers in the "C" locale while a test compares against them, whatever locale
 // the suite runs in.
 #pragma once

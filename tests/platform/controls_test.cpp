@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // Controls as a person and the program meet them: notifications, radio groups, up-down controls,
 // text limits, disabled controls, observed changes, registered messages and message maps.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // Dialogs: data exchange and its failures, the modal run, message boxes and faults.
 #include <stdexcept>
 #include <tuple>

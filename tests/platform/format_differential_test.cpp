@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // Numbers written as scripts carry them: every "%.1f" must be byte for byte what the C library
 // writes, including the rounding of values that lie exactly halfway between two tenths. And
 // strings built by appending must not copy themselves over and over.

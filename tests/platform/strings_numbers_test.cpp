@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // CString, the printf-style formatter and the runtime's number reading and writing.
 #include <cerrno>
 #include <clocale>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // Shared pieces of the platform tests: a template with the standard controls and a dialog over it
 // that logs every notification it is given.
 #pragma once

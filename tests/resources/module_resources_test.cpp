@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The rules the module's templates must keep that the scenarios do not show: unique ids, controls
 // inside their dialog, and radio groups that hold only radios. (Labels, styles and texts are the
 // templates' own table; the scenarios and the desktop layout test meet them.)

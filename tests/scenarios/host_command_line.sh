@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: BSD-3-Clause
 # The host's command line, its inputs that cannot be read, its signals and its data folder, which
 # a scenario file cannot show. Usage: host_command_line.sh HOST BUILD_DIR
 set -uo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: BSD-3-Clause
 # Writes NAME.out from the host's current transcript of NAME.scn (all, or those named). Read the
 # differences (git diff) before committing them: an expected transcript is a reviewed one.
 set -euo pipefail

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: BSD-3-Clause
 # Runs one scenario through the host and compares its transcript with the expected one.
 string(REGEX REPLACE "\\.scn$" ".out" EXPECTED "${SCENARIO}")
 file(STRINGS "${SCENARIO}" first LIMIT_COUNT 1)

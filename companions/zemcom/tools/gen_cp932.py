@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: BSD-3-Clause
 """Writes cp932_table.cpp: the double-byte half of Japanese Windows text (CP932).
 
 The table comes from the C library's iconv on the machine that runs this script (glibc's

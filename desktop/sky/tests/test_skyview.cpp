@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // The sky view as a person meets it: dialogs' scripts reach the engine, the engine's "Show Sky"
 // redraws the view, and what the view draws is counted or compared with reference pictures.
 #include <QDir>

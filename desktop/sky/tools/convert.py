@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: BSD-3-Clause
 """Converts the sky data of the npm package d3-celestial 0.7.35 into the compact files of
 data/skyview/ that the sky view reads (formats in data/skyview/README.md).
 

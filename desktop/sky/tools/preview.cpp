@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: BSD-3-Clause
 // Renders the sky view of the default sky, changed by property scripts, into a PNG file; or, with
 // --time, measures how long a full redraw takes.
 //

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: BSD-3-Clause
 # Renders the sky view pictures of docs/images from the default sky and the scripts the dialogs
 # would send. Usage: desktop/sky/tools/previews.sh [BUILD_DIR]
 set -euo pipefail
