@@ -21,6 +21,10 @@ struct MagField {
     int upper10;
 };
 
+// The up-down control's own position means nothing; it starts mid-range so that it never runs
+// out before the person does, and its up arrow counts up.
+void PrepareSpin(CWnd& dialog, UINT spin);
+
 // How a range check reads its edit.
 enum class MagText {
     Strict,         // the whole text must be a number, else "数値を入力してください。" and focus to it
@@ -43,10 +47,6 @@ public:
         m_pUpper10 = &upper10;
         m_pLower10 = &lower10;
     }
-
-    // The up-down control's own position means nothing; it starts mid-range so that it never
-    // runs out before the user does.
-    void InitSpin(int spinId);
 
     // One tenth up (delta > 0) or down (delta < 0), whatever the size of delta, within
     // [lower10, upper10]; the text is rewritten even when the value does not change.

@@ -43,7 +43,7 @@ protected:
         m_limit.AppendScript(script);
     }
 
-    void InitSpin(int spinId) { m_mag.InitSpin(spinId); }
+    void InitSpin(int spinId) { zem::PrepareSpin(*this, static_cast<UINT>(spinId)); }
     void UpdateMagSpin(int editId, int delta, int upper, int lower) {
         m_mag.UpdateMagSpin(editId, delta, upper, lower);
     }

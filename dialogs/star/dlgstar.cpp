@@ -121,8 +121,9 @@ zem::SettingRows<CDlgStar> CDlgStar::Rows() {
         {IDC_STAR_PULSAR, &D::m_bPulsar, L"Pulsar.Visible", L"Pulsar.Visible"},
         {IDC_STAR_PULSAR_NAME, &D::m_bPulsarName, L"Pulsar.Name.Visible", L"Pulsar.Name.Visible"},
         // One box for the distances and their labels.
-        {IDC_STAR_DISTANCE, &D::m_bDistanceToStars, L"DistanceToStars.Visible", L"DistanceToStars.Visible",
-         L"DistanceToStars.Name.Visible", L"DistanceToStars.Name.Visible"},
+        {.control = IDC_STAR_DISTANCE, .member = &D::m_bDistanceToStars, .read = L"DistanceToStars.Visible",
+         .write = L"DistanceToStars.Visible", .read2 = L"DistanceToStars.Name.Visible",
+         .write2 = L"DistanceToStars.Name.Visible"},
     };
     return zem::Rows(rows);
 }

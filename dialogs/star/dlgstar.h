@@ -58,7 +58,7 @@ protected:
     BOOL AppendCatalogScript(CString& script);
 
     // Magnitude, image and label controls (dlgstar_controls.cpp).
-    void InitSpin(int spinId) { m_mag.InitSpin(spinId); }
+    void InitSpin(int spinId) { zem::PrepareSpin(*this, static_cast<UINT>(spinId)); }
     void UpdateMagSpin(int editId, int delta) { m_mag.UpdateMagSpin(editId, delta); }
     void UpdateMagSpin(int editId, int delta, int upper, int lower) { m_mag.UpdateMagSpin(editId, delta, upper, lower); }
     int CheckMagRange(int editId, double upper, double lower, int messageId) {
