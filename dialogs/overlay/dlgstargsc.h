@@ -14,10 +14,10 @@ public:
     static zem::SettingRows<CDlgStarGsc> Rows();
     static std::span<const ControlRow> Controls();
 
-protected:
     using D = CDlgStarGsc;
     static const zem::SettingRow<D> kRows[];
 
+protected:
     BOOL m_bStar = FALSE;
     BOOL m_bGalaxy = FALSE;
     BOOL m_bBlend = FALSE;

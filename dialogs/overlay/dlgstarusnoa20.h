@@ -15,10 +15,10 @@ public:
     static zem::SettingRows<CDlgStarUsnoA20> Rows();
     static std::span<const ControlRow> Controls();
 
-protected:
     using D = CDlgStarUsnoA20;
     static const zem::SettingRow<D> kRows[];
 
+protected:
     BOOL m_bAllStars = FALSE;
 };
 
