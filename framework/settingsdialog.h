@@ -55,8 +55,7 @@ protected:
     // row says) and for each number row (a change of the text does what the row says), chained
     // to base. Rows whose click is ByHand are in the dialog's own entries.
     template <class D>
-    static CMessageMap MapWithRows(const CMessageMap& base, std::initializer_list<CMessageMap::Entry> own) {
-        std::vector<CMessageMap::Entry> entries(own);
+    static CMessageMap MapWithRows(const CMessageMap& base, std::vector<CMessageMap::Entry> entries) {
         for (const auto& r : D::Rows())
             if (r.click != zem::Click::ByHand) entries.push_back(RowEntry(BN_CLICKED, r.control, r.click, &r.enables));
         if constexpr (requires { D::Numbers(); })
@@ -181,8 +180,10 @@ protected:
     BOOL m_bApplied = FALSE;
     int m_nScriptLength = 0;
 
-private:
+    // A command entry that does what a row's click says.
     static CMessageMap::Entry RowEntry(UINT code, UINT control, zem::Click click, const zem::Companions* companions);
+
+private:
     void Attach(Ctl kind, UINT id);
     BOOL ReadSetting(const wchar_t* read, const wchar_t* read2, const wchar_t* object, unsigned flags);
 };

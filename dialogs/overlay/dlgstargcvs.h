@@ -4,6 +4,7 @@
 #pragma once
 
 #include "dialogs/overlay/overlaydialog.h"
+#include "resources/resource_ids.h"
 
 class CDlgStarGcvs : public CRowOverlayDialog<CDlgStarGcvs> {
 public:
@@ -11,21 +12,17 @@ public:
     explicit CDlgStarGcvs(CWnd* parent = nullptr);
 
     const CMessageMap* GetMessageMap() const override;
+    static const DialogTraits& Traits();
+    static const zem::MagLimitTraits& Limit();
     static zem::SettingRows<CDlgStarGcvs> Rows();
+
+    using D = CDlgStarGcvs;
+    static const zem::SettingRow<D> kRows[];
 
 protected:
     void AttachControls() override;
-    void InitData();
     void SetEnableOrDisableGcvs();
     void SetEnableRules() override { SetEnableOrDisableGcvs(); }
-
-    void OnCheckGcvsView();
-    void OnCheckGcvsName();
-    void OnCheckGcvsLimitMag();
-    void OnClickRadioGcvsAutoMag();
-    void OnClickRadioGcvsFixedMag();
-    void OnDeltaposSpinGcvsMagMax(NMHDR* pNotify, LRESULT* pResult);
-    void OnDeltaposSpinGcvsMagMin(NMHDR* pNotify, LRESULT* pResult);
 
     BOOL m_bMark = FALSE;
     BOOL m_bName = FALSE;
@@ -33,3 +30,14 @@ protected:
     BOOL m_bMagMax = FALSE;  // label with the magnitude at maximum light
     BOOL m_bMagMin = FALSE;  // label with the magnitude at minimum light
 };
+
+// The labels travel as the model holds them, also while their boxes are disabled.
+inline constexpr zem::SettingRow<CDlgStarGcvs> CDlgStarGcvs::kRows[] = {
+    {IDC_GCVS_VISIBLE, &D::m_bMark, L"Star.GCVS.Mark.Visible", L"Star.GCVS.Mark.Visible", zem::Click::ApplyEnable},
+    {IDC_GCVS_NAME, &D::m_bName, L"Star.GCVS.Name.Visible", L"Star.GCVS.Name.Visible", zem::Click::ApplyEnable},
+    {IDC_GCVS_ABBREVIATION, &D::m_bAbbreviation, L"Star.GCVS.Abbreviation.Visible", L"Star.GCVS.Abbreviation.Visible"},
+    {IDC_GCVS_MAXIMUM, &D::m_bMagMax, L"Star.GCVS.Magnitude.Maximum.Visible", L"Star.GCVS.Magnitude.Maximum.Visible"},
+    {IDC_GCVS_MINIMUM, &D::m_bMagMin, L"Star.GCVS.Magnitude.Minimum.Visible", L"Star.GCVS.Magnitude.Minimum.Visible"},
+};
+
+inline zem::SettingRows<CDlgStarGcvs> CDlgStarGcvs::Rows() { return kRows; }
