@@ -88,10 +88,7 @@ void CSettingsDialog::OnRowClick(UINT control, zem::Click click, const zem::Comp
 }
 
 void CSettingsDialog::EnableCompanions(UINT control, const zem::Companions& companions) {
-    if (!companions[0]) return;
-    const bool on = IsDlgButtonChecked(static_cast<int>(control)) != 0;
-    for (UINT id : companions)
-        if (id) EnableItem(id, on);
+    if (companions[0]) EnableItems(companions, IsDlgButtonChecked(static_cast<int>(control)) != 0);
 }
 
 void CSettingsDialog::ExchangeNumber(CDataExchange* pDX, UINT edit, double& value, const wchar_t* format, UINT width) {
@@ -180,4 +177,9 @@ void CSettingsDialog::EnableItem(UINT id, bool enable) {
 
 void CSettingsDialog::EnableItems(std::initializer_list<UINT> ids, bool enable) {
     for (UINT id : ids) EnableItem(id, enable);
+}
+
+void CSettingsDialog::EnableItems(const zem::Companions& ids, bool enable) {
+    for (UINT id : ids)
+        if (id) EnableItem(id, enable);
 }

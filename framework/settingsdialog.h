@@ -157,6 +157,14 @@ protected:
         for (const auto& r : rows) EnableCompanions(r.control, r.enables);
     }
     void EnableCompanions(UINT control, const zem::Companions& companions);
+    // Whether a row enables control (it is a name box under a show box).
+    template <class D>
+    static bool IsCompanion(zem::SettingRows<D> rows, UINT control) {
+        for (const auto& r : rows)
+            for (UINT id : r.enables)
+                if (id == control) return true;
+        return false;
+    }
     // What a click on a row's box (or a change of a number row's text) does.
     void OnRowClick(UINT control, zem::Click click, const zem::Companions* companions);
 
@@ -171,6 +179,16 @@ protected:
     // Enable rules; a control the dialog does not have (no window yet) is passed over.
     void EnableItem(UINT id, bool enable);
     void EnableItems(std::initializer_list<UINT> ids, bool enable);
+    void EnableItems(const zem::Companions& ids, bool enable);
+    // The rows' boxes; the number rows' edits and spins.
+    template <class D>
+    void EnableRows(zem::SettingRows<D> rows, bool enable) {
+        for (const auto& r : rows) EnableItem(r.control, enable);
+    }
+    template <class D>
+    void EnableNumbers(zem::NumberRows<D> rows, bool enable) {
+        for (const auto& n : rows) EnableItems({n.edit, n.spin}, enable);
+    }
     // Exchange of a double shown with format; reads it back as the framework reads doubles.
     void DDX_Double(CDataExchange* pDX, int id, double& value, const wchar_t* format);
 
