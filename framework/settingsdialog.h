@@ -122,8 +122,11 @@ protected:
     }
     template <class D>
     void ExchangeNumbers(CDataExchange* pDX, zem::NumberRows<D> rows) {
-        D& self = static_cast<D&>(*this);
-        for (const auto& n : rows) ExchangeNumber(pDX, n.edit, self.*n.member, n.format, n.width);
+        for (const auto& n : rows) ExchangeNumber(pDX, n);
+    }
+    template <class D>
+    void ExchangeNumber(CDataExchange* pDX, const zem::NumberRow<D>& n) {
+        ExchangeNumber(pDX, n.edit, static_cast<D&>(*this).*n.member, n.format, n.width);
     }
     template <class D>
     void ReadNumber(const zem::NumberRow<D>& n) {
@@ -200,8 +203,9 @@ protected:
 
     // A command entry that does what a row's click says.
     static CMessageMap::Entry RowEntry(UINT code, UINT control, zem::Click click, const zem::Companions* companions);
+    // One control object of its kind attached to a template control.
+    void Attach(Ctl kind, UINT id);
 
 private:
-    void Attach(Ctl kind, UINT id);
     BOOL ReadSetting(const wchar_t* read, const wchar_t* read2, const wchar_t* object, unsigned flags);
 };

@@ -8,7 +8,6 @@
 #include <utility>
 
 #include "dialogs/deepsky/dlgnbl.h"
-#include "resources/resource_ids.h"
 
 namespace {
 
@@ -123,6 +122,8 @@ const CDlgNbl::CellList* CDlgNbl::FindCellList(UINT id) {
         if (l.id == id) return &l;
     return nullptr;
 }
+
+std::span<const tagFeatureTypeInfo> CDlgNbl::FeatureTypes() { return kFeatureTypes; }
 
 void CDlgNbl::InitFeatureTypes() { m_aFeatureType.assign(std::begin(kFeatureTypes), std::end(kFeatureTypes)); }
 
