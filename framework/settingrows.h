@@ -72,12 +72,6 @@ struct SettingRow {
 template <class D>
 using SettingRows = std::span<const SettingRow<D>>;
 
-// TEMPORARY while dialogs move over.
-template <class D, std::size_t N>
-constexpr SettingRows<D> Rows(const SettingRow<D> (&table)[N]) {
-    return SettingRows<D>(table, N);
-}
-
 // A number shown in an edit with its up-down control beside it. Bounds and steps are in tenths,
 // so that a bound reads the same as a check's double and as a step's integer.
 template <class D>
@@ -107,9 +101,9 @@ using NumberRows = std::span<const NumberRow<D>>;
 
 // The row of a table with that control (edit for a number row); a table without it does not
 // compile.
-template <class Row, std::size_t N>
-consteval const Row& Find(const Row (&table)[N], UINT control) {
-    for (const Row& r : table)
+template <class D, std::size_t N>
+consteval const SettingRow<D>& Find(const SettingRow<D> (&table)[N], UINT control) {
+    for (const SettingRow<D>& r : table)
         if (r.control == control) return r;
     throw "no row has that control";
 }

@@ -11,7 +11,7 @@ const DialogTraits kTraits{IDD_DSP_STAR, IDS_HELP_STAR, L"Star.Name.Color", Appl
 
 }  // namespace
 
-using namespace star_numbers;
+using namespace star_rows;
 
 CDlgStar::CDlgStar(CCorQel* engine, CCorQel* engine2, CWnd* parent) : CSettingsDialog(engine, engine2, parent, kTraits) {
     InitData();

@@ -253,8 +253,9 @@ inline zem::SettingRows<CDlgStar> CDlgStar::Rows(RowGroup group) {
     return groups[group];
 }
 
-// The number rows by their edits.
-namespace star_numbers {
+// Rows by their controls.
+namespace star_rows {
+inline constexpr const auto& kTwinkleBox = zem::Find(CDlgStar::kRows, IDC_STAR_TWINKLE);
 inline constexpr const auto& kSize = zem::Find(CDlgStar::kNumbers, IDC_STAR_SIZE);
 inline constexpr const auto& kTwinkleStrength = zem::Find(CDlgStar::kNumbers, IDC_STAR_TWINKLE_STRENGTH);
 inline constexpr const auto& kNameLimit = zem::Find(CDlgStar::kNumbers, IDC_STAR_NAME_LIMIT_MAG);
@@ -263,4 +264,4 @@ inline constexpr const auto& kFixedMin = zem::Find(CDlgStar::kNumbers, IDC_STAR_
 inline constexpr const auto& kFixedMax = zem::Find(CDlgStar::kNumbers, IDC_STAR_MAG_MAX);
 inline constexpr const auto& kProperMotionMag = zem::Find(CDlgStar::kNumbers, IDC_STAR_PM_MAG);
 inline constexpr const auto& kParsec = zem::Find(CDlgStar::kNumbers, IDC_STAR_ABSMAG_PARSEC);
-}  // namespace star_numbers
+}  // namespace star_rows

@@ -10,7 +10,7 @@
 #include "framework/numbers.h"
 #include "platform/crt.h"
 
-using namespace star_numbers;
+using namespace star_rows;
 
 namespace {
 
@@ -110,8 +110,7 @@ void CDlgStar::OnDeltaposSpinDiam(NMHDR* pNotify, LRESULT* pResult) {
 // The box keeps its member in step before it enables the strength.
 void CDlgStar::OnBnClickedDspStarCheckTwinkle() {
     m_bTwinkle = IsDlgButtonChecked(IDC_STAR_TWINKLE) != 0;
-    const auto& twinkle = Rows(kTwinkle).front();
-    EnableCompanions(twinkle.control, twinkle.enables);
+    EnableCompanions(kTwinkleBox.control, kTwinkleBox.enables);
     Apply();
 }
 
@@ -147,7 +146,7 @@ void CDlgStar::OnButtonDiamReset() {
     CString text;
     text.Format(kTwinkleStrength.format, m_dTwinkleStrength);
     m_mag.SetEditText(IDC_STAR_TWINKLE_STRENGTH, text);
-    EnableItems(Rows(kTwinkle).front().enables, false);
+    EnableItems(kTwinkleBox.enables, false);
     Apply();
 }
 
@@ -191,7 +190,7 @@ void CDlgStar::SetEnableOrDisable() {
         UpdateMagControls();
         // Stars twinkle only in a horizontal view; the box keeps its state, and the script its value.
         const bool horizon = Query(L"View.Coordinate").CompareNoCase(L"Horizon") == 0;
-        const auto& twinkle = Rows(kTwinkle).front();
+        const auto& twinkle = kTwinkleBox;
         EnableItem(twinkle.control, horizon);
         m_bTwinkle = IsDlgButtonChecked(static_cast<int>(twinkle.control)) != 0;
         EnableItems(twinkle.enables, m_bTwinkle && horizon);

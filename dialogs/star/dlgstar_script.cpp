@@ -4,7 +4,7 @@
 
 #include "platform/crt.h"
 
-using namespace star_numbers;
+using namespace star_rows;
 
 namespace {
 
