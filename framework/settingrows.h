@@ -99,6 +99,19 @@ struct NumberRow {
 template <class D>
 using NumberRows = std::span<const NumberRow<D>>;
 
+// A control whose statements the dialog writes by hand (a radio group, a list, a box whose
+// statements are computed) with the properties it reads when the dialog opens and those its
+// statements write, each a list separated by ';'; "%d" in a path stands for 1 to count. The
+// settings catalogue reads these, the dialogs do not; a test holds them to what the dialogs send.
+struct HandSetting {
+    UINT control;
+    const wchar_t* reads;
+    const wchar_t* writes;
+    int count = 0;
+};
+
+using HandSettings = std::span<const HandSetting>;
+
 // The row of a table with that control (edit for a number row); a table without it does not
 // compile.
 template <class D, std::size_t N>

@@ -34,6 +34,17 @@ CDlgCons::CDlgCons(CWnd* parent) : CSettingsDialog(parent, kTraits) {}
 
 const DialogTraits& CDlgCons::Traits() { return kTraits; }
 
+zem::HandSettings CDlgCons::HandSettings() {
+    static constexpr zem::HandSetting settings[] = {
+        {IDC_CONS_PICTURE_SET,
+         L"Constellation.Picture.Image.Visible;Constellation.Picture.Outline.Visible;Constellation.Picture.Image.File",
+         L"Constellation.Picture.Image.Visible;Constellation.Picture.Outline.Visible;Constellation.Picture.Image.File"},
+        {IDC_CONS_LIST, L"Constellation.No%d.JapaneseName;Constellation.No%d.Selection", L"Constellation.No%d.Selection",
+         kCount},
+    };
+    return settings;
+}
+
 const CMessageMap* CDlgCons::GetMessageMap() const {
     using M = MessageMapOf<CDlgCons>;
     static const CMessageMap map = MapWithRows<D>(CSettingsDialog::ThisMessageMap(), {

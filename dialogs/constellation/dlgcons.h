@@ -29,6 +29,8 @@ public:
     enum RowGroup : unsigned char { kNames, kPicture, kFigures };
     static zem::SettingRows<CDlgCons> Rows();
     static zem::SettingRows<CDlgCons> Rows(RowGroup group);
+    // What the dialog reads and writes by hand, by control.
+    static zem::HandSettings HandSettings();
 
     using D = CDlgCons;
     static const zem::SettingRow<D> kRows[];

@@ -63,6 +63,8 @@ public:
     // The annotation kinds and the other-objects grid, as the dialog starts them.
     static std::span<const tagFeatureTypeInfo> FeatureTypes();
     static std::span<const tagEtcObjInfo> OtherObjects();
+    // What the dialog reads and writes by hand, by control.
+    static zem::HandSettings HandSettings();
 
     using D = CDlgNbl;
     static const zem::SettingRow<D> kRows[];

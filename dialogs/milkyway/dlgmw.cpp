@@ -18,6 +18,15 @@ CDlgMw::CDlgMw(CWnd* parent) : CSettingsDialog(parent, kTraits) {}
 
 const DialogTraits& CDlgMw::Traits() { return kTraits; }
 
+zem::HandSettings CDlgMw::HandSettings() {
+    static constexpr zem::HandSetting settings[] = {
+        {IDC_MW_REAL, L"Milkyway.Image.Visible;Milkyway.Outline.Visible",
+         L"Milkyway.Image.Visible;Milkyway.Outline.Visible;MagellanicCloud.Image.Visible;MagellanicCloud.Outline.Visible"},
+        {IDC_MW_BRIGHTNESS_EDIT, L"", L"MagellanicCloud.Image.Brightness"},
+    };
+    return settings;
+}
+
 const CMessageMap* CDlgMw::GetMessageMap() const {
     using M = MessageMapOf<CDlgMw>;
     static const CMessageMap map = MapWithRows<D>(CSettingsDialog::ThisMessageMap(), {

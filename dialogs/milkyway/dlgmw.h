@@ -18,6 +18,8 @@ public:
     static const DialogTraits& Traits();
     static zem::SettingRows<CDlgMw> Rows();
     static zem::NumberRows<CDlgMw> Numbers();
+    // What the dialog reads and writes by hand, by control.
+    static zem::HandSettings HandSettings();
 
     using D = CDlgMw;
     static const zem::SettingRow<D> kRows[];

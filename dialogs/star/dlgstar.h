@@ -36,6 +36,8 @@ public:
     static zem::SettingRows<CDlgStar> Rows(RowGroup group);
     // The edits with their up-down controls, in the order of the exchange.
     static zem::NumberRows<CDlgStar> Numbers();
+    // What the dialog reads and writes by hand, by control.
+    static zem::HandSettings HandSettings();
 
     using D = CDlgStar;
     static const zem::SettingRow<D> kRows[];

@@ -14,6 +14,35 @@ constexpr const wchar_t* kLabelKinds[] = {L"Star.JapaneseName",    L"Star.Englis
 
 }  // namespace
 
+zem::HandSettings CDlgStar::HandSettings() {
+    static constexpr zem::HandSetting settings[] = {
+        {IDC_STAR_MAG_AUTO, L"Star.AutoMagnitudeLimit", L"Star.AutoMagnitudeLimit;Star.FixedMagnitudeLimit"},
+        {IDC_STAR_SHAPE, L"Star.Custom.Visible;Star.custom.file;Star.Blur.Visible;Star.Mirado.Visible",
+         L"Star.Blur.Visible;Star.Mirado.Visible;Star.custom.visible;Star.custom.file"},
+        {IDC_STAR_PROPER_NAME, L"Star.JapaneseName.Visible;Star.EnglishName.Visible",
+         L"Star.JapaneseName.Visible;Star.EnglishName.Visible"},
+        {IDC_STAR_NAME_JAPANESE, L"Star.JapaneseName.Visible;Star.EnglishName.Visible",
+         L"Star.JapaneseName.Visible;Star.EnglishName.Visible"},
+        {IDC_STAR_NAME_LIMIT, L"Star.JapaneseName.MagnitudeLimit",
+         L"Star.JapaneseName.MagnitudeLimit;Star.EnglishName.MagnitudeLimit;Star.BayerLetter.MagnitudeLimit;"
+         L"Star.FlamsteedNumber.MagnitudeLimit;Star.VariableName.MagnitudeLimit;Star.Magnitude.MagnitudeLimit"},
+        {IDC_STAR_NAME_LIMIT_MAG, L"",
+         L"Star.EnglishName.MagnitudeLimit.Minimum;Star.BayerLetter.MagnitudeLimit.Minimum;"
+         L"Star.FlamsteedNumber.MagnitudeLimit.Minimum;Star.VariableName.MagnitudeLimit.Minimum;"
+         L"Star.Magnitude.MagnitudeLimit.Minimum"},
+        {IDC_STAR_ABSMAG, L"star.Distance.Tenparsec", L"star.Distance.Calc3D;star.Distance.Tenparsec"},
+        {IDC_STAR_DATA_STD, L"Star.Catalog;Star.Catalog.Switch;Star.Catalog.Switch.Catalog",
+         L"Star.Catalog.Switch;Star.Catalog;Star.Catalog.Switch.Catalog"},
+        {IDC_STAR_EXTDATA,
+         L"Star.Catalog.GSC.LocalName;Star.Catalog.GSC.MagnitudeLimit.Minmag;Star.Catalog.Tycho2.LocalName;"
+         L"Star.Catalog.Tycho2.MagnitudeLimit.Minmag;Star.Catalog.Tycho.LocalName;"
+         L"Star.Catalog.Tycho.MagnitudeLimit.Minmag;Star.Catalog.USNOA20.LocalName;"
+         L"Star.Catalog.USNOA20.MagnitudeLimit.Minmag",
+         L"Star.Catalog;Star.Catalog.Switch.Catalog"},
+    };
+    return settings;
+}
+
 // The upper bound of the magnitude checks: the standard data's, the limit of the catalog chosen
 // in the list, or -1.0 (nothing passes) while extended data has no catalog chosen.
 double CDlgStar::GetMagUpperBound() {
