@@ -154,7 +154,9 @@ protected:
     double m_dPgcLimitMagMin;
     BOOL m_bPgcPoint = FALSE;
     int m_nPgcShape = -1;  // 0 image, 1 outline, -1 none
-    CString m_strObject = L"DeepSkyObject";
+    // The prefix of the deep-sky properties.
+    static constexpr const wchar_t* kObject = L"DeepSkyObject";
+    CString m_strObject = kObject;
     BOOL m_bPgcDataExist;
     // Set while the PGC handler works, and for good once the missing-data notice has been sent.
     BOOL m_bPgcLock = FALSE;
