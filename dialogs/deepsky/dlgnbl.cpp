@@ -136,6 +136,7 @@ void CDlgNbl::DoDataExchange(CDataExchange* pDX) {
     ExchangeRows(pDX, Rows(kImages));
     ExchangeNumber(pDX, kBrightness);
     ExchangeRows(pDX, Rows(kPgc));
+    ExchangeRows(pDX, Rows(kPgcLabels));
     DDX_Check(pDX, IDC_NBL_PGC_LIMIT_MAG, m_bPgcLimitMag);
     ExchangeNumber(pDX, kPgcMagMax);
     ExchangeNumber(pDX, kPgcMagMin);

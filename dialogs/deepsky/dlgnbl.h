@@ -53,9 +53,9 @@ public:
     const CMessageMap* GetMessageMap() const override;
     static const DialogTraits& Traits();
 
-    // The outline and image switches, then PGC galaxies with their labels; the image brightness
-    // is read and written between the two groups.
-    enum RowGroup : unsigned char { kImages, kPgc };
+    // The outline and image switches, the PGC box, and the PGC labels that follow it; the image
+    // brightness is read and written between the images and PGC galaxies.
+    enum RowGroup : unsigned char { kImages, kPgc, kPgcLabels };
     static zem::SettingRows<CDlgNbl> Rows();
     static zem::SettingRows<CDlgNbl> Rows(RowGroup group);
     // The magnitude ranges and the image brightness.
@@ -198,11 +198,11 @@ inline constexpr zem::SettingRow<CDlgNbl> CDlgNbl::kRows[] = {
     {IDC_NBL_PGC, &D::m_bPgc, L"DeepSkyObject.PGC.Visible", L"DeepSkyObject.PGC.Visible", zem::Click::ByHand, {},
      D::kPgc},
     {IDC_NBL_PGC_NUMBER, &D::m_bPgcNumber, L"DeepSkyObject.PGC.Number.Visible", L"DeepSkyObject.PGC.Number.Visible",
-     zem::Click::ByHand, {}, D::kPgc},
+     zem::Click::ByHand, {}, D::kPgcLabels},
     {IDC_NBL_PGC_ALIAS, &D::m_bPgcAliasName, L"DeepSkyObject.PGC.AliasName.Visible",
-     L"DeepSkyObject.PGC.AliasName.Visible", zem::Click::Apply, {}, D::kPgc},
+     L"DeepSkyObject.PGC.AliasName.Visible", zem::Click::Apply, {}, D::kPgcLabels},
     {IDC_NBL_PGC_MAGNITUDE, &D::m_bPgcMagnitude, L"DeepSkyObject.PGC.Magnitude.Visible",
-     L"DeepSkyObject.PGC.Magnitude.Visible", zem::Click::ByHand, {}, D::kPgc},
+     L"DeepSkyObject.PGC.Magnitude.Visible", zem::Click::ByHand, {}, D::kPgcLabels},
 };
 
 // The edits read their leading number; the spins keep the platform's range (only the sign of a
@@ -231,7 +231,7 @@ inline zem::SettingRows<CDlgNbl> CDlgNbl::Rows() { return kRows; }
 inline zem::NumberRows<CDlgNbl> CDlgNbl::Numbers() { return kNumbers; }
 
 inline zem::SettingRows<CDlgNbl> CDlgNbl::Rows(RowGroup group) {
-    static constexpr auto groups = zem::Groups<2>(kRows);
+    static constexpr auto groups = zem::Groups<3>(kRows);
     return groups[group];
 }
 

@@ -29,9 +29,9 @@ void CDlgNbl::SetNgcEnableOrDisable() {
 // follows the limit box and the script is applied.
 void CDlgNbl::SetPgcEnableOrDisable() {
     const bool pgc = IsDlgButtonChecked(IDC_NBL_PGC) != 0;
-    EnableItems({IDC_NBL_PGC_ALIAS, IDC_NBL_PGC_NUMBER, IDC_NBL_PGC_MAGNITUDE, IDC_NBL_PGC_MAG_GROUP,
-                 IDC_NBL_PGC_LIMIT_MAG, IDC_NBL_PGC_POINT, IDC_NBL_PGC_SHAPE_GROUP, IDC_NBL_PGC_SHAPE_IMAGE,
-                 IDC_NBL_PGC_SHAPE_OUTLINE},
+    EnableRows(Rows(kPgcLabels), pgc);
+    EnableItems({IDC_NBL_PGC_MAG_GROUP, IDC_NBL_PGC_LIMIT_MAG, IDC_NBL_PGC_POINT, IDC_NBL_PGC_SHAPE_GROUP,
+                 IDC_NBL_PGC_SHAPE_IMAGE, IDC_NBL_PGC_SHAPE_OUTLINE},
                 pgc);
     if (pgc) {
         OnCheckPgcLimitMag();

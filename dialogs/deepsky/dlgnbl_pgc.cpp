@@ -15,6 +15,7 @@ constexpr const wchar_t* kPgcCatalog = L"銀河カタログ(PGC)";
 // The limit and points are asked only while PGC galaxies are shown.
 void CDlgNbl::ReadPgc() {
     ReadRows(Rows(kPgc));
+    ReadRows(Rows(kPgcLabels));
     m_nPgcShape = IsVisible(ObjectPath(L".PGC.Outline")) ? 1 : 0;
     if (!m_bPgc) return;
     CString query;

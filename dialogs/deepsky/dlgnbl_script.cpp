@@ -38,6 +38,7 @@ BOOL CDlgNbl::GetScript(CString* script, Report report) {
     AppendRows(s, Rows(kImages));
     AppendScriptValue(s, {kBrightness.write}, m_dImageBrightness);
     AppendRows(s, Rows(kPgc));
+    AppendRows(s, Rows(kPgcLabels));
     AppendScriptVisible(s, {p, L".PGC.Image"}, m_nPgcShape == 0);
     AppendScriptVisible(s, {p, L".PGC.Outline"}, m_nPgcShape != 0);
     // The PGC range is written whether or not its limit is on.

@@ -53,7 +53,8 @@ BOOL CDlgExoPlanet::GetScript(CString* script) {
 
 void CDlgExoPlanet::UpdateStatus() {
     UpdateData(TRUE);
-    EnableItems({IDC_EXO_MARK, IDC_EXO_STAR_NAME}, m_bVisible);
+    EnableRows(Rows(kLabels), m_bVisible);
+    // The planets' names and orbits need the projection flag as well.
     EnableItems({IDC_EXO_PLANET_NAME, IDC_EXO_ORBIT}, m_bVisible && m_nProjection);
 }
 

@@ -16,7 +16,10 @@ public:
 
     const CMessageMap* GetMessageMap() const override;
     static const DialogTraits& Traits();
+    // The boxes under the show box (every row but it) follow it.
+    enum RowGroup : unsigned char { kLabels, kShow };
     static zem::SettingRows<CDlgExoPlanet> Rows();
+    static zem::SettingRows<CDlgExoPlanet> Rows(RowGroup group);
 
     using D = CDlgExoPlanet;
     static const zem::SettingRow<D> kRows[];
@@ -45,7 +48,7 @@ protected:
 // with their own values whatever the main switch says.
 inline constexpr zem::SettingRow<CDlgExoPlanet> CDlgExoPlanet::kRows[] = {
     {.control = IDC_EXO_VISIBLE, .member = &D::m_bVisible, .read = L"extrasolarplanet.visible",
-     .write = L"star.extrasolarplanet.visible", .click = zem::Click::EnableApply, .object = L"star"},
+     .write = L"star.extrasolarplanet.visible", .click = zem::Click::EnableApply, .group = D::kShow, .object = L"star"},
     {.control = IDC_EXO_STAR_NAME, .member = &D::m_bStarName, .read = L"extrasolarplanet.Star.Name.visible",
      .write = L"star.extrasolarplanet.Star.Name.visible", .object = L"star"},
     {.control = IDC_EXO_MARK, .member = &D::m_bMark, .read = L"extrasolarplanet.Mark.visible",
@@ -57,3 +60,8 @@ inline constexpr zem::SettingRow<CDlgExoPlanet> CDlgExoPlanet::kRows[] = {
 };
 
 inline zem::SettingRows<CDlgExoPlanet> CDlgExoPlanet::Rows() { return kRows; }
+
+inline zem::SettingRows<CDlgExoPlanet> CDlgExoPlanet::Rows(RowGroup group) {
+    static constexpr auto groups = zem::Groups<2>(kRows);
+    return groups[group];
+}

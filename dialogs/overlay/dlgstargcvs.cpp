@@ -46,7 +46,7 @@ void CDlgStarGcvs::AttachControls() {
 void CDlgStarGcvs::SetEnableOrDisableGcvs() {
     const bool view = IsDlgButtonChecked(IDC_GCVS_VISIBLE) != 0;
     const bool name = IsDlgButtonChecked(IDC_GCVS_NAME) != 0;
-    EnableItems({IDC_GCVS_NAME, IDC_GCVS_MAXIMUM, IDC_GCVS_MINIMUM}, view);
+    EnableRows(Rows(kLabels), view);
     // The abbreviation is the alternative to the name.
     EnableItem(IDC_GCVS_ABBREVIATION, view && !name);
     m_limit.EnableControls(view);

@@ -14,7 +14,10 @@ public:
     const CMessageMap* GetMessageMap() const override;
     static const DialogTraits& Traits();
     static const zem::MagLimitTraits& Limit();
+    // The label boxes (every row but the show box) follow the show box.
+    enum RowGroup : unsigned char { kLabels, kShow };
     static zem::SettingRows<CDlgStarGcvs> Rows();
+    static zem::SettingRows<CDlgStarGcvs> Rows(RowGroup group);
 
     using D = CDlgStarGcvs;
     static const zem::SettingRow<D> kRows[];
@@ -33,7 +36,8 @@ protected:
 
 // The labels travel as the model holds them, also while their boxes are disabled.
 inline constexpr zem::SettingRow<CDlgStarGcvs> CDlgStarGcvs::kRows[] = {
-    {IDC_GCVS_VISIBLE, &D::m_bMark, L"Star.GCVS.Mark.Visible", L"Star.GCVS.Mark.Visible", zem::Click::ApplyEnable},
+    {IDC_GCVS_VISIBLE, &D::m_bMark, L"Star.GCVS.Mark.Visible", L"Star.GCVS.Mark.Visible", zem::Click::ApplyEnable, {},
+     D::kShow},
     {IDC_GCVS_NAME, &D::m_bName, L"Star.GCVS.Name.Visible", L"Star.GCVS.Name.Visible", zem::Click::ApplyEnable},
     {IDC_GCVS_ABBREVIATION, &D::m_bAbbreviation, L"Star.GCVS.Abbreviation.Visible", L"Star.GCVS.Abbreviation.Visible"},
     {IDC_GCVS_MAXIMUM, &D::m_bMagMax, L"Star.GCVS.Magnitude.Maximum.Visible", L"Star.GCVS.Magnitude.Maximum.Visible"},
@@ -41,3 +45,8 @@ inline constexpr zem::SettingRow<CDlgStarGcvs> CDlgStarGcvs::kRows[] = {
 };
 
 inline zem::SettingRows<CDlgStarGcvs> CDlgStarGcvs::Rows() { return kRows; }
+
+inline zem::SettingRows<CDlgStarGcvs> CDlgStarGcvs::Rows(RowGroup group) {
+    static constexpr auto groups = zem::Groups<2>(kRows);
+    return groups[group];
+}

@@ -16,6 +16,7 @@ constexpr NovaTraits MakeTraits(DialogTraits dialog, const wchar_t* prefix) {
         .dialog = dialog,
         .idOffset = d,
         .rows = D::kRows,
+        .labels = zem::Groups<2>(D::kRows)[CDlgStarNovaBase::kLabels],
         .offset = &zem::Find(D::kNumbers, IDC_NOVA_MAG_OFFSET + d),
         .limit = {
             .prefix = prefix,
@@ -95,11 +96,11 @@ BOOL CDlgStarNovaBase::GetScript(CString* script) {
 
 void CDlgStarNovaBase::SetEnableOrDisable() {
     const bool view = IsDlgButtonChecked(Id(IDC_NOVA_VISIBLE)) != 0;
+    EnableRows(m_nova.labels, view);
     // The offset follows the main switch alone, not the date-and-time box.
-    for (UINT id : {IDC_NOVA_NAME, IDC_NOVA_DISCOVERY_MAG, IDC_NOVA_DISCOVERERS, IDC_NOVA_DISCOVERY_DATE,
-                    IDC_NOVA_MAG_GROUP, IDC_NOVA_MAG_VARIABLE, IDC_NOVA_MAG_OFFSET_LABEL, IDC_NOVA_MAG_OFFSET,
-                    IDC_NOVA_MAG_OFFSET_SPIN, IDC_NOVA_LIMIT_GROUP})
+    for (UINT id : {IDC_NOVA_MAG_GROUP, IDC_NOVA_MAG_OFFSET_LABEL, IDC_NOVA_LIMIT_GROUP})
         EnableItem(static_cast<UINT>(Id(id)), view);
+    EnableNumbers(Offset(), view);
     m_limit.EnableControls(view);
 }
 

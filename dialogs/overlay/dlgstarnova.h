@@ -18,12 +18,16 @@ struct NovaTraits {
     DialogTraits dialog;
     UINT idOffset;                  // added to every IDC_NOVA_* id
     zem::SettingRows<CDlgStarNovaBase> rows;
+    zem::SettingRows<CDlgStarNovaBase> labels;  // the rows that follow the show box
     const zem::NumberRow<CDlgStarNovaBase>* offset;  // the magnitude offset field
     zem::MagLimitTraits limit;
 };
 
 class CDlgStarNovaBase : public COverlayDialog {
 public:
+    // The label boxes (every row but the show box) follow the show box.
+    enum RowGroup : unsigned char { kLabels, kShow };
+
     // No edit-ready test and no checks: a spin step is sent from the edit's change notification
     // and again from the spin handler. Text the exchange cannot read gets the framework's own
     // message and keeps the last value read.
@@ -101,7 +105,8 @@ public:
 
 // The show box runs the enable rules; the labels travel as the model holds them.
 inline constexpr zem::SettingRow<CDlgStarNovaBase> CDlgStarNova::kRows[] = {
-    {IDC_NOVA_VISIBLE, &D::m_bVisible, L"Star.Nova.Visible", L"Star.Nova.Visible", zem::Click::ApplyEnable},
+    {IDC_NOVA_VISIBLE, &D::m_bVisible, L"Star.Nova.Visible", L"Star.Nova.Visible", zem::Click::ApplyEnable, {},
+     D::kShow},
     {IDC_NOVA_NAME, &D::m_bName, L"Star.Nova.Name.Visible", L"Star.Nova.Name.Visible"},
     {IDC_NOVA_DISCOVERY_MAG, &D::m_bDiscoveryMag, L"Star.Nova.Mag.Visible", L"Star.Nova.Mag.Visible"},
     {IDC_NOVA_DISCOVERERS, &D::m_bDiscoverers, L"Star.Nova.Discoverers.Visible", L"Star.Nova.Discoverers.Visible"},
@@ -116,7 +121,8 @@ inline constexpr zem::NumberRow<CDlgStarNovaBase> CDlgStarNova::kNumbers[] = {
 };
 
 inline constexpr zem::SettingRow<CDlgStarNovaBase> CDlgStarSNova::kRows[] = {
-    {IDC_SNOVA_VISIBLE, &D::m_bVisible, L"Star.Supernova.Visible", L"Star.Supernova.Visible", zem::Click::ApplyEnable},
+    {IDC_SNOVA_VISIBLE, &D::m_bVisible, L"Star.Supernova.Visible", L"Star.Supernova.Visible", zem::Click::ApplyEnable,
+     {}, D::kShow},
     {IDC_SNOVA_NAME, &D::m_bName, L"Star.Supernova.Name.Visible", L"Star.Supernova.Name.Visible"},
     {IDC_SNOVA_DISCOVERY_MAG, &D::m_bDiscoveryMag, L"Star.Supernova.Mag.Visible", L"Star.Supernova.Mag.Visible"},
     {IDC_SNOVA_SENDER, &D::m_bDiscoverers, L"Star.Supernova.Sender.Visible", L"Star.Supernova.Sender.Visible"},

@@ -47,7 +47,8 @@ void CDlgStarWds::SetEnableOrDisableWds() {
     const bool view = IsDlgButtonChecked(IDC_WDS_VISIBLE) != 0;
     const bool system = IsDlgButtonChecked(IDC_WDS_SYSTEM) != 0;
     const bool magPrimary = IsDlgButtonChecked(IDC_WDS_MAG_PRIMARY) != 0;
-    EnableItems({IDC_WDS_NAME, IDC_WDS_MAG_PRIMARY, IDC_WDS_COMPONENT_NAME, IDC_WDS_SYSTEM}, view);
+    EnableRows(Rows(kLabels), view);
+    // All magnitudes need the system and the primary's magnitude as well.
     EnableItem(IDC_WDS_MAG_ALL, view && system && magPrimary);
     m_limit.EnableControls(view);
 }

@@ -14,7 +14,10 @@ public:
     const CMessageMap* GetMessageMap() const override;
     static const DialogTraits& Traits();
     static const zem::MagLimitTraits& Limit();
+    // The label boxes (every row but the show box) follow the show box.
+    enum RowGroup : unsigned char { kLabels, kShow };
     static zem::SettingRows<CDlgStarWds> Rows();
+    static zem::SettingRows<CDlgStarWds> Rows(RowGroup group);
 
     using D = CDlgStarWds;
     static const zem::SettingRow<D> kRows[];
@@ -37,7 +40,7 @@ protected:
 // box sends; the secondary magnitudes count only with the primary's.
 inline constexpr zem::SettingRow<CDlgStarWds> CDlgStarWds::kRows[] = {
     {IDC_WDS_VISIBLE, &D::m_bPrimaryMark, L"Star.WDS.Primary.Mark.Visible", L"Star.WDS.Primary.Mark.Visible",
-     zem::Click::ApplyEnable},
+     zem::Click::ApplyEnable, {}, D::kShow},
     {IDC_WDS_NAME, &D::m_bName, L"Star.WDS.Name.Visible", L"Star.WDS.Name.Visible"},
     {.control = IDC_WDS_SYSTEM, .member = &D::m_bSystem, .read = L"Star.WDS.Pair.Line.Visible",
      .write = L"Star.WDS.Secondary.Mark.Visible", .click = zem::Click::ApplyEnable,
@@ -52,3 +55,8 @@ inline constexpr zem::SettingRow<CDlgStarWds> CDlgStarWds::kRows[] = {
 };
 
 inline zem::SettingRows<CDlgStarWds> CDlgStarWds::Rows() { return kRows; }
+
+inline zem::SettingRows<CDlgStarWds> CDlgStarWds::Rows(RowGroup group) {
+    static constexpr auto groups = zem::Groups<2>(kRows);
+    return groups[group];
+}
