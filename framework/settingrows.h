@@ -32,6 +32,7 @@ namespace zem {
 enum RowFlag : unsigned {
     kRowInverted = 1u << 0,  // the box shows the opposite of the property, read and written
     kRowNoCase = 1u << 1,    // the answer counts as "TRUE" in any case
+    kRowOwnRule = 1u << 2,   // the box has an enable rule of its own: its group's passes it over
 };
 
 // What a click on a row's box does, once the box has enabled or disabled its companions; for a

@@ -183,10 +183,11 @@ protected:
     void EnableItem(UINT id, bool enable);
     void EnableItems(std::initializer_list<UINT> ids, bool enable);
     void EnableItems(const zem::Companions& ids, bool enable);
-    // The rows' boxes; the number rows' edits and spins.
+    // The rows' boxes (but those with a rule of their own); the number rows' edits and spins.
     template <class D>
     void EnableRows(zem::SettingRows<D> rows, bool enable) {
-        for (const auto& r : rows) EnableItem(r.control, enable);
+        for (const auto& r : rows)
+            if (!(r.flags & zem::kRowOwnRule)) EnableItem(r.control, enable);
     }
     template <class D>
     void EnableNumbers(zem::NumberRows<D> rows, bool enable) {

@@ -54,9 +54,9 @@ inline constexpr zem::SettingRow<CDlgExoPlanet> CDlgExoPlanet::kRows[] = {
     {.control = IDC_EXO_MARK, .member = &D::m_bMark, .read = L"extrasolarplanet.Mark.visible",
      .write = L"star.extrasolarplanet.Mark.visible", .object = L"star"},
     {.control = IDC_EXO_ORBIT, .member = &D::m_bOrbit, .read = L"extrasolarplanet.Orbit.visible",
-     .write = L"star.extrasolarplanet.Orbit.visible", .object = L"star"},
+     .write = L"star.extrasolarplanet.Orbit.visible", .object = L"star", .flags = zem::kRowOwnRule},
     {.control = IDC_EXO_PLANET_NAME, .member = &D::m_bPlanetName, .read = L"extrasolarplanet.Name.visible",
-     .write = L"star.extrasolarplanet.Name.visible", .object = L"star"},
+     .write = L"star.extrasolarplanet.Name.visible", .object = L"star", .flags = zem::kRowOwnRule},
 };
 
 inline zem::SettingRows<CDlgExoPlanet> CDlgExoPlanet::Rows() { return kRows; }

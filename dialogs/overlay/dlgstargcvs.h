@@ -39,7 +39,8 @@ inline constexpr zem::SettingRow<CDlgStarGcvs> CDlgStarGcvs::kRows[] = {
     {IDC_GCVS_VISIBLE, &D::m_bMark, L"Star.GCVS.Mark.Visible", L"Star.GCVS.Mark.Visible", zem::Click::ApplyEnable, {},
      D::kShow},
     {IDC_GCVS_NAME, &D::m_bName, L"Star.GCVS.Name.Visible", L"Star.GCVS.Name.Visible", zem::Click::ApplyEnable},
-    {IDC_GCVS_ABBREVIATION, &D::m_bAbbreviation, L"Star.GCVS.Abbreviation.Visible", L"Star.GCVS.Abbreviation.Visible"},
+    {.control = IDC_GCVS_ABBREVIATION, .member = &D::m_bAbbreviation, .read = L"Star.GCVS.Abbreviation.Visible",
+     .write = L"Star.GCVS.Abbreviation.Visible", .flags = zem::kRowOwnRule},
     {IDC_GCVS_MAXIMUM, &D::m_bMagMax, L"Star.GCVS.Magnitude.Maximum.Visible", L"Star.GCVS.Magnitude.Maximum.Visible"},
     {IDC_GCVS_MINIMUM, &D::m_bMagMin, L"Star.GCVS.Magnitude.Minimum.Visible", L"Star.GCVS.Magnitude.Minimum.Visible"},
 };

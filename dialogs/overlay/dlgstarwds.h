@@ -51,7 +51,7 @@ inline constexpr zem::SettingRow<CDlgStarWds> CDlgStarWds::kRows[] = {
     {IDC_WDS_MAG_PRIMARY, &D::m_bMagPrimary, L"Star.WDS.Primary.Magnitude.Visible",
      L"Star.WDS.Primary.Magnitude.Visible", zem::Click::ApplyEnable},
     {.control = IDC_WDS_MAG_ALL, .member = &D::m_bMagAll, .read = L"Star.WDS.Secondary.Magnitude.Visible",
-     .write = L"Star.WDS.Secondary.Magnitude.Visible", .gate = &D::m_bMagPrimary},
+     .write = L"Star.WDS.Secondary.Magnitude.Visible", .gate = &D::m_bMagPrimary, .flags = zem::kRowOwnRule},
 };
 
 inline zem::SettingRows<CDlgStarWds> CDlgStarWds::Rows() { return kRows; }
