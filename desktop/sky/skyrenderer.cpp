@@ -91,12 +91,11 @@ QPen Hairline(const QColor& colour) {
     return pen;
 }
 
-// A soft elliptical glow centred on (x, y) with radii rx, ry; the stops run from the centre out.
-void Glow(QPainter& p, double x, double y, double rx, double ry, const QGradientStops& stops) {
+// A soft elliptical glow centred on the origin with radii rx, ry; the stops run from the centre out.
+void Glow(QPainter& p, double rx, double ry, const QGradientStops& stops) {
     QRadialGradient g(QPointF(0, 0), 1);
     g.setStops(stops);
     p.save();
-    p.translate(x, y);
     p.scale(rx, ry);
     p.setPen(Qt::NoPen);
     p.setBrush(g);
@@ -256,6 +255,34 @@ const QImage& Renderer::Sprite(StarStyle style, int colourIndex, int radiusQuart
     return *sprites_.insert(key, img);
 }
 
+void Renderer::PaintGlow(QPainter& p, double x, double y, double rx, double ry, const QGradientStops& stops) {
+    // Filled on the spot, a gradient's spans go to Qt's thread pool and the painter waits for
+    // them; a glow drawn once as a picture costs a copy. Huge ones (a cloud zoomed in) are filled.
+    if (rx > 300 || ry > 300) {
+        p.save();
+        p.translate(x, y);
+        Glow(p, rx, ry, stops);
+        p.restore();
+        return;
+    }
+    const double qx = std::round(rx * 2) / 2, qy = std::round(ry * 2) / 2;
+    QString key = QStringLiteral("%1 %2").arg(qx).arg(qy);
+    for (const auto& stop : stops) key += QStringLiteral(" %1 %2").arg(stop.first).arg(stop.second.rgba());
+    auto it = glows_.find(key);
+    if (it == glows_.end()) {
+        if (glows_.size() > 2000) glows_.clear();  // sizes of fields long gone
+        QImage img(2 * static_cast<int>(std::ceil(qx)) + 2, 2 * static_cast<int>(std::ceil(qy)) + 2, QImage::Format_ARGB32_Premultiplied);
+        img.fill(Qt::transparent);
+        QPainter gp(&img);
+        gp.setRenderHint(QPainter::Antialiasing);
+        gp.translate(img.width() / 2.0, img.height() / 2.0);
+        Glow(gp, qx, qy, stops);
+        gp.end();
+        it = glows_.insert(key, img);
+    }
+    p.drawImage(QPointF(std::round(x - it->width() / 2.0), std::round(y - it->height() / 2.0)), *it);
+}
+
 bool Renderer::Segment(const Projection& proj, Vec3 a, Vec3 b, const QRectF& area, std::vector<QLineF>& lines) {
     const double za = proj.Depth(a), zb = proj.Depth(b);
     if (za < 0 && zb < 0) return false;
@@ -383,7 +410,10 @@ void Renderer::PaintBackdrop(QPainter& p, const QRectF& area, const Projection& 
 void Renderer::PaintMilkyWayGlow(QPainter& p, const QRectF& area, const Projection& proj, const Settings& s, Counters& c) {
     // Sampled every few pixels and drawn smoothly scaled: the band is soft anyway. Sampled straight
     // in J2000, with the projection's axes turned back from the frame.
-    constexpr int step = 4, band = 8;  // pixels a sample, sample rows a band
+    // About eighty samples across the shorter side, whatever the size: the map itself is smoothed
+    // over a degree or two.
+    const int step = std::clamp(static_cast<int>(std::min(area.width(), area.height()) / 80), 4, 12);
+    constexpr int band = 8;  // sample rows a band
     const int w = static_cast<int>(std::ceil(area.width() / step)) + 1, h = static_cast<int>(std::ceil(area.height() / step)) + 1;
     const QString key = QStringLiteral("%1 %2 %3 %4 %5 %6 %7")
                             .arg(proj.Ra(), 0, 'g', 12).arg(proj.Dec(), 0, 'g', 12).arg(proj.Fov(), 0, 'g', 12)
@@ -406,7 +436,9 @@ void Renderer::PaintMilkyWayGlow(QPainter& p, const QRectF& area, const Projecti
                 // Well below the horizon the ground covers it.
                 if (j2000.Unproject(x * step, y * step, v) && !(horizontal && Dot(v, zenith) < -0.05))
                     a = std::min(0.9, gain * catalog_.MilkyWayAt(v));
-                const int alpha = static_cast<int>(a * 255);
+                // A glow of a level or two does not show on the night sky: left out, so the bands
+                // below stay narrow.
+                const int alpha = a * 255 < 3 ? 0 : static_cast<int>(a * 255);
                 line[x] = qPremultiply(qRgba(196, 210, 255, alpha));
                 if (alpha) span = {std::min(span.first, x), std::max(span.second, x)};
             }
@@ -463,8 +495,8 @@ void Renderer::PaintClouds(QPainter& p, const Projection& proj, const Settings& 
         const double rx = m.major * k, ry = m.minor * k;
         if (s.cloudsImage) {
             const int alpha = static_cast<int>(std::clamp(s.cloudsBrightness * 1.2, 0.0, 0.9) * 255);
-            Glow(p, x, y, rx, ry,
-                 {{0, QColor(205, 215, 255, alpha)}, {0.6, QColor(190, 200, 255, alpha / 3)}, {1, QColor(190, 200, 255, 0)}});
+            PaintGlow(p, x, y, rx, ry,
+                      {{0, QColor(205, 215, 255, alpha)}, {0.6, QColor(190, 200, 255, alpha / 3)}, {1, QColor(190, 200, 255, 0)}});
         }
         if (s.cloudsOutline) {
             p.setPen(Hairline(s.milkyWayOutlineColor));
@@ -551,7 +583,7 @@ void Renderer::PaintDeepSky(QPainter& p, const QRectF& area, const Projection& p
         const double rx = d.major * k, ry = (d.minor > 0 ? d.minor : d.major) * k;
         if (s.dsoImage && s.DsoInRange(d) && rx >= 2) {
             const int alpha = static_cast<int>(std::clamp(s.dsoImageBrightness, 0.0, 1.0) * 150);
-            Glow(p, x, y, rx, ry, {{0, QColor(col.red(), col.green(), col.blue(), alpha)}, {1, QColor(col.red(), col.green(), col.blue(), 0)}});
+            PaintGlow(p, x, y, rx, ry, {{0, QColor(col.red(), col.green(), col.blue(), alpha)}, {1, QColor(col.red(), col.green(), col.blue(), 0)}});
         }
         if (s.dsoOutline && s.DsoInRange(d) && rx >= 4) {
             p.setPen(Hairline(QColor(col.red(), col.green(), col.blue(), 150)));

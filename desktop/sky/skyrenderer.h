@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QFont>
+#include <QGradient>
 #include <QHash>
 #include <QImage>
 #include <QRectF>
@@ -113,6 +114,8 @@ private:
     // Whether a direction of the frame is hidden by the ground.
     bool BelowHorizon(Vec3 v) const { return frame_.Horizontal() && v.z < 0; }
 
+    // A soft elliptical glow centred on (x, y) with radii rx, ry; the stops run from the centre out.
+    void PaintGlow(QPainter& p, double x, double y, double rx, double ry, const QGradientStops& stops);
     const QImage& Sprite(StarStyle style, int colourIndex, int radiusQuarter, const QString& customFile);
     // A label drawn once with its shadow, then reused.
     QImage TextImage(const QString& text, const QFont& font, QColor colour, bool centred);
@@ -129,7 +132,7 @@ private:
     QHash<quint64, QImage> sprites_;
     QString spriteCustomFile_;
     QImage customImage_;
-    QHash<QString, QImage> texts_;
+    QHash<QString, QImage> texts_, glows_;
     std::vector<Label> labels_;
     // The sky with the Milky Way of the last view, kept while the view and brightness stay.
     QImage milkyWay_;
