@@ -6,19 +6,14 @@
 #include <cstdlib>
 
 namespace sky {
-namespace {
-
-// Reads a number saved as text ('.' whatever the locale); false when there is none.
-bool ReadNumber(const QSettings& s, const char* key, double& value) {
+bool ReadNumber(const QSettings& s, const QString& key, double& value) {
     bool ok = false;
-    const double v = s.value(QLatin1String(key)).toString().toDouble(&ok);
+    const double v = s.value(key).toString().toDouble(&ok);
     if (ok && std::isfinite(v)) value = v;
     return ok && std::isfinite(v);
 }
 
-QString Number(double v) { return QString::number(v, 'g', 10); }
-
-}  // namespace
+QString NumberText(double v) { return QString::number(v, 'g', 10); }
 
 bool Place::Valid() const {
     return std::isfinite(latitude) && std::isfinite(longitude) && std::isfinite(elevation) && std::fabs(latitude) <= 90 &&
@@ -114,9 +109,9 @@ void PlaceTime::backToNow() {
 
 void PlaceTime::save(QSettings& s) const {
     s.setValue(QStringLiteral("name"), place_.name);
-    s.setValue(QStringLiteral("latitude"), Number(place_.latitude));
-    s.setValue(QStringLiteral("longitude"), Number(place_.longitude));
-    s.setValue(QStringLiteral("elevation"), Number(place_.elevation));
+    s.setValue(QStringLiteral("latitude"), NumberText(place_.latitude));
+    s.setValue(QStringLiteral("longitude"), NumberText(place_.longitude));
+    s.setValue(QStringLiteral("elevation"), NumberText(place_.elevation));
     s.setValue(QStringLiteral("utcOffset"), place_.utcOffset);
     static const char* const kModes[] = {"now", "running", "paused"};
     s.setValue(QStringLiteral("mode"), QLatin1String(kModes[static_cast<int>(mode_)]));
@@ -127,11 +122,11 @@ void PlaceTime::save(QSettings& s) const {
 void PlaceTime::load(const QSettings& s) {
     Place p = place_;
     p.name = s.value(QStringLiteral("name"), p.name).toString();
-    ReadNumber(s, "latitude", p.latitude);
-    ReadNumber(s, "longitude", p.longitude);
-    ReadNumber(s, "elevation", p.elevation);
+    ReadNumber(s, QStringLiteral("latitude"), p.latitude);
+    ReadNumber(s, QStringLiteral("longitude"), p.longitude);
+    ReadNumber(s, QStringLiteral("elevation"), p.elevation);
     double offset = p.utcOffset;
-    if (ReadNumber(s, "utcOffset", offset)) p.utcOffset = static_cast<int>(std::lround(offset));
+    if (ReadNumber(s, QStringLiteral("utcOffset"), offset)) p.utcOffset = static_cast<int>(std::lround(offset));
     if (p.Valid()) place_ = p;
 
     const QString mode = s.value(QStringLiteral("mode")).toString();
@@ -139,7 +134,7 @@ void PlaceTime::load(const QSettings& s) {
     double ahead = 0;
     if (mode == QLatin1String("now")) {
         mode_ = Mode::Now, offsetMs_ = 0;
-    } else if (mode == QLatin1String("running") && ReadNumber(s, "offset", ahead) && std::fabs(ahead) < 1e12) {
+    } else if (mode == QLatin1String("running") && ReadNumber(s, QStringLiteral("offset"), ahead) && std::fabs(ahead) < 1e12) {
         mode_ = Mode::Running, offsetMs_ = std::llround(ahead * 1000);
     } else if (mode == QLatin1String("paused") && at.isValid()) {
         mode_ = Mode::Paused, paused_ = at.toUTC();

@@ -28,6 +28,11 @@ struct Place {
     bool Valid() const;
 };
 
+// A number kept in settings as text with '.' (QString::number), read back whatever the locale;
+// false, leaving value, when the key holds none.
+bool ReadNumber(const QSettings& settings, const QString& key, double& value);
+QString NumberText(double value);
+
 // Japanese cities to choose from, north to south; the first default is Tokyo.
 const std::vector<Place>& BuiltInPlaces();
 // "UTC+9:00", "UTC-3:30"

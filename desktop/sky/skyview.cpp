@@ -14,13 +14,6 @@ namespace {
 
 double Wrap360(double deg) { return std::fmod(std::fmod(deg, 360.0) + 360.0, 360.0); }
 
-bool ReadNumber(const QSettings& s, const char* key, double& value) {
-    bool ok = false;
-    const double v = s.value(QLatin1String(key)).toString().toDouble(&ok);
-    if (ok && std::isfinite(v)) value = v;
-    return ok && std::isfinite(v);
-}
-
 QString ModeText(PlaceTime::Mode mode) {
     switch (mode) {
         case PlaceTime::Mode::Now: return QStringLiteral("現在時刻");
@@ -111,23 +104,22 @@ void SkyView::setLabelsVisible(bool on) {
 }
 
 void SkyView::saveState(QSettings& s) const {
-    auto number = [](double v) { return QString::number(v, 'g', 10); };
-    s.setValue(QStringLiteral("ra"), number(ra_));
-    s.setValue(QStringLiteral("dec"), number(dec_));
-    s.setValue(QStringLiteral("azimuth"), number(az_));
-    s.setValue(QStringLiteral("altitude"), number(alt_));
-    s.setValue(QStringLiteral("fov"), number(fov_));
+    s.setValue(QStringLiteral("ra"), NumberText(ra_));
+    s.setValue(QStringLiteral("dec"), NumberText(dec_));
+    s.setValue(QStringLiteral("azimuth"), NumberText(az_));
+    s.setValue(QStringLiteral("altitude"), NumberText(alt_));
+    s.setValue(QStringLiteral("fov"), NumberText(fov_));
     s.setValue(QStringLiteral("altAzimuthGrid"), altAzGrid_);
     s.setValue(QStringLiteral("equatorialGrid"), equatorialGrid_);
 }
 
 void SkyView::restoreState(const QSettings& s) {
     double ra = ra_, dec = dec_, az = az_, alt = alt_, fov = fov_;
-    ReadNumber(s, "ra", ra);
-    ReadNumber(s, "dec", dec);
-    ReadNumber(s, "azimuth", az);
-    ReadNumber(s, "altitude", alt);
-    ReadNumber(s, "fov", fov);
+    ReadNumber(s, QStringLiteral("ra"), ra);
+    ReadNumber(s, QStringLiteral("dec"), dec);
+    ReadNumber(s, QStringLiteral("azimuth"), az);
+    ReadNumber(s, QStringLiteral("altitude"), alt);
+    ReadNumber(s, QStringLiteral("fov"), fov);
     setView(ra, dec, fov);
     setHorizontalView(az, alt, fov);
     setAltAzimuthGrid(s.value(QStringLiteral("altAzimuthGrid"), altAzGrid_).toBool());
@@ -161,7 +153,9 @@ void SkyView::updateTimers() {
     const double moved = std::clamp(0.5 * pixelArcsec / 15.04 * 1000, 250.0, 60000.0);
     const QTime shown = placeTime_->time().time();
     const double minute = 60000 - (shown.second() * 1000 + shown.msec()) + 20;
-    clockTimer_.start(static_cast<int>(std::min(moved, minute)));
+    // A pan or zoom calls here many times a second: a look already due sooner stays due.
+    const int due = static_cast<int>(std::min(moved, minute));
+    if (!clockTimer_.isActive() || clockTimer_.remainingTime() > due) clockTimer_.start(due);
 }
 
 PaintOptions SkyView::options() const {

@@ -145,6 +145,7 @@ private slots:
     void panelSaysHowTheLimitIsDerived();
     void gridsFollowTheirSwitches();
     void viewSurvivesSaving();
+    void runningClockMovesTheSky();
     void picturesMatchTheReferences_data();
     void picturesMatchTheReferences();
 };
@@ -723,6 +724,22 @@ void TestSkyView::viewSurvivesSaving() {
     sky.view.restoreState(settings);
     QCOMPARE(sky.view.fieldOfView(), 33.0);
     QCOMPARE(sky.view.altitude(), 90.0);
+}
+
+void TestSkyView::runningClockMovesTheSky() {
+    Sky sky(true);
+    QDateTime now = kInstant;
+    sky.view.placeTime()->setNowSource([&] { return now; });
+    sky.view.placeTime()->backToNow();
+    sky.view.setHorizontalView(180, 40, 2);  // narrow: a look every quarter of a second
+    now = now.addSecs(30);
+    QCOMPARE(sky.view.observation().Utc(), kInstant);  // read when the clock ticks, not at once
+    QTRY_COMPARE_WITH_TIMEOUT(sky.view.observation().Utc(), kInstant.addSecs(30), 2000);
+    // Paused, it stays.
+    sky.view.placeTime()->pause();
+    now = now.addSecs(30);
+    QTest::qWait(400);
+    QCOMPARE(sky.view.observation().Utc(), kInstant.addSecs(30));
 }
 
 void TestSkyView::picturesMatchTheReferences_data() {
