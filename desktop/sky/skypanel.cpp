@@ -77,6 +77,23 @@ const QImage& Panel::Legend(const Settings& s, int width) {
     return legend_;
 }
 
+const QImage& Panel::Line(const QString& text, double room) {
+    const QString key = QString::number(room) + u' ' + text;
+    auto it = lines_.find(key);
+    if (it != lines_.end()) return *it;
+    if (lines_.size() > 500) lines_.clear();  // counts and times long gone
+    const QFontMetricsF fm(font_);
+    QImage img(static_cast<int>(std::ceil(room)), static_cast<int>(std::ceil(kLine)), QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter lp(&img);
+    lp.setRenderHint(QPainter::TextAntialiasing);
+    lp.setFont(font_);
+    lp.setPen(kText);
+    lp.drawText(QPointF(0, fm.ascent()), fm.elidedText(text, Qt::ElideRight, room));
+    lp.end();
+    return *lines_.insert(key, img);
+}
+
 int Panel::Paint(QPainter& p, const QRectF& rect, const Settings& s, const PanelStatus& status) {
     p.save();
     p.setClipRect(rect);
@@ -84,7 +101,7 @@ int Panel::Paint(QPainter& p, const QRectF& rect, const Settings& s, const Panel
     p.setPen(kEdge);
     p.drawLine(rect.topLeft(), rect.bottomLeft());
     p.setRenderHint(QPainter::TextAntialiasing);
-    const QFontMetricsF fm(font_), hm(headFont_);
+    const QFontMetricsF hm(headFont_);
     const double room = rect.width() - 2 * kPad;
     double y = rect.top() + kPad;
     auto head = [&](const QString& text) {
@@ -94,9 +111,7 @@ int Panel::Paint(QPainter& p, const QRectF& rect, const Settings& s, const Panel
         y += kLine + 2;
     };
     auto line = [&](const QString& text) {
-        p.setFont(font_);
-        p.setPen(kText);
-        p.drawText(QPointF(rect.left() + kPad, y + fm.ascent()), fm.elidedText(text, Qt::ElideRight, room));
+        p.drawImage(QPointF(rect.left() + kPad, std::round(y)), Line(text, room));
         y += kLine;
     };
     if (!status.placeTime.isEmpty()) {

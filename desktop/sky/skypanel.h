@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QFont>
+#include <QHash>
 #include <QImage>
 #include <QRectF>
 #include <QStringList>
@@ -38,10 +39,13 @@ public:
 
 private:
     const QImage& Legend(const Settings& s, int width);
+    // A line of the status, drawn once and reused while it reads the same.
+    const QImage& Line(const QString& text, double room);
 
     QFont font_, headFont_;
     QImage legend_;
     QString legendKey_;
+    QHash<QString, QImage> lines_;
 };
 
 }  // namespace sky
