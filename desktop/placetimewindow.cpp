@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QTimeZone>
@@ -24,6 +25,10 @@ QDoubleSpinBox* Number(double min, double max, int decimals, const QString& suff
     box->setSuffix(suffix);
     box->setToolTip(tip);
     box->setKeyboardTracking(false);
+    // Degrees and metres read and written with '.', as every number of this program, in any locale.
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::OmitGroupSeparator);
+    box->setLocale(c);
     return box;
 }
 
@@ -125,9 +130,7 @@ void PlaceTimeWindow::Show() {
     }
     const bool paused = placeTime_.mode() == sky::PlaceTime::Mode::Paused;
     pause_->setText(paused ? QStringLiteral("再開(&R)") : QStringLiteral("一時停止(&P)"));
-    state_->setText(placeTime_.mode() == sky::PlaceTime::Mode::Now ? QStringLiteral("現在時刻")
-                    : paused                                        ? QStringLiteral("一時停止中")
-                                                                    : QStringLiteral("指定時刻から進行中"));
+    state_->setText(sky::PlaceTime::ModeText(placeTime_.mode()));
     showing_ = false;
 }
 

@@ -107,6 +107,15 @@ void PlaceTime::backToNow() {
     emit changed();
 }
 
+QString PlaceTime::ModeText(Mode mode) {
+    switch (mode) {
+        case Mode::Now: return QStringLiteral("現在時刻");
+        case Mode::Running: return QStringLiteral("指定時刻から進行中");
+        case Mode::Paused: break;
+    }
+    return QStringLiteral("一時停止中");
+}
+
 void PlaceTime::save(QSettings& s) const {
     s.setValue(QStringLiteral("name"), place_.name);
     s.setValue(QStringLiteral("latitude"), NumberText(place_.latitude));

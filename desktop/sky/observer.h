@@ -44,6 +44,8 @@ class PlaceTime : public QObject {
     Q_OBJECT
 public:
     enum class Mode { Now, Running, Paused };
+    // "現在時刻", "指定時刻から進行中", "一時停止中"
+    static QString ModeText(Mode mode);
 
     explicit PlaceTime(QObject* parent = nullptr);
 

@@ -14,15 +14,6 @@ namespace {
 
 double Wrap360(double deg) { return std::fmod(std::fmod(deg, 360.0) + 360.0, 360.0); }
 
-QString ModeText(PlaceTime::Mode mode) {
-    switch (mode) {
-        case PlaceTime::Mode::Now: return QStringLiteral("現在時刻");
-        case PlaceTime::Mode::Running: return QStringLiteral("指定時刻から進行中");
-        case PlaceTime::Mode::Paused: break;
-    }
-    return QStringLiteral("一時停止中");
-}
-
 }  // namespace
 
 SkyView::SkyView(CCorQel* engine, const Catalog& catalog, QWidget* parent)
@@ -171,7 +162,7 @@ PaintOptions SkyView::options() const {
     const int lstMinutes = static_cast<int>(std::floor(lst * 60)) % (24 * 60);
     o.placeTime = {place.name + QStringLiteral("　") + CoordinatesText(place),
                    local.toString(QStringLiteral("yyyy-MM-dd HH:mm ")) + OffsetText(place.utcOffset),
-                   ModeText(placeTime_->mode()) +
+                   PlaceTime::ModeText(placeTime_->mode()) +
                        QStringLiteral("　恒星時 %1時%2分").arg(lstMinutes / 60).arg(lstMinutes % 60, 2, 10, QLatin1Char('0'))};
     return o;
 }
