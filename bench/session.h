@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "companions/zemqel/corqel.h"
+#include "framework/hostguard.h"
 #include "platform/dialog.h"
 
 namespace zembench {
@@ -34,7 +35,6 @@ public:
     using Act = std::function<void(CDialog&)>;
 
     Session();
-    ~Session() override;
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
@@ -53,6 +53,7 @@ private:
     };
     MainWindow main_, parent_;
     Act act_;
+    zem::HostGuard guard_{{.mainWindow = &main_, .person = this, .engine = &engine, .engine2 = &engine2}};
 };
 
 }  // namespace zembench

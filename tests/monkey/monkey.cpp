@@ -13,12 +13,11 @@
 #include <unistd.h>
 
 #include "classes.h"
-#include "companions/zemcst/qeldialog.h"
 #include "companions/zemcst/qellistboxaobj.h"
 #include "companions/zemcst/qellistboxcheck.h"
 #include "companions/zemdcm/cnspic.h"
 #include "companions/zemreg/registry.h"
-#include "framework/module.h"
+#include "framework/hostguard.h"
 #include "framework/settingsdialog.h"
 #include "platform/crt.h"
 #include "platform/input.h"
@@ -205,14 +204,14 @@ const std::vector<std::wstring>& ReadPaths() {
             Listener listener;
             listener.asked = &asked;
             engine.SetListener(&listener);
-            zem::ModuleLoad();
             struct Closer : CModalPerson {
                 void Run(CDialog& d) override { input::Close(d); }
             } closer;
-            AfxSetModalPerson(&closer);
-            OpenOptions options{&engine, &engine2, nullptr, false, 1, 0};
-            if (auto dialog = FindDialogClass(name)->make(options)) dialog->DoModal();
-            AfxSetModalPerson(nullptr);
+            {
+                zem::HostGuard host({.person = &closer, .engine = &engine, .engine2 = &engine2});
+                OpenOptions options{&engine, &engine2, nullptr, false, 1, 0};
+                if (auto dialog = FindDialogClass(name)->make(options)) dialog->DoModal();
+            }
             for (const auto& p : asked)
                 if (Lower(p) != L"info.module.datapath" && seen.insert(Lower(p)).second) all.push_back(p);
         }
@@ -258,28 +257,24 @@ public:
 
     Outcome Play() {
         PrepareWorld();
-        zem::ModuleLoad();
-        Transcript out([this](const std::wstring& line) { OnLine(line); });
-        HostServices services(out);
-        HostWindow main(out, L"main"), parent(out, L"parent");
-        AfxSetMainWnd(&main);
-        AfxSetModalPerson(this);
-        AfxSetInvalidArgReport(this);
-        AfxAddWndObserver(this);
-        CQelDialog::SetDefaultEngines(&engine_, &engine2_);
-        engine_.SetListener(this);
-        try {
-            OpenOptions options{&engine_, &engine2_, &parent, false, world_.pgc ? 1 : 0, world_.mirado ? 1 : 0};
-            if (auto dialog = FindDialogClass(world_.dialog)->make(options)) dialog->DoModal();
-        } catch (...) {
-            Fail("exception", "an exception left the dialog");
+        {
+            Transcript out([this](const std::wstring& line) { OnLine(line); });
+            HostServices services(out);
+            HostWindow main(out, L"main"), parent(out, L"parent");
+            zem::HostGuard host({.mainWindow = &main, .person = this, .engine = &engine_, .engine2 = &engine2_});
+            AfxSetInvalidArgReport(this);
+            AfxAddWndObserver(this);
+            engine_.SetListener(this);
+            try {
+                OpenOptions options{&engine_, &engine2_, &parent, false, world_.pgc ? 1 : 0, world_.mirado ? 1 : 0};
+                if (auto dialog = FindDialogClass(world_.dialog)->make(options)) dialog->DoModal();
+            } catch (...) {
+                Fail("exception", "an exception left the dialog");
+            }
+            engine_.SetListener(nullptr);
+            AfxRemoveWndObserver(this);
+            AfxSetInvalidArgReport(nullptr);
         }
-        engine_.SetListener(nullptr);
-        CQelDialog::SetDefaultEngines(nullptr, nullptr);
-        AfxRemoveWndObserver(this);
-        AfxSetInvalidArgReport(nullptr);
-        AfxSetModalPerson(nullptr);
-        AfxSetMainWnd(nullptr);
         CCnsPic::RestoreShippedList();
         CRegistry::Clear();
         folder_.reset();
