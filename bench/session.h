@@ -4,10 +4,8 @@
 // so that the dialog stays open while it is measured.
 #pragma once
 
-#include <cstddef>
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "companions/zemqel/corqel.h"
 #include "framework/hostguard.h"
@@ -16,19 +14,6 @@
 namespace zembench {
 
 CString DefaultSkyPath();
-
-// Counts what a listener sees and keeps the scripts.
-class Traffic : public CCorQelListener {
-public:
-    void OnQuery(const CString&, const CString&) override { ++queries; }
-    void OnScript(const CString& script) override { scripts.push_back(script.str()); }
-    void OnRedraw() override {}
-    void OnGetBool(const CString&, const CString&, BOOL) override { ++queries; }
-    void OnGetStarCatalogInfo(int, int, int) override { ++queries; }
-
-    int queries = 0;
-    std::vector<std::wstring> scripts;
-};
 
 class Session : public CModalPerson {
 public:

@@ -14,6 +14,7 @@
 
 #include "classes.h"
 #include "companions/zemcst/qellistboxaobj.h"
+#include "companions/zemqel/corqelrecorder.h"
 #include "companions/zemcst/qellistboxcheck.h"
 #include "companions/zemdcm/cnspic.h"
 #include "companions/zemreg/registry.h"
@@ -188,22 +189,11 @@ const std::vector<std::wstring>& ReadPaths() {
         std::set<std::wstring> seen;
         std::vector<std::wstring> all;
         for (const auto& name : DialogNames()) {
-            std::vector<std::wstring> asked;
-            struct Listener : CCorQelListener {
-                std::vector<std::wstring>* asked;
-                void OnQuery(const CString& query, const CString&) override { asked->push_back(query.str().substr(2)); }
-                void OnScript(const CString&) override {}
-                void OnRedraw() override {}
-                void OnGetBool(const CString& object, const CString& path, BOOL) override {
-                    asked->push_back(object.str() + L"." + path.str());
-                }
-            };
             CCorQel engine, engine2;
             engine.LoadStateFile(kDataDir + L"/sky/default.qel");
             engine.SetDataPath(kDataDir);
-            Listener listener;
-            listener.asked = &asked;
-            engine.SetListener(&listener);
+            CCorQelRecorder traffic;
+            engine.SetListener(&traffic);
             struct Closer : CModalPerson {
                 void Run(CDialog& d) override { input::Close(d); }
             } closer;
@@ -212,8 +202,13 @@ const std::vector<std::wstring>& ReadPaths() {
                 OpenOptions options{&engine, &engine2, nullptr, false, 1, 0};
                 if (auto dialog = FindDialogClass(name)->make(options)) dialog->DoModal();
             }
-            for (const auto& p : asked)
+            for (const CCorQelRecorder::Event& e : traffic.Events()) {
+                std::wstring p;
+                if (e.kind == CCorQelRecorder::Kind::Query) p = e.text.substr(2);  // after "? "
+                else if (e.kind == CCorQelRecorder::Kind::GetBool) p = std::wstring(e.text) + L"." + std::wstring(e.answer);
+                else continue;
                 if (Lower(p) != L"info.module.datapath" && seen.insert(Lower(p)).second) all.push_back(p);
+            }
         }
         return all;
     }();
