@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "allocations.h"
+#include "bench/allocations.h"
+#include "bench/benchmarks.h"
+#include "bench/session.h"
 #include "companions/zemqel/corqelrecorder.h"
-#include "benchmarks.h"
 #include "platform/input.h"
 #include "resources/resource_ids.h"
-#include "session.h"
 
 namespace zembench {
 namespace {

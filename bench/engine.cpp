@@ -10,11 +10,11 @@
 #include <memory>
 #include <string>
 
-#include "benchmarks.h"
+#include "bench/benchmarks.h"
+#include "bench/session.h"
 #include "companions/zemqel/corqelrecorder.h"
 #include "platform/input.h"
 #include "resources/resource_ids.h"
-#include "session.h"
 
 namespace zembench {
 namespace {

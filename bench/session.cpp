@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: BSD-3-Clause
-#include "session.h"
+#include "bench/session.h"
 
 #include <stdexcept>
 
-#include "classes.h"
+#include "host/classes.h"
 
 namespace zembench {
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: BSD-3-Clause
-#include "parse.h"
+#include "host/parse.h"
 
 #include <algorithm>
 #include <climits>
 #include <iterator>
 #include <optional>
 
-#include "classes.h"
+#include "host/classes.h"
 #include "host/controlsymbols.h"
 
 namespace {

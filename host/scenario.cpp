@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: BSD-3-Clause
-#include "scenario.h"
+#include "host/scenario.h"
 
 #include <cstdlib>
 #include <fstream>
 #include <system_error>
 
-#include "classes.h"
 #include "companions/zemdcm/cnspic.h"
 #include "companions/zemreg/registry.h"
+#include "host/classes.h"
+#include "host/view.h"
 #include "platform/input.h"
-#include "view.h"
 
 ScenarioHost::ScenarioHost(Transcript& out, const Setup& setup)
     : out_(out), setup_(setup),

@@ -11,10 +11,10 @@
 
 #include "companions/zemqel/corqel.h"
 #include "framework/hostguard.h"
-#include "parse.h"
+#include "host/parse.h"
+#include "host/services.h"
+#include "host/transcript.h"
 #include "platform/dialog.h"
-#include "services.h"
-#include "transcript.h"
 
 // While it lives, the host is the module's host application: its main window, engines and person
 // (itself) are installed.

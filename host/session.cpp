@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: BSD-3-Clause
-#include "session.h"
+#include "host/session.h"
 
 #include <cerrno>
 #include <cstring>

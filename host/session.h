@@ -7,9 +7,9 @@
 #include <string>
 
 #include "companions/zemqel/corqel.h"
-#include "scenario.h"
-#include "services.h"
-#include "transcript.h"
+#include "host/scenario.h"
+#include "host/services.h"
+#include "host/transcript.h"
 
 // The largest state file the host reads: anything longer is refused rather than read forever.
 constexpr std::size_t kMaxStateBytes = 16u << 20;

@@ -5,7 +5,7 @@
 #include <climits>
 #include <string>
 
-#include "parse.h"
+#include "host/parse.h"
 #include "platform/format.h"
 #include "resources/resource_ids.h"
 

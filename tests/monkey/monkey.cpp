@@ -12,19 +12,19 @@
 
 #include <unistd.h>
 
-#include "classes.h"
 #include "companions/zemcst/qellistboxaobj.h"
-#include "companions/zemqel/corqelrecorder.h"
 #include "companions/zemcst/qellistboxcheck.h"
 #include "companions/zemdcm/cnspic.h"
+#include "companions/zemqel/corqelrecorder.h"
 #include "companions/zemreg/registry.h"
 #include "framework/hostguard.h"
 #include "framework/settingsdialog.h"
+#include "host/classes.h"
+#include "host/services.h"
+#include "host/transcript.h"
 #include "platform/crt.h"
 #include "platform/input.h"
 #include "scratch.h"
-#include "services.h"
-#include "transcript.h"
 
 namespace monkey {
 

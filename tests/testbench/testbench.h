@@ -14,10 +14,10 @@
 
 #include "companions/zemqel/corqel.h"
 #include "framework/hostguard.h"
+#include "host/services.h"
+#include "host/transcript.h"
 #include "platform/dialog.h"
 #include "platform/input.h"
-#include "services.h"
-#include "transcript.h"
 
 namespace bench {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: BSD-3-Clause
-#include "bench/bench.h"
+#include "testbench/testbench.h"
 
 namespace bench {
 
