@@ -9,3 +9,9 @@ std::optional<UINT> FindControlSymbol(std::wstring_view name) {
     if (it == symbols.end()) return std::nullopt;
     return it->id;
 }
+
+std::wstring ControlWord(UINT id) {
+    const auto symbols = ControlSymbols();
+    const auto it = std::find_if(symbols.begin(), symbols.end(), [&](const ControlSymbol& s) { return s.id == id; });
+    return it == symbols.end() ? std::to_wstring(id) : it->name;
+}

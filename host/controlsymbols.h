@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "platform/types.h"
@@ -21,3 +22,6 @@ std::span<const ControlSymbol> ControlSymbols();
 
 // The id a symbol stands for; nothing when no control has that symbol (names are case-sensitive).
 std::optional<UINT> FindControlSymbol(std::wstring_view name);
+
+// How a scenario line written for a person names control id: its symbol, else its number.
+std::wstring ControlWord(UINT id);

@@ -62,4 +62,11 @@ TEST(ControlSymbols, TakeTheStandardIdsAndNothingButControls) {
         EXPECT_FALSE(FindControlSymbol(other)) << zem::ToUtf8(other);
 }
 
+TEST(ControlSymbols, NameAControlForAPersonAndReadBack) {
+    // The word written for an id reads back as that id; an id without a symbol is its number.
+    for (const ControlSymbol& s : ControlSymbols()) EXPECT_EQ(FindControlSymbol(ControlWord(s.id)), s.id) << zem::ToUtf8(s.name);
+    EXPECT_EQ(ControlWord(1303), L"IDC_MW_OUTLINE");
+    EXPECT_EQ(ControlWord(9999), L"9999");
+}
+
 }  // namespace

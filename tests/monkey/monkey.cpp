@@ -20,6 +20,7 @@
 #include "framework/hostguard.h"
 #include "framework/settingsdialog.h"
 #include "host/classes.h"
+#include "host/controlsymbols.h"
 #include "host/services.h"
 #include "host/transcript.h"
 #include "platform/crt.h"
@@ -136,7 +137,7 @@ std::vector<std::wstring> RandomCustomStars(std::mt19937_64& rng) {
 // ---- scenario lines ------------------------------------------------------------------------
 
 std::wstring Line(const Action& a) {
-    const std::wstring id = std::to_wstring(a.id);
+    const std::wstring id = ControlWord(a.id);
     switch (a.kind) {
         case Action::Click: return L"click " + id;
         case Action::Type: return L"type " + id + L" " + a.text;
