@@ -7,13 +7,13 @@
 
 #include <set>
 
-#include "classes.h"
 #include "dialogs/catalog.h"
 #include "dialogs/constellation/dlgcons.h"
 #include "dialogs/exoplanet/dlgexoplanet.h"
 #include "dialogs/milkyway/dlgmw.h"
 #include "dialogs/overlay/dlgstargsc.h"
 #include "dialogs/overlay/dlgstarusnoa20.h"
+#include "host/classes.h"
 #include "support.h"
 
 using namespace dlg;

@@ -17,6 +17,7 @@
 #include "dialogs/milkyway/dlgmw.h"
 #include "dialogs/overlay/dlgstargsc.h"
 #include "dialogs/overlay/dlgstarusnoa20.h"
+#include "framework/module.h"
 #include "support.h"
 
 using namespace dlg;
