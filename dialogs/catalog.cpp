@@ -39,7 +39,8 @@ const ControlTemplate* ControlOf(const DialogTemplate& t, UINT id) {
 
 bool SameAscii(std::wstring_view a, std::wstring_view b) {
     auto lower = [](wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c; };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](wchar_t x, wchar_t y) { return lower(x) == lower(y); });
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [&](wchar_t x, wchar_t y) { return lower(x) == lower(y); });
 }
 
 // The paths of a ';'-separated list, "%d" standing for 1 to count.
@@ -174,7 +175,8 @@ std::wstring Plain(const wchar_t* label) {
 
 // A text that names something: more than a mark such as "～".
 bool Names(const std::wstring& text) {
-    return std::any_of(text.begin(), text.end(), [](wchar_t c) { return std::iswalnum(static_cast<wint_t>(c)) || c >= 0x3040; }) &&
+    auto letter = [](wchar_t c) { return std::iswalnum(static_cast<wint_t>(c)) || c >= 0x3040; };
+    return std::any_of(text.begin(), text.end(), letter) &&
            text != L"～";
 }
 
@@ -182,7 +184,10 @@ bool Names(const std::wstring& text) {
 struct Rect {
     int left, top, right, bottom;
     explicit Rect(const ControlTemplate& c)
-        : left(c.x), top(c.y), right(c.x + c.cx), bottom(c.y + (c.wndClass == WndClass::ComboBox ? std::min<int>(c.cy, 14) : c.cy)) {}
+        : left(c.x),
+          top(c.y),
+          right(c.x + c.cx),
+          bottom(c.y + (c.wndClass == WndClass::ComboBox ? std::min<int>(c.cy, 14) : c.cy)) {}
     bool Holds(int x, int y) const { return left <= x && x <= right && top <= y && y <= bottom; }
     long long Area() const { return static_cast<long long>(right - left) * (bottom - top); }
 };
@@ -308,8 +313,11 @@ std::vector<Place> WhoWrites(std::wstring_view property) {
     std::vector<Place> places;
     for (const Dialog& d : Dialogs())
         for (const Setting& s : d.settings)
-            if (std::any_of(s.writes.begin(), s.writes.end(), [&](const std::wstring& w) { return SameAscii(w, property); }))
-                places.push_back({&d, &s});
+            for (const std::wstring& w : s.writes)
+                if (SameAscii(w, property)) {
+                    places.push_back({&d, &s});
+                    break;
+                }
     return places;
 }
 

@@ -63,7 +63,8 @@ void CSettingsDialog::Attach(Ctl kind, UINT id) {
     }
 }
 
-CMessageMap::Entry CSettingsDialog::RowEntry(UINT code, UINT control, zem::Click click, const zem::Companions* companions) {
+CMessageMap::Entry CSettingsDialog::RowEntry(UINT code, UINT control, zem::Click click,
+                                             const zem::Companions* companions) {
     return {WM_COMMAND, code, control, nullptr, [control, click, companions](CCmdTarget* t, WPARAM, LPARAM) -> LRESULT {
                 static_cast<CSettingsDialog*>(t)->OnRowClick(control, click, companions);
                 return 0;

@@ -116,7 +116,8 @@ protected:
     template <class D>
     void PrepareNumbers(zem::NumberRows<D> rows) {
         for (const auto& n : rows)
-            if (n.textLimit > 0) SendDlgItemMessage(static_cast<int>(n.edit), EM_LIMITTEXT, static_cast<WPARAM>(n.textLimit), 0);
+            if (n.textLimit > 0)
+                SendDlgItemMessage(static_cast<int>(n.edit), EM_LIMITTEXT, static_cast<WPARAM>(n.textLimit), 0);
         for (const auto& n : rows)
             if (n.spinRange) zem::PrepareSpin(*this, n.spin);
     }

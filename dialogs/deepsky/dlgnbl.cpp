@@ -4,8 +4,6 @@
 
 #include "framework/module.h"
 
-using namespace nbl_numbers;
-
 namespace {
 
 const DialogTraits kTraits{IDD_DSP_NBL, IDS_HELP_NEBULA, L"DeepSkyObject.GlobularCluster.Name.Color",
@@ -110,10 +108,10 @@ BOOL CDlgNbl::OnInitDialog() {
         m_bLimitMag = IsItBool(query);
     }
 
-    ReadNumber(kMagMin);
-    ReadNumber(kMagMax);
+    ReadNumber(Number(IDC_NBL_MAG_MIN));
+    ReadNumber(Number(IDC_NBL_MAG_MAX));
     ReadRows(Rows(kImages));
-    ReadNumber(kBrightness);
+    ReadNumber(Number(IDC_NBL_BRIGHTNESS));
     ReadPgc();
     ReadEtcObj();
 
@@ -131,15 +129,15 @@ void CDlgNbl::DoDataExchange(CDataExchange* pDX) {
     CSettingsDialog::DoDataExchange(pDX);
     for (auto& f : m_aFeatureType) DDX_Check(pDX, static_cast<int>(f.nID), f.bCheck);
     DDX_Check(pDX, IDC_NBL_LIMIT_MAG, m_bLimitMag);
-    ExchangeNumber(pDX, kMagMax);
-    ExchangeNumber(pDX, kMagMin);
+    ExchangeNumber(pDX, Number(IDC_NBL_MAG_MAX));
+    ExchangeNumber(pDX, Number(IDC_NBL_MAG_MIN));
     ExchangeRows(pDX, Rows(kImages));
-    ExchangeNumber(pDX, kBrightness);
+    ExchangeNumber(pDX, Number(IDC_NBL_BRIGHTNESS));
     ExchangeRows(pDX, Rows(kPgc));
     ExchangeRows(pDX, Rows(kPgcLabels));
     DDX_Check(pDX, IDC_NBL_PGC_LIMIT_MAG, m_bPgcLimitMag);
-    ExchangeNumber(pDX, kPgcMagMax);
-    ExchangeNumber(pDX, kPgcMagMin);
+    ExchangeNumber(pDX, Number(IDC_NBL_PGC_MAG_MAX));
+    ExchangeNumber(pDX, Number(IDC_NBL_PGC_MAG_MIN));
     DDX_Check(pDX, IDC_NBL_PGC_POINT, m_bPgcPoint);
     DDX_Radio(pDX, IDC_NBL_PGC_SHAPE_IMAGE, m_nPgcShape);
     for (auto& e : m_aEtcObj) {

@@ -69,6 +69,8 @@ public:
     using D = CDlgNbl;
     static const zem::SettingRow<D> kRows[];
     static const zem::NumberRow<D> kNumbers[];
+    // A number row by its edit, found when the dialog is compiled.
+    static consteval const zem::NumberRow<D>& Number(UINT edit);
 
 protected:
     // How the checks report a refusal: live changes are checked silently, Close with messages.
@@ -235,11 +237,4 @@ inline zem::SettingRows<CDlgNbl> CDlgNbl::Rows(RowGroup group) {
     return groups[group];
 }
 
-// The number rows by their edits.
-namespace nbl_numbers {
-inline constexpr const auto& kMagMax = zem::Find(CDlgNbl::kNumbers, IDC_NBL_MAG_MAX);
-inline constexpr const auto& kMagMin = zem::Find(CDlgNbl::kNumbers, IDC_NBL_MAG_MIN);
-inline constexpr const auto& kBrightness = zem::Find(CDlgNbl::kNumbers, IDC_NBL_BRIGHTNESS);
-inline constexpr const auto& kPgcMagMax = zem::Find(CDlgNbl::kNumbers, IDC_NBL_PGC_MAG_MAX);
-inline constexpr const auto& kPgcMagMin = zem::Find(CDlgNbl::kNumbers, IDC_NBL_PGC_MAG_MIN);
-}  // namespace nbl_numbers
+consteval const zem::NumberRow<CDlgNbl>& CDlgNbl::Number(UINT edit) { return zem::Find(kNumbers, edit); }

@@ -8,8 +8,6 @@
 #include "framework/numbers.h"
 #include "platform/crt.h"
 
-using namespace nbl_numbers;
-
 int CDlgNbl::CheckRange(const zem::NumberRow<D>& field, Report report) {
     return m_mag.CheckMagRange(static_cast<int>(field.edit), field.Upper(), field.Lower(),
                                report == Report::WithMessages ? field.message : 0, zem::MagText::LeadingNumber);
@@ -48,6 +46,6 @@ void CDlgNbl::StepEdit(NMHDR* pNotify, LRESULT* pResult) {
 // The edit's change notification applies.
 void CDlgNbl::OnBtnImageReset() {
     CString text;
-    text.Format(L"%-.1f", kBrightness.reset);
+    text.Format(L"%-.1f", Number(IDC_NBL_BRIGHTNESS).reset);
     SetDlgItemText(IDC_NBL_BRIGHTNESS, text);
 }

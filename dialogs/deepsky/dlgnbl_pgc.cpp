@@ -2,8 +2,6 @@
 // PGC galaxies, whose data may not be installed: their reads, the PGC boxes and the PGC limit.
 #include "dialogs/deepsky/dlgnbl.h"
 
-using namespace nbl_numbers;
-
 namespace {
 
 // The texts of the missing-data notice.
@@ -22,8 +20,8 @@ void CDlgNbl::ReadPgc() {
     query.Format(L"? %s.PGC.FixedMagnitudeLimit", m_strObject);
     m_bPgcLimitMag = IsItBool(query);
     if (m_bPgcLimitMag) {
-        ReadNumber(kPgcMagMin);
-        ReadNumber(kPgcMagMax);
+        ReadNumber(Number(IDC_NBL_PGC_MAG_MIN));
+        ReadNumber(Number(IDC_NBL_PGC_MAG_MAX));
     }
     m_bPgcPoint = IsVisible(ObjectPath(L".PGC.Point"));
 }

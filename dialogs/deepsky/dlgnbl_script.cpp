@@ -2,17 +2,16 @@
 // The deep-sky script: the checks on what the edits hold, then every statement in its order.
 #include "dialogs/deepsky/dlgnbl.h"
 
-using namespace nbl_numbers;
-
 BOOL CDlgNbl::GetScript(CString* script, Report report) {
+    const auto &magMax = Number(IDC_NBL_MAG_MAX), &magMin = Number(IDC_NBL_MAG_MIN);
+    const auto &pgcMax = Number(IDC_NBL_PGC_MAG_MAX), &pgcMin = Number(IDC_NBL_PGC_MAG_MIN);
     if (AnyFeatureChecked() && IsDlgButtonChecked(IDC_NBL_LIMIT_MAG)) {
-        if (!CheckRange(kMagMax, report) || !CheckRange(kMagMin, report) || !CheckMagOrder(kMagMax, kMagMin, report))
+        if (!CheckRange(magMax, report) || !CheckRange(magMin, report) || !CheckMagOrder(magMax, magMin, report))
             return FALSE;
     }
-    if (IsDlgButtonChecked(IDC_NBL_IMAGE) && !CheckRange(kBrightness, report)) return FALSE;
+    if (IsDlgButtonChecked(IDC_NBL_IMAGE) && !CheckRange(Number(IDC_NBL_BRIGHTNESS), report)) return FALSE;
     if (IsDlgButtonChecked(IDC_NBL_PGC) && IsDlgButtonChecked(IDC_NBL_PGC_LIMIT_MAG)) {
-        if (!CheckRange(kPgcMagMax, report) || !CheckRange(kPgcMagMin, report) ||
-            !CheckMagOrder(kPgcMagMax, kPgcMagMin, report))
+        if (!CheckRange(pgcMax, report) || !CheckRange(pgcMin, report) || !CheckMagOrder(pgcMax, pgcMin, report))
             return FALSE;
     }
     // Text the checks pass but the exchange cannot read (an empty edit) has had the framework's
@@ -31,20 +30,20 @@ BOOL CDlgNbl::GetScript(CString* script, Report report) {
         AppendListScript(s);
         AppendScriptBool(s, {p, L".FixedMagnitudeLimit"}, m_bLimitMag);
         if (m_bLimitMag) {
-            AppendScriptValue(s, {kMagMin.write}, m_dLimitMagMin);
-            AppendScriptValue(s, {kMagMax.write}, m_dLimitMagMax);
+            AppendScriptValue(s, {magMin.write}, m_dLimitMagMin);
+            AppendScriptValue(s, {magMax.write}, m_dLimitMagMax);
         }
     }
     AppendRows(s, Rows(kImages));
-    AppendScriptValue(s, {kBrightness.write}, m_dImageBrightness);
+    AppendScriptValue(s, {Number(IDC_NBL_BRIGHTNESS).write}, m_dImageBrightness);
     AppendRows(s, Rows(kPgc));
     AppendRows(s, Rows(kPgcLabels));
     AppendScriptVisible(s, {p, L".PGC.Image"}, m_nPgcShape == 0);
     AppendScriptVisible(s, {p, L".PGC.Outline"}, m_nPgcShape != 0);
     // The PGC range is written whether or not its limit is on.
     AppendScriptBool(s, {p, L".PGC.FixedMagnitudeLimit"}, m_bPgcLimitMag);
-    AppendScriptValue(s, {kPgcMagMin.write}, m_dPgcLimitMagMin);
-    AppendScriptValue(s, {kPgcMagMax.write}, m_dPgcLimitMagMax);
+    AppendScriptValue(s, {pgcMin.write}, m_dPgcLimitMagMin);
+    AppendScriptValue(s, {pgcMax.write}, m_dPgcLimitMagMax);
     AppendScriptBool(s, {p, L".PGC.Point.Visible"}, m_bPgcPoint);
     AppendEtcObj(s);
     return FinishScript(s, script);

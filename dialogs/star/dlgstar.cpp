@@ -11,8 +11,6 @@ const DialogTraits kTraits{IDD_DSP_STAR, IDS_HELP_STAR, L"Star.Name.Color", Appl
 
 }  // namespace
 
-using namespace star_rows;
-
 CDlgStar::CDlgStar(CCorQel* engine, CCorQel* engine2, CWnd* parent) : CSettingsDialog(engine, engine2, parent, kTraits) {
     InitData();
 }
@@ -137,23 +135,23 @@ void CDlgStar::ReadStarSettings() {
 
     ReadRows(Rows(kShow));
     ReadRows(Rows(kProperMotion));
-    ReadNumber(kProperMotionMag);
+    ReadNumber(Number(IDC_STAR_PM_MAG));
     m_nMagMode = isTrue(L"Star.AutoMagnitudeLimit") ? 0 : 1;
-    ReadNumber(kAutoMin);
-    ReadNumber(kFixedMax);
-    ReadNumber(kFixedMin);
+    ReadNumber(Number(IDC_STAR_MAG_AUTO_MIN));
+    ReadNumber(Number(IDC_STAR_MAG_MAX));
+    ReadNumber(Number(IDC_STAR_MAG_MIN));
     ReadRows(Rows(kTwinkle));
-    ReadNumber(kTwinkleStrength);
-    ReadNumber(kSize);
+    ReadNumber(Number(IDC_STAR_TWINKLE_STRENGTH));
+    ReadNumber(Number(IDC_STAR_SIZE));
     m_nSize10 = zem::Tenths(m_dSize);
 
     m_bProperName = isTrue(L"Star.JapaneseName.Visible") || isTrue(L"Star.EnglishName.Visible");
     m_nNameLang = (m_bProperName && !isTrue(L"Star.JapaneseName.Visible")) ? 1 : 0;
     ReadRows(Rows(kLabels));
     m_bNameMagLimit = isTrue(L"Star.JapaneseName.MagnitudeLimit");
-    ReadNumber(kNameLimit);
+    ReadNumber(Number(IDC_STAR_NAME_LIMIT_MAG));
     m_bAbsMag = number(L"star.Distance.Tenparsec") > 0;
-    m_dAbsMagParsec = number(kParsec.read) * 10;
+    m_dAbsMagParsec = number(Number(IDC_STAR_ABSMAG_PARSEC).read) * 10;
 
     ReadStarCatalogInfo();
     ReadRows(Rows(kOverlays));

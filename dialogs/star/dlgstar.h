@@ -42,6 +42,9 @@ public:
     using D = CDlgStar;
     static const zem::SettingRow<D> kRows[];
     static const zem::NumberRow<D> kNumbers[];
+    // A row or number row by its control, found when the dialog is compiled.
+    static consteval const zem::SettingRow<D>& Row(UINT control);
+    static consteval const zem::NumberRow<D>& Number(UINT edit);
 
     // Whether the named image style "MIRADOファンタジー" is offered. The dialog only reads it; its
     // creator sets it after construction and before the dialog is shown.
@@ -255,15 +258,5 @@ inline zem::SettingRows<CDlgStar> CDlgStar::Rows(RowGroup group) {
     return groups[group];
 }
 
-// Rows by their controls.
-namespace star_rows {
-inline constexpr const auto& kTwinkleBox = zem::Find(CDlgStar::kRows, IDC_STAR_TWINKLE);
-inline constexpr const auto& kSize = zem::Find(CDlgStar::kNumbers, IDC_STAR_SIZE);
-inline constexpr const auto& kTwinkleStrength = zem::Find(CDlgStar::kNumbers, IDC_STAR_TWINKLE_STRENGTH);
-inline constexpr const auto& kNameLimit = zem::Find(CDlgStar::kNumbers, IDC_STAR_NAME_LIMIT_MAG);
-inline constexpr const auto& kAutoMin = zem::Find(CDlgStar::kNumbers, IDC_STAR_MAG_AUTO_MIN);
-inline constexpr const auto& kFixedMin = zem::Find(CDlgStar::kNumbers, IDC_STAR_MAG_MIN);
-inline constexpr const auto& kFixedMax = zem::Find(CDlgStar::kNumbers, IDC_STAR_MAG_MAX);
-inline constexpr const auto& kProperMotionMag = zem::Find(CDlgStar::kNumbers, IDC_STAR_PM_MAG);
-inline constexpr const auto& kParsec = zem::Find(CDlgStar::kNumbers, IDC_STAR_ABSMAG_PARSEC);
-}  // namespace star_rows
+consteval const zem::SettingRow<CDlgStar>& CDlgStar::Row(UINT control) { return zem::Find(kRows, control); }
+consteval const zem::NumberRow<CDlgStar>& CDlgStar::Number(UINT edit) { return zem::Find(kNumbers, edit); }

@@ -10,8 +10,6 @@
 #include "framework/numbers.h"
 #include "platform/crt.h"
 
-using namespace star_rows;
-
 namespace {
 
 // The star frame: everything the show box disables while stars are hidden, but for the boxes of
@@ -95,13 +93,14 @@ void CDlgStar::UpdateStarSizeValue() {
 // The size steps from its value rounded to tenths; at a bound the edit keeps its text.
 void CDlgStar::OnDeltaposSpinDiam(NMHDR* pNotify, LRESULT* pResult) {
     UpdateData(TRUE);
+    const auto& size = Number(IDC_STAR_SIZE);
     const int n = zem::StepTenths(RoundDown(m_dSize * 10 + 0.5), zem::SpinDelta(pNotify));
-    if (n >= kSize.lower10 && n <= kSize.upper10) {
+    if (n >= size.lower10 && n <= size.upper10) {
         m_nSize10 = n;
         Repaint();
         UpdateStarSizeValue();
     } else {
-        m_nSize10 = n < kSize.lower10 ? kSize.lower10 : kSize.upper10;
+        m_nSize10 = n < size.lower10 ? size.lower10 : size.upper10;
     }
     Apply();
     *pResult = 0;
@@ -110,15 +109,17 @@ void CDlgStar::OnDeltaposSpinDiam(NMHDR* pNotify, LRESULT* pResult) {
 // The box keeps its member in step before it enables the strength.
 void CDlgStar::OnBnClickedDspStarCheckTwinkle() {
     m_bTwinkle = IsDlgButtonChecked(IDC_STAR_TWINKLE) != 0;
-    EnableCompanions(kTwinkleBox.control, kTwinkleBox.enables);
+    const auto& twinkle = Row(IDC_STAR_TWINKLE);
+    EnableCompanions(twinkle.control, twinkle.enables);
     Apply();
 }
 
 // The twinkle strength steps from its value rounded down to tenths (0.29 steps from 0.2).
 void CDlgStar::OnDeltaposSpinTwinkle(NMHDR* pNotify, LRESULT* pResult) {
     UpdateData(TRUE);
+    const auto& strength = Number(IDC_STAR_TWINKLE_STRENGTH);
     const int n = std::clamp(zem::StepTenths(RoundDown(m_dTwinkleStrength * 10), zem::SpinDelta(pNotify)),
-                             kTwinkleStrength.lower10, kTwinkleStrength.upper10);
+                             strength.lower10, strength.upper10);
     m_dTwinkleStrength = n / 10.0;
     CString text;
     text.Format(L"%.1f", m_dTwinkleStrength);
@@ -130,7 +131,7 @@ void CDlgStar::OnDeltaposSpinTwinkle(NMHDR* pNotify, LRESULT* pResult) {
 // The size and the strength go back to their rows' reset values, the shape to the first style
 // (or the named style, where the registry asks for it), and twinkling off.
 void CDlgStar::OnButtonDiamReset() {
-    m_nSize10 = zem::Tenths(kSize.reset);
+    m_nSize10 = zem::Tenths(Number(IDC_STAR_SIZE).reset);
     Repaint();
     UpdateStarSizeValue();
 
@@ -142,11 +143,12 @@ void CDlgStar::OnButtonDiamReset() {
 
     m_bTwinkle = FALSE;
     CheckDlgButton(IDC_STAR_TWINKLE, BST_UNCHECKED);
-    m_dTwinkleStrength = kTwinkleStrength.reset;
+    const auto& strength = Number(IDC_STAR_TWINKLE_STRENGTH);
+    m_dTwinkleStrength = strength.reset;
     CString text;
-    text.Format(kTwinkleStrength.format, m_dTwinkleStrength);
+    text.Format(strength.format, m_dTwinkleStrength);
     m_mag.SetEditText(IDC_STAR_TWINKLE_STRENGTH, text);
-    EnableItems(kTwinkleBox.enables, false);
+    EnableItems(Row(IDC_STAR_TWINKLE).enables, false);
     Apply();
 }
 
@@ -154,10 +156,11 @@ void CDlgStar::OnButtonDiamReset() {
 // range counts down) adds a parsec. Every edit then shows the model again, which also puts the
 // last applied value back into an edit whose text was refused.
 void CDlgStar::OnDeltaposSpinAbsMagMul(NMHDR* pNotify, LRESULT* pResult) {
+    const auto& parsec = Number(IDC_STAR_ABSMAG_PARSEC);
     const int delta = zem::SpinDelta(pNotify);
-    if (delta < 0) m_dAbsMagParsec += kParsec.step10 / 10.0;
-    else if (delta > 0) m_dAbsMagParsec -= kParsec.step10 / 10.0;
-    m_dAbsMagParsec = std::clamp(m_dAbsMagParsec, kParsec.Lower(), kParsec.Upper());
+    if (delta < 0) m_dAbsMagParsec += parsec.step10 / 10.0;
+    else if (delta > 0) m_dAbsMagParsec -= parsec.step10 / 10.0;
+    m_dAbsMagParsec = std::clamp(m_dAbsMagParsec, parsec.Lower(), parsec.Upper());
     UpdateData(FALSE);
     Apply();
     *pResult = 0;
@@ -190,7 +193,7 @@ void CDlgStar::SetEnableOrDisable() {
         UpdateMagControls();
         // Stars twinkle only in a horizontal view; the box keeps its state, and the script its value.
         const bool horizon = Query(L"View.Coordinate").CompareNoCase(L"Horizon") == 0;
-        const auto& twinkle = kTwinkleBox;
+        const auto& twinkle = Row(IDC_STAR_TWINKLE);
         EnableItem(twinkle.control, horizon);
         m_bTwinkle = IsDlgButtonChecked(static_cast<int>(twinkle.control)) != 0;
         EnableItems(twinkle.enables, m_bTwinkle && horizon);

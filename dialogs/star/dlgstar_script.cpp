@@ -4,8 +4,6 @@
 
 #include "platform/crt.h"
 
-using namespace star_rows;
-
 namespace {
 
 // The label kinds that share the one label limit, in the order they are written.
@@ -59,26 +57,28 @@ BOOL CDlgStar::CheckFields() {
         return CheckMagRange(static_cast<int>(n.edit), upper, n.Lower(), static_cast<int>(n.message));
     };
     if (IsDlgButtonChecked(IDC_STAR_MAG_AUTO)) {
-        if (!inRange(kAutoMin)) return FALSE;
+        if (!inRange(Number(IDC_STAR_MAG_AUTO_MIN))) return FALSE;
     } else {
-        if (!inRange(kFixedMin)) return FALSE;
-        if (!inRange(kFixedMax)) return FALSE;
+        if (!inRange(Number(IDC_STAR_MAG_MIN))) return FALSE;
+        if (!inRange(Number(IDC_STAR_MAG_MAX))) return FALSE;
         if (crt::_wtof(EditText(IDC_STAR_MAG_MAX)) > crt::_wtof(EditText(IDC_STAR_MAG_MIN))) {
             AfxMessageBox(IDS_MAG_ORDER, MB_ICONINFORMATION);
             return FALSE;
         }
     }
-    if (!inRange(kNameLimit)) return FALSE;
-    if (!CheckMagRange(IDC_STAR_SIZE, kSize.Upper(), kSize.Lower(), static_cast<int>(kSize.message))) return FALSE;
+    if (!inRange(Number(IDC_STAR_NAME_LIMIT_MAG))) return FALSE;
+    const auto& size = Number(IDC_STAR_SIZE);
+    if (!CheckMagRange(IDC_STAR_SIZE, size.Upper(), size.Lower(), static_cast<int>(size.message))) return FALSE;
     // The twinkle strength's message names no bounds, and it takes the focus as well.
+    const auto& twinkle = Number(IDC_STAR_TWINKLE_STRENGTH);
     double strength = 0.0;
     if (!m_mag.ReadWholeNumber(IDC_STAR_TWINKLE_STRENGTH, strength)) return FALSE;
-    if (kTwinkleStrength.Lower() > strength || strength > kTwinkleStrength.Upper()) {
-        AfxMessageBox(kTwinkleStrength.message, MB_ICONINFORMATION);
+    if (twinkle.Lower() > strength || strength > twinkle.Upper()) {
+        AfxMessageBox(twinkle.message, MB_ICONINFORMATION);
         if (CWnd* edit = GetDlgItem(IDC_STAR_TWINKLE_STRENGTH)) edit->SetFocus();
         return FALSE;
     }
-    return inRange(kProperMotionMag);
+    return inRange(Number(IDC_STAR_PM_MAG));
 }
 
 BOOL CDlgStar::GetScript(CString* script) {
@@ -95,19 +95,19 @@ BOOL CDlgStar::GetScript(CString* script) {
     }
     AppendRows(s, Rows(kShow));
     AppendRows(s, Rows(kProperMotion));
-    if (m_bProperMotion) AppendScriptValue(s, {kProperMotionMag.write}, m_dProperMotionMag);
+    if (m_bProperMotion) AppendScriptValue(s, {Number(IDC_STAR_PM_MAG).write}, m_dProperMotionMag);
     // The mode not chosen is not mentioned.
     if (m_nMagMode == 0) {
         s += L"Star.AutoMagnitudeLimit = TRUE;";
-        AppendScriptValue(s, {kAutoMin.write}, m_dAutoMagMin);
+        AppendScriptValue(s, {Number(IDC_STAR_MAG_AUTO_MIN).write}, m_dAutoMagMin);
     } else {
         s += L"Star.FixedMagnitudeLimit = TRUE;";
-        AppendScriptValue(s, {kFixedMax.write}, m_dFixedMagMax);
-        AppendScriptValue(s, {kFixedMin.write}, m_dFixedMagMin);
+        AppendScriptValue(s, {Number(IDC_STAR_MAG_MAX).write}, m_dFixedMagMax);
+        AppendScriptValue(s, {Number(IDC_STAR_MAG_MIN).write}, m_dFixedMagMin);
     }
     AppendRows(s, Rows(kTwinkle));
-    AppendScriptValue(s, {kTwinkleStrength.write}, m_dTwinkleStrength);
-    AppendScriptValue(s, {kSize.write}, m_dSize);
+    AppendScriptValue(s, {Number(IDC_STAR_TWINKLE_STRENGTH).write}, m_dTwinkleStrength);
+    AppendScriptValue(s, {Number(IDC_STAR_SIZE).write}, m_dSize);
     AppendImageStyle(s);
 
     const bool japanese = m_bProperName && m_nNameLang == 0;
@@ -120,7 +120,7 @@ BOOL CDlgStar::GetScript(CString* script) {
         for (const wchar_t* kind : kLabelKinds) AppendScriptValue(s, {kind, L".MagnitudeLimit.Minimum"}, m_dNameMagLimit);
 
     if (m_bAbsMag) {
-        AppendScriptValue(s, {kParsec.write}, m_dAbsMagParsec / 10);
+        AppendScriptValue(s, {Number(IDC_STAR_ABSMAG_PARSEC).write}, m_dAbsMagParsec / 10);
         s += L"star.Distance.Calc3D = 0;star.Distance.Tenparsec = 1;";
     } else {
         s += L"star.Distance.Calc3D = 0.007;star.Distance.Tenparsec = 0;star.Distance.Tenparsec.Multiplier = 10;";

@@ -214,9 +214,11 @@ TEST(Catalog, SaysWhatTheDialogsAskAndWriteNoMoreNoLess) {
         std::set<std::wstring> named;
         for (const catalog::Setting& s : d.settings) {
             for (const std::wstring& path : s.reads)
-                EXPECT_TRUE(traffic.asked.count(Lower(path))) << s.control << " reads " << Utf8(path) << ", which the dialog never asks";
+                EXPECT_TRUE(traffic.asked.count(Lower(path)))
+                    << s.control << " reads " << Utf8(path) << ", which the dialog never asks";
             for (const std::wstring& path : s.writes) {
-                EXPECT_TRUE(traffic.written.count(Lower(path))) << s.control << " writes " << Utf8(path) << ", which the dialog never writes";
+                EXPECT_TRUE(traffic.written.count(Lower(path)))
+                    << s.control << " writes " << Utf8(path) << ", which the dialog never writes";
                 named.insert(Lower(path));
             }
         }

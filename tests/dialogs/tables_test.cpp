@@ -167,14 +167,16 @@ void ExpectControlsInTemplate(const char* name) {
     b.Run(*dialog, {Do([&](CDialog& d) {
                         // Every object the dialog made has its control, of the kind it was made for.
                         for (const auto& object : dialog->Objects())
-                            if (!object->m_hWnd) ADD_FAILURE() << name << ": a control table names a control the template does not have, or one twice";
+                            if (!object->m_hWnd)
+                                ADD_FAILURE() << name << ": a control table names a control the template does not have, or one twice";
                         // Every control but the labels, Close, Cancel and Help has its object.
                         for (const auto& c : d.m_hWnd->children) {
                             const Kind kind = *t.KindOf(c->id);
                             if (c->attached) {
                                 if (AttachedKind(c->attached) != kind)
                                     ADD_FAILURE() << name << ": control " << c->id << " is a " << zem::catalog::KindName(kind)
-                                                  << " but the dialog attached a " << zem::catalog::KindName(AttachedKind(c->attached));
+                                                  << " but the dialog attached a "
+                                                  << zem::catalog::KindName(AttachedKind(c->attached));
                             } else if (kind != Kind::Static && c->id != IDOK && c->id != IDCANCEL && c->id != ID_HELP) {
                                 ADD_FAILURE() << name << ": control " << c->id << " (" << zem::catalog::KindName(kind)
                                               << ") has no object: no control table names it";
