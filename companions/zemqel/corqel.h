@@ -31,7 +31,7 @@
 #include "platform/types.h"
 
 // Sees every engine call as it happens. State loading by the host is not traffic.
-class CCorQelListener {
+class ZEM_EXPORT CCorQelListener {
 public:
     virtual ~CCorQelListener() = default;
     // A Doit that was a query, with the text exactly as sent and the answer given.
@@ -49,7 +49,7 @@ public:
     }
 };
 
-class CCorQel {
+class ZEM_EXPORT CCorQel {
 public:
     CCorQel() = default;
     CCorQel(const CCorQel&) = delete;
