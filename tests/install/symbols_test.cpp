@@ -65,8 +65,9 @@ std::set<std::string> ExportedEntities(const std::string& library) {
     while (std::fgets(line, sizeof line, nm.get())) {
         std::string text(line);
         while (!text.empty() && (text.back() == '\n' || text.back() == ' ')) text.pop_back();
-        const auto space = text.rfind(' ');
-        const std::string entity = Entity(Demangle(text.substr(space + 1)));
+        const std::string symbol = text.substr(text.rfind(' ') + 1);
+        if (symbol.rfind("__", 0) == 0) continue;  // the implementation's own (a sanitizer's)
+        const std::string entity = Entity(Demangle(symbol));
         if (!entity.empty()) entities.insert(entity);
     }
     return entities;
