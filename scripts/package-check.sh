@@ -23,12 +23,13 @@ done
 if [ "$(id -u)" -eq 0 ]; then sudo=(); else sudo=(sudo); fi
 apt=("${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=300 -y -qq)
 packages=(libzemd02-0 libzemd02-dev zemd02-data zemd02-tools zemd02-desktop)
+made=()
 
 scratch=$(mktemp -d)
 installed=""
 cleanup() {
   if [ -n "$installed" ] && [ -z "${ZEM_KEEP_PACKAGES:-}" ]; then
-    "${apt[@]}" purge "${packages[@]}" > /dev/null 2>&1
+    "${apt[@]}" purge "${made[@]}" > /dev/null 2>&1
   fi
   rm -rf "$scratch"
 }
@@ -122,6 +123,10 @@ debs=$root/build-debs
 "$root/scripts/debs.sh" > /dev/null
 for deb in "$debs"/*.deb; do
   step "  $(basename "$deb"): $(du -k "$deb" | cut -f1) KiB"
+  made+=("$(dpkg-deb -f "$deb" Package)")
+done
+for package in "${packages[@]}"; do
+  [[ " ${made[*]} " == *" $package "* ]] || fail "no package $package was made"
 done
 # (As root, lintian warns on standard error that it runs as root; that is not about the packages.)
 lintian --fail-on error,warning "$debs"/*.deb > "$scratch/lintian" 2> "$scratch/lintian.err" \
@@ -131,15 +136,14 @@ step "  lintian --fail-on error,warning: nothing to say"
 for package in "${packages[@]}"; do
   dpkg-deb -f "$debs/${package}"_*.deb Depends | sed "s/^/package-check:   $package depends on: /"
 done
+# As docs/install.md says: every package made, the -dbgsym ones too.
 installed=yes
-files=()
-for package in "${packages[@]}"; do files+=("$debs/${package}"_*.deb); done
-quiet "${apt[@]}" install "${files[@]}"
-for package in "${packages[@]}"; do
+quiet "${apt[@]}" install "$debs"/*.deb
+for package in "${made[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2> /dev/null | grep -q "install ok installed" || fail "apt did not install $package"
 done
 readelf -d /usr/lib/*/libzemd02.so.0 | grep -q 'SONAME.*\[libzemd02.so.0\]' || fail "libzemd02.so.0 has no SONAME libzemd02.so.0"
-step "  installed with apt: ${packages[*]}"
+step "  installed with apt: ${made[*]}"
 
 embed "" usr
 step "  examples/embed built against /usr prints examples/embed/expected.out"
