@@ -13,7 +13,7 @@ class CDialog;
 // tests, the scenario host. Run returns when the dialog has ended or the person has no more to do.
 class ZEM_EXPORT CModalPerson {
 public:
-    virtual ~CModalPerson() = default;
+    virtual ~CModalPerson();
     virtual void OnBegin(CDialog& /*dialog*/) {}            // before the dialog initialises
     virtual void Run(CDialog& dialog) = 0;                  // after it has initialised
     virtual void OnEnd(CDialog& /*dialog*/, INT_PTR /*result*/) {}  // after its windows are gone

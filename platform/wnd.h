@@ -54,7 +54,7 @@ enum class WndChange { Created, Destroyed, Text, Enabled, Check, Selection, Item
 
 class ZEM_EXPORT CWndObserver {
 public:
-    virtual ~CWndObserver() = default;
+    virtual ~CWndObserver();
     virtual void OnWndChanged(HWND window, WndChange change) = 0;
 };
 ZEM_EXPORT void AfxAddWndObserver(CWndObserver* observer);
@@ -176,7 +176,7 @@ ZEM_EXPORT UINT RegisterWindowMessageW(const wchar_t* name);
 // Message boxes are modal and answer IDOK unless the service says otherwise.
 class ZEM_EXPORT CMessageBoxService {
 public:
-    virtual ~CMessageBoxService() = default;
+    virtual ~CMessageBoxService();
     virtual int Show(const CString& text, const CString& caption, UINT type) = 0;
 };
 ZEM_EXPORT void AfxSetMessageBoxService(CMessageBoxService* service);  // null: answered IDOK silently
@@ -200,7 +200,7 @@ ZEM_EXPORT int AfxPaintCount(HWND window);  // how often painting of the window 
 // and the operation that hit it sends nothing.
 class ZEM_EXPORT CInvalidArgReport {
 public:
-    virtual ~CInvalidArgReport() = default;
+    virtual ~CInvalidArgReport();
     virtual void OnInvalidArg(const char* where) = 0;
 };
 ZEM_EXPORT void AfxSetInvalidArgReport(CInvalidArgReport* report);

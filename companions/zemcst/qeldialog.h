@@ -18,7 +18,7 @@ public:
 // Where Help goes. The application installs one; without it Help does nothing.
 class ZEM_EXPORT CQelHelpService {
 public:
-    virtual ~CQelHelpService() = default;
+    virtual ~CQelHelpService();
     virtual void ShowHelp(const CString& helpKey) = 0;
 };
 

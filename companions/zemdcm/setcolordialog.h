@@ -12,7 +12,7 @@ class CSetColorDialog;
 // one the run is recorded and ends at once with IDOK.
 class ZEM_EXPORT CSetColorDialogPresenter {
 public:
-    virtual ~CSetColorDialogPresenter() = default;
+    virtual ~CSetColorDialogPresenter();
     virtual INT_PTR Run(CSetColorDialog& dialog) = 0;
 };
 
