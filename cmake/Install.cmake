@@ -20,7 +20,7 @@ set(zem_public_headers
   platform/input.h platform/textfile.h
   companions/zemqel/corqel.h companions/zemreg/registry.h companions/zemdcm/cnspic.h
   companions/zemdcm/setcolordialog.h companions/zemcst/qellistboxcheck.h companions/zemcst/qellistboxaobj.h
-  framework/messages.h framework/module.h
+  framework/hostguard.h framework/messages.h framework/module.h
   resources/resource_ids.h)
 file(GLOB zem_dialog_headers RELATIVE ${PROJECT_SOURCE_DIR} CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/dialogs/*/dlg*.h)
 list(APPEND zem_public_headers ${zem_dialog_headers})

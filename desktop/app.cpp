@@ -3,21 +3,16 @@
 
 #include <QSettings>
 
-#include "companions/zemcst/qeldialog.h"
 #include "companions/zemreg/registry.h"
-#include "framework/module.h"
 
 DesktopApp::DesktopApp(DesktopOptions options)
     : options_(std::move(options)),
       store_(options_.configFolder),
       window_(std::make_unique<MainWindow>(session_, DefaultState())),
       services_(session_.Out(), window_.get()),
-      person_(session_.Out(), window_.get()) {
-    zem::ModuleLoad();
+      person_(session_.Out(), window_.get()),
+      host_({.mainWindow = session_.MainTarget(), .person = &person_, .engine = &session_.Engine(), .engine2 = &session_.Engine2()}) {
     session_.Engine().SetDataPath(CString(options_.dataFolder.toStdWString()));
-    AfxSetMainWnd(session_.MainTarget());
-    AfxSetModalPerson(&person_);
-    CQelDialog::SetDefaultEngines(&session_.Engine(), &session_.Engine2());
     // Every change is kept as soon as the call that made it has returned.
     saveTimer_.setSingleShot(true);
     saveTimer_.setInterval(0);
@@ -38,9 +33,6 @@ DesktopApp::~DesktopApp() {
     saveTimer_.stop();
     SaveNow();
     SaveGeometry();
-    AfxSetModalPerson(nullptr);
-    CQelDialog::SetDefaultEngines(nullptr, nullptr);
-    AfxSetMainWnd(nullptr);
 }
 
 QString DesktopApp::RegistryPath() const { return store_.Folder() + QStringLiteral("/registry.ini"); }
