@@ -25,6 +25,7 @@ DesktopApp::DesktopApp(DesktopOptions options)
         tap_ = std::make_unique<sky::RedrawTap>(sky_, session_.Engine().GetListener());
         session_.Engine().SetListener(tap_.get());
         person_.SetCancelled([this] { sky_->refresh(); });
+        skyControls_ = std::make_unique<SkyControls>(*window_, *window_->ViewMenu(), *sky_, SettingsPath());
     }
 }
 
@@ -34,6 +35,8 @@ DesktopApp::~DesktopApp() {
     SaveNow();
     SaveGeometry();
 }
+
+QString DesktopApp::SettingsPath() const { return store_.Folder() + QStringLiteral("/desktop.ini"); }
 
 QString DesktopApp::RegistryPath() const { return store_.Folder() + QStringLiteral("/registry.ini"); }
 
@@ -45,7 +48,8 @@ void DesktopApp::Start() {
     CRegistry::LoadFile(CString(RegistryPath().toStdWString()));
     window_->StateLoaded();
     if (sky_) sky_->refresh();
-    QSettings settings(store_.Folder() + QStringLiteral("/desktop.ini"), QSettings::IniFormat);
+    QSettings settings(SettingsPath(), QSettings::IniFormat);
+    if (skyControls_) skyControls_->Restore(settings);
     window_->restoreGeometry(settings.value(QStringLiteral("geometry")).toByteArray());
     window_->restoreState(settings.value(QStringLiteral("windowState")).toByteArray());
     window_->show();
@@ -64,7 +68,8 @@ bool DesktopApp::SaveNow() {
 }
 
 void DesktopApp::SaveGeometry() {
-    QSettings settings(store_.Folder() + QStringLiteral("/desktop.ini"), QSettings::IniFormat);
+    QSettings settings(SettingsPath(), QSettings::IniFormat);
+    if (skyControls_) skyControls_->Save(settings);
     settings.setValue(QStringLiteral("geometry"), window_->saveGeometry());
     settings.setValue(QStringLiteral("windowState"), window_->saveState());
 }

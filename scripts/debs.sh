@@ -4,7 +4,7 @@
 # zemd02-data, zemd02-tools, zemd02-desktop, and the -dbgsym packages with their debug symbols.
 # dpkg-buildpackage writes beside the tree it builds and into it, so it builds a copy of the
 # working tree (build-debs/src) and the tree itself stays clean. Needs the Build-Depends of
-# debian/control (apt-get install debhelper scdoc qt6-base-dev cmake ninja-build).
+# debian/control (apt-get install debhelper scdoc qt6-base-dev liberfa-dev cmake ninja-build).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${ZEM_DEBS:-$root/build-debs}
