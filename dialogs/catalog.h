@@ -18,6 +18,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/export.h"
 #include "platform/resource.h"
 
 namespace zem::catalog {
@@ -25,10 +26,10 @@ namespace zem::catalog {
 // What a template control is, from its window class and style.
 enum class Kind { CheckBox, RadioButton, PushButton, GroupBox, Edit, Spin, ComboBox, ListBox, Static };
 
-Kind KindOf(const ControlTemplate& control);
+ZEM_EXPORT Kind KindOf(const ControlTemplate& control);
 // "check box", "radio button", "push button", "group box", "edit", "spin", "combo box",
 // "list box", "static".
-const char* KindName(Kind kind);
+ZEM_EXPORT const char* KindName(Kind kind);
 
 struct Setting {
     UINT control;
@@ -46,21 +47,21 @@ struct Dialog {
 
 // The eleven dialogs, in the order of the host's class table. Made on the first call (which
 // loads the module's resources) and kept: references stay valid.
-const std::vector<Dialog>& Dialogs();
+ZEM_EXPORT const std::vector<Dialog>& Dialogs();
 // Null for a name that is not one of them.
-const Dialog* FindDialog(std::wstring_view className);
+ZEM_EXPORT const Dialog* FindDialog(std::wstring_view className);
 // Null when the control carries no setting.
-const Setting* FindSetting(const Dialog& dialog, UINT control);
+ZEM_EXPORT const Setting* FindSetting(const Dialog& dialog, UINT control);
 
 // The dialog's title ("恒星").
-std::wstring Title(const Dialog& dialog);
+ZEM_EXPORT std::wstring Title(const Dialog& dialog);
 // A control's label as a person reads it: its own text without the access key ("名称(&N)" is
 // "名称", "&Close" is "Close") and without a trailing "："; for an edit or a spin, and any other
 // control without a text of its own, the text on its left on its line within its frame (a label,
 // check box or radio button; marks such as "～" are passed over), or else the caption just above
 // it; a text-less box of a grid takes both, its row's and its column's ("パルサー 名称").
 // Empty when there is none.
-std::wstring Label(const Dialog& dialog, UINT control);
+ZEM_EXPORT std::wstring Label(const Dialog& dialog, UINT control);
 
 // Every setting whose statements write the property, compared without regard to ASCII case as
 // the engine compares paths.
@@ -68,6 +69,6 @@ struct Place {
     const Dialog* dialog;
     const Setting* setting;
 };
-std::vector<Place> WhoWrites(std::wstring_view property);
+ZEM_EXPORT std::vector<Place> WhoWrites(std::wstring_view property);
 
 }  // namespace zem::catalog

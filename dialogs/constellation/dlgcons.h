@@ -13,7 +13,7 @@
 #include "framework/settingsdialog.h"
 #include "resources/resource_ids.h"
 
-class CDlgCons : public CSettingsDialog {
+class ZEM_EXPORT CDlgCons : public CSettingsDialog {
 public:
     CDlgCons(CCorQel* engine, CCorQel* engine2, CWnd* parent);
     explicit CDlgCons(CWnd* parent = nullptr);

@@ -6,7 +6,7 @@
 #include "framework/settingsdialog.h"
 #include "resources/resource_ids.h"
 
-class CDlgMw : public CSettingsDialog {
+class ZEM_EXPORT CDlgMw : public CSettingsDialog {
 public:
     CDlgMw(CCorQel* engine, CCorQel* engine2, CWnd* parent);
     explicit CDlgMw(CWnd* parent = nullptr);

@@ -5,7 +5,7 @@
 #include "dialogs/overlay/detaildialog.h"
 #include "resources/resource_ids.h"
 
-class CDlgStarGsc : public CDetailDialog<CDlgStarGsc> {
+class ZEM_EXPORT CDlgStarGsc : public CDetailDialog<CDlgStarGsc> {
 public:
     CDlgStarGsc(CCorQel* engine, CCorQel* engine2, CWnd* parent);
     explicit CDlgStarGsc(CWnd* parent = nullptr);

@@ -23,7 +23,7 @@ struct NovaTraits {
     zem::MagLimitTraits limit;
 };
 
-class CDlgStarNovaBase : public COverlayDialog {
+class ZEM_EXPORT CDlgStarNovaBase : public COverlayDialog {
 public:
     // The label boxes (every row but the show box) follow the show box.
     enum RowGroup : unsigned char { kLabels, kShow };
@@ -71,7 +71,7 @@ protected:
     double m_dMagOffset = 0.0;      // always read from the engine before use
 };
 
-class CDlgStarNova : public CDlgStarNovaBase {
+class ZEM_EXPORT CDlgStarNova : public CDlgStarNovaBase {
 public:
     CDlgStarNova(CCorQel* engine, CCorQel* engine2, CWnd* parent);
     explicit CDlgStarNova(CWnd* parent = nullptr);
@@ -87,7 +87,7 @@ public:
     static const zem::NumberRow<CDlgStarNovaBase> kNumbers[];
 };
 
-class CDlgStarSNova : public CDlgStarNovaBase {
+class ZEM_EXPORT CDlgStarSNova : public CDlgStarNovaBase {
 public:
     CDlgStarSNova(CCorQel* engine, CCorQel* engine2, CWnd* parent);
     explicit CDlgStarSNova(CWnd* parent = nullptr);

@@ -18,7 +18,7 @@
 #include "framework/settingsdialog.h"
 #include "resources/resource_ids.h"
 
-class CDlgStar : public CSettingsDialog {
+class ZEM_EXPORT CDlgStar : public CSettingsDialog {
 public:
     CDlgStar(CCorQel* engine, CCorQel* engine2, CWnd* parent);
     explicit CDlgStar(CWnd* parent = nullptr);
