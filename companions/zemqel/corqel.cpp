@@ -2,6 +2,7 @@
 #include "companions/zemqel/corqel.h"
 
 #include "companions/zemqel/statefile.h"
+#include "platform/casefold.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -22,8 +23,6 @@ constexpr std::wstring_view kDataPathProperty = L"info.module.datapath";
 // Space, and tab to carriage return (\t \n \v \f \r).
 inline bool IsBlank(wchar_t c) { return c == L' ' || static_cast<std::uint32_t>(c - L'\t') <= L'\r' - L'\t'; }
 
-wchar_t AsciiLower(wchar_t c) { return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
-
 inline std::wstring_view Trim(std::wstring_view s) {
     const wchar_t* b = s.data();
     const wchar_t* e = b + s.size();
@@ -32,12 +31,7 @@ inline std::wstring_view Trim(std::wstring_view s) {
     return std::wstring_view(b, static_cast<std::size_t>(e - b));
 }
 
-bool EqualNoCase(std::wstring_view a, std::wstring_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
-    return true;
-}
+using zem::EqualNoCase;
 
 // Two characters as one word, for comparing and hashing a path a word at a time.
 inline std::uint64_t Pair(const wchar_t* p) {
