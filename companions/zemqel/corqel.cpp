@@ -153,7 +153,8 @@ bool ForEachStatement(std::wstring_view script, F&& f) {
             }
         } else {
             const std::wstring_view t = Span(begin, last);
-            s.kind = t.empty() ? Kind::Empty : IsShowSky(t) ? Kind::Redraw : Kind::Other;
+            // A comment ('#' first, no '=') is skipped like an empty statement.
+            s.kind = t.empty() || t.front() == L'#' ? Kind::Empty : IsShowSky(t) ? Kind::Redraw : Kind::Other;
         }
         f(s);
     }
