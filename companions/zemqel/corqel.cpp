@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: BSD-3-Clause
 #include "companions/zemqel/corqel.h"
 
-#include "companions/zemqel/statefile.h"
 #include "platform/casefold.h"
+#include "platform/textfile.h"
+#include "platform/wholefile.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -291,11 +292,9 @@ int CCorQel::LoadState(const CString& text) {
 
 bool CCorQel::LoadStateFile(const CString& path) {
     try {
-        std::string bytes;
-        if (!zem::ReadWholeFile(zem::ToUtf8(path), bytes)) return false;
-        std::string_view view(bytes);
-        if (view.starts_with("\xEF\xBB\xBF")) view.remove_prefix(3);
-        LoadState(CString(zem::FromUtf8(view)));
+        std::wstring text;
+        if (!zem::ReadUtf8File(path, text)) return false;
+        LoadState(CString(std::move(text)));
         return true;
     } catch (...) {
         return false;

@@ -15,9 +15,12 @@
 // not read back bare (blanks at either end, line breaks, a leading quote, a key that is empty,
 // holds '=' or starts with ';', '#' or '['; a section holding ']'), so every name and value the
 // store holds comes back from the file. Write stores nothing when a name or value holds a
-// character that UTF-8 cannot carry (a surrogate, or a value past U+10FFFF). A save goes to a
-// temporary file beside the target, flushed to disk, then renamed over it.
+// character that UTF-8 cannot carry (a surrogate, or a value past U+10FFFF). A save replaces the
+// file atomically (zem::WriteFileAtomically).
 #pragma once
+
+#include <cstddef>
+#include <limits>
 
 #include "platform/cstring.h"
 #include "platform/types.h"
@@ -31,7 +34,8 @@ public:
     static void Write(const CString& section, const CString& key, const CString& value);
     static void Clear();
     // Merges the file's values into the store (values in the file win). False when the file
-    // cannot be read; the store is then unchanged.
-    static bool LoadFile(const CString& path);
+    // cannot be read or holds more than limit bytes (errno says which, as zem::ReadWholeFile
+    // does); the store is then unchanged.
+    static bool LoadFile(const CString& path, std::size_t limit = std::numeric_limits<std::size_t>::max());
     static bool SaveFile(const CString& path);
 };
