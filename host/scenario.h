@@ -15,6 +15,9 @@
 #include "services.h"
 #include "transcript.h"
 
+// The most a `file` block may hold, as written (UTF-8, line feeds included).
+constexpr std::size_t kMaxFileBytes = 16u << 20;
+
 class ScenarioHost : public CModalPerson {
 public:
     struct Setup {
