@@ -231,18 +231,21 @@ void CRegistry::Clear() {
     store.sections.clear();
 }
 
-bool CRegistry::LoadFile(const CString& path, std::size_t limit) {
-    try {
-        std::wstring text;
-        if (!zem::ReadUtf8File(path, text, limit)) return false;
+bool CRegistry::LoadFile(const CString& path) {
+    std::wstring text;
+    return zem::ReadUtf8File(path, text) && LoadText(CString(std::move(text)));
+}
 
+bool CRegistry::LoadText(const CString& text) {
+    try {
         // Parse first, so that a failure leaves the store as it was.
         std::vector<Item> items;
         std::wstring section;
-        for (std::size_t pos = 0; pos <= text.size();) {
-            std::size_t end = text.find(L'\n', pos);
-            if (end == std::wstring::npos) end = text.size();
-            std::wstring_view line = std::wstring_view(text).substr(pos, end - pos);
+        const std::wstring_view all = text.str();
+        for (std::size_t pos = 0; pos <= all.size();) {
+            std::size_t end = all.find(L'\n', pos);
+            if (end == std::wstring::npos) end = all.size();
+            std::wstring_view line = all.substr(pos, end - pos);
             if (!line.empty() && line.back() == L'\r') line.remove_suffix(1);  // CRLF
             ParseLine(line, section, items);
             pos = end + 1;

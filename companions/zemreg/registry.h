@@ -19,9 +19,6 @@
 // file atomically (zem::WriteFileAtomically).
 #pragma once
 
-#include <cstddef>
-#include <limits>
-
 #include "platform/cstring.h"
 #include "platform/types.h"
 
@@ -34,8 +31,9 @@ public:
     static void Write(const CString& section, const CString& key, const CString& value);
     static void Clear();
     // Merges the file's values into the store (values in the file win). False when the file
-    // cannot be read or holds more than limit bytes (errno says which, as zem::ReadWholeFile
-    // does); the store is then unchanged.
-    static bool LoadFile(const CString& path, std::size_t limit = std::numeric_limits<std::size_t>::max());
+    // cannot be read; the store is then unchanged.
+    static bool LoadFile(const CString& path);
+    // The same for the text of such a file, read by the host (which may bound it first).
+    static bool LoadText(const CString& text);
     static bool SaveFile(const CString& path);
 };
