@@ -22,6 +22,7 @@ private slots:
     void restartLoadsTheSavedState();
     void damagedStateIsSetAside_data();
     void damagedStateIsSetAside();
+    void sealedStateKeepsAwkwardProperties();
     void oversizedFilesAreRefused();
     void linkedStateIsFollowedOrRefused();
     void relativeXdgFolderIsIgnored();
@@ -112,17 +113,26 @@ void PersistenceTest::restartLoadsTheSavedState() {
 void PersistenceTest::damagedStateIsSetAside_data() {
     QTest::addColumn<QByteArray>("content");
     const QByteArray sky = QString::fromStdWString(DefaultSky()).toUtf8();
-    const QByteArray closing = QByteArray("# ") + QByteArray::number(sky.count('\n')) + " statements\n";
+    const QByteArray closing = QByteArray::fromStdString(store::ClosingLine(sky.count('\n'), sky.toStdString())) + '\n';
     QByteArray first40;
     for (const QByteArray& line : sky.split('\n').mid(0, 40)) first40 += line + '\n';
-    QTest::newRow("not UTF-8") << QByteArray("Milkyway.Visible = TRUE;\n\xff\xfe garbage = 1;\n# 2 statements\n");
+    const QByteArray notUtf8 = "Milkyway.Visible = TRUE;\n\xff\xfe garbage = 1;\n";
+    QTest::newRow("not UTF-8") << notUtf8 + QByteArray::fromStdString(store::ClosingLine(2, notUtf8.toStdString())) + '\n';
     QTest::newRow("cut in a statement") << QByteArray("Milkyway.Visible = TRUE;\nMilkyway.Ima");
     QTest::newRow("empty") << QByteArray();
     // Cut at a line end, every statement whole: only the closing line tells.
     QTest::newRow("cut at a line end") << first40;
     QTest::newRow("closing line cut") << sky + closing.left(closing.size() - 5);
-    QTest::newRow("closing line of another file") << first40 + closing;
+    QTest::newRow("closing line of the whole file") << first40 + closing;
+    QTest::newRow("wrong count") << first40 + QByteArray::fromStdString(store::ClosingLine(41, first40.toStdString())) + '\n';
     QTest::newRow("more after the closing line") << sky + closing + "Milkyway.Visible = FALSE;\n";
+    // A value may hold a line that reads like a closing line; cut right after it, the file still
+    // is not whole.
+    CCorQel engine;
+    engine.Set(L"Milkyway.Visible", L"TRUE");
+    engine.Set(L"Note", L"x\n# 2 statements, checksum 0123456789abcdef\ny");
+    const QByteArray note = QByteArray::fromStdString(store::SealState(engine));
+    QTest::newRow("cut after a line like the closing one") << note.left(note.indexOf("\ny;") + 1);
 }
 
 void PersistenceTest::damagedStateIsSetAside() {
@@ -149,6 +159,18 @@ void PersistenceTest::damagedStateIsSetAside() {
     QVERIFY(person.Play({"open CDlgMw", "spin 1307 up", "ok"}));
     QCOMPARE(SavedBrightness(folder + QStringLiteral("/sky.qel")), QStringLiteral("2.1"));
     QVERIFY(QFile::exists(aside));
+}
+
+// What the desktop writes loads back whole, whatever the engine holds: a path that begins with
+// what reads as a byte-order mark, a replacement character typed into a value, a value holding a
+// line like a closing line.
+void PersistenceTest::sealedStateKeepsAwkwardProperties() {
+    CCorQel engine, back;
+    engine.Set(L"\uFEFFFirst", L"1");
+    engine.Set(L"Typed", L"\uFFFD");
+    engine.Set(L"Note", L"x\n# 2 statements, checksum 0123456789abcdef\ny");
+    QCOMPARE(store::LoadSealedState(store::SealState(engine), back), store::StateVerdict::Whole);
+    QVERIFY(back.GetProperties() == engine.GetProperties());
 }
 
 void PersistenceTest::oversizedFilesAreRefused() {
