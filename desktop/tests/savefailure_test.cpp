@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: BSD-3-Clause
+// Saves that tell: with a config folder the program may not write (an ordinary user, folder mode
+// 500), a change is told once as a failed save and kept in memory, closing asks before it is lost,
+// and once the folder is writable again the next change saves everything and says so. The person
+// runs as an ordinary user: where the test runs as root, the checks run in a child process started
+// through setpriv as nobody.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include "desktop/store/savedstate.h"
+#include "support.h"
+
+using namespace desktoptest;
+
+namespace {
+
+const char* const kFolderVariable = "ZEM_UNWRITABLE_FOLDER";
+
+QString Brightness(CCorQel& engine) { return QString::fromStdWString(engine.Peek(L"Milkyway.Image.Brightness").str()); }
+
+// The brightness the saved state holds, or "" when it is not whole.
+QString SavedBrightness(const QString& folder) {
+    QFile file(folder + QStringLiteral("/sky.qel"));
+    CCorQel engine;
+    if (!file.open(QIODevice::ReadOnly) || store::LoadSealedState(file.readAll().toStdString(), engine) != store::StateVerdict::Whole)
+        return {};
+    return Brightness(engine);
+}
+
+}  // namespace
+
+// What the ordinary user meets, on the folder named by ZEM_UNWRITABLE_FOLDER (mode 500, theirs).
+class UnwritableFolder : public QObject {
+    Q_OBJECT
+private slots:
+    void failedSaveIsToldOnceAndKept();
+};
+
+void UnwritableFolder::failedSaveIsToldOnceAndKept() {
+    const QString folder = qEnvironmentVariable(kFolderVariable);
+    if (QFile probe(folder + QStringLiteral("/probe")); probe.open(QIODevice::WriteOnly)) {
+        probe.remove();
+        QSKIP("the folder is writable for this process (it has the privilege to write anywhere)");
+    }
+    Program program(folder);
+    Person person(program);
+    QCOMPARE(SavedBrightness(folder), QStringLiteral("2.0"));
+    QVERIFY(person.Play({"open CDlgMw", "spin 1307 up", "spin 1307 up", "ok", "open CDlgMw", "spin 1307 up", "ok"}));
+    // Told once, with what failed, where and what to do; the change is kept in memory.
+    QCOMPARE(person.messages.size(), 1);
+    QCOMPARE(person.icons[0], QMessageBox::Warning);
+    for (const QString& part : {QStringLiteral("保存できませんでした"), folder + QStringLiteral("/sky.qel"), QStringLiteral("権限")})
+        QVERIFY2(person.messages[0].contains(part), qPrintable(person.messages[0]));
+    QCOMPARE(Brightness(program.Sess().Engine()), QStringLiteral("2.3"));
+    QCOMPARE(SavedBrightness(folder), QStringLiteral("2.0"));
+
+    // Closing asks first; the person stays.
+    person.answer = QMessageBox::No;
+    program.Window().close();
+    QCOMPARE(person.messages.size(), 2);
+    QCOMPARE(person.icons[1], QMessageBox::Question);
+    QVERIFY2(person.messages[1].contains(QStringLiteral("終了しますか")), qPrintable(person.messages[1]));
+    QVERIFY(program.Window().isVisible());
+
+    // The folder is writable again: the next change saves all of it, and says so once.
+    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    QVERIFY(person.Play({"open CDlgMw", "spin 1307 up", "spin 1307 up", "ok"}));
+    QCOMPARE(person.messages.size(), 3);
+    QCOMPARE(person.icons[2], QMessageBox::Information);
+    QCOMPARE(SavedBrightness(folder), QStringLiteral("2.5"));
+    program.Window().close();
+    QCOMPARE(person.messages.size(), 3);
+    QVERIFY(!program.Window().isVisible());
+}
+
+class SaveFailureTest : public QObject {
+    Q_OBJECT
+private slots:
+    void unwritableFolder();
+};
+
+void SaveFailureTest::unwritableFolder() {
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QStringLiteral("/zemd02");
+    {
+        Program first(folder);  // a saved state to start from
+    }
+    QStringList command{QCoreApplication::applicationFilePath()};
+    if (::geteuid() == 0) {
+        const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+        if (setpriv.isEmpty()) QSKIP("the test runs as root and setpriv (util-linux) is missing, so no ordinary user can be played");
+        command = QStringList{setpriv, QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"), QStringLiteral("--clear-groups")} + command;
+        for (const QString& path : QStringList{dir.path(), folder} + QStringList{folder + QStringLiteral("/sky.qel"), folder + QStringLiteral("/lock")})
+            QVERIFY(::chown(QFile::encodeName(path).constData(), 65534, 65534) == 0);
+    }
+    QVERIFY(::chmod(QFile::encodeName(folder).constData(), 0500) == 0);
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QString::fromLatin1(kFolderVariable), folder);
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(command.takeFirst(), command);
+    QVERIFY(child.waitForFinished(120000));
+    const QString output = QString::fromUtf8(child.readAll());
+    ::chmod(QFile::encodeName(folder).constData(), 0700);
+    if (output.contains(QStringLiteral("SKIP   : UnwritableFolder"))) QSKIP(qPrintable(output.section(QStringLiteral("SKIP   : "), 1).section(u'\n', 0, 1)));
+    QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, qPrintable(output));
+    QVERIFY2(output.contains(QStringLiteral("PASS   : UnwritableFolder::failedSaveIsToldOnceAndKept()")), qPrintable(output));
+}
+
+int main(int argc, char** argv) {
+    desktoptest::PrepareEnvironment();
+    QApplication app(argc, argv);
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    if (qEnvironmentVariableIsSet(kFolderVariable)) {
+        UnwritableFolder test;
+        return QTest::qExec(&test, argc, argv);
+    }
+    SaveFailureTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "savefailure_test.moc"
