@@ -95,8 +95,9 @@ void SaveFailureTest::unwritableFolder() {
         const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
         if (setpriv.isEmpty()) QSKIP("the test runs as root and setpriv (util-linux) is missing, so no ordinary user can be played");
         command = QStringList{setpriv, QStringLiteral("--reuid=nobody"), QStringLiteral("--regid=nogroup"), QStringLiteral("--clear-groups")} + command;
-        for (const QString& path : QStringList{dir.path(), folder} + QStringList{folder + QStringLiteral("/sky.qel"), folder + QStringLiteral("/lock")})
-            QVERIFY(::chown(QFile::encodeName(path).constData(), 65534, 65534) == 0);
+        QStringList paths{dir.path(), folder};
+        for (const QString& name : QDir(folder).entryList(QDir::Files)) paths << folder + u'/' + name;
+        for (const QString& path : paths) QVERIFY(::chown(QFile::encodeName(path).constData(), 65534, 65534) == 0);
     }
     QVERIFY(::chmod(QFile::encodeName(folder).constData(), 0500) == 0);
     QProcess child;
