@@ -10,8 +10,7 @@
 #include <QThread>
 #include <cstdio>
 
-#include "desktop/store/savedstate.h"
-#include "support.h"
+#include "keeping.h"
 
 using namespace desktoptest;
 
@@ -93,13 +92,6 @@ void KillTest::startAfterAKillFindsTheLastWholeState() {
     qInfo("%d kills (seed %u), %d of them during a save", kills, seed, midSave);
 }
 
-int main(int argc, char** argv) {
-    desktoptest::PrepareEnvironment();
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    if (const QString folder = qEnvironmentVariable(kChildVariable); !folder.isEmpty()) return RunChild(folder);
-    KillTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+int main(int argc, char** argv) { return RunTestOrChild<KillTest>(argc, argv, kChildVariable, RunChild); }
 
 #include "kill_test.moc"

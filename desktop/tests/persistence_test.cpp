@@ -10,8 +10,7 @@
 #include <cstdio>
 
 #include "companions/zemreg/registry.h"
-#include "desktop/store/savedstate.h"
-#include "support.h"
+#include "keeping.h"
 
 using namespace desktoptest;
 
@@ -33,18 +32,7 @@ private slots:
 
 namespace {
 
-const wchar_t* const kBrightness = L"Milkyway.Image.Brightness";
-
-// The brightness a saved state holds, or "" when the file is not a whole state.
-QString SavedBrightness(const QString& file) {
-    QFile saved(file);
-    CCorQel engine;
-    if (!saved.open(QIODevice::ReadOnly) || store::LoadSealedState(saved.readAll().toStdString(), engine) != store::StateVerdict::Whole)
-        return {};
-    return QString::fromStdWString(engine.Peek(kBrightness).str());
-}
-
-QString Brightness(Program& program) { return QString::fromStdWString(program.Sess().Engine().Peek(kBrightness).str()); }
+QString Brightness(Program& program) { return desktoptest::Brightness(program.Sess().Engine()); }
 
 std::wstring DefaultSky() {
     CCorQel engine;
@@ -305,13 +293,6 @@ void PersistenceTest::killedBetweenApplies() {
     }
 }
 
-int main(int argc, char** argv) {
-    desktoptest::PrepareEnvironment();
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    if (const QString folder = qEnvironmentVariable("ZEM_PERSISTENCE_CHILD"); !folder.isEmpty()) return RunChild(folder);
-    PersistenceTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+int main(int argc, char** argv) { return RunTestOrChild<PersistenceTest>(argc, argv, "ZEM_PERSISTENCE_CHILD", RunChild); }
 
 #include "persistence_test.moc"

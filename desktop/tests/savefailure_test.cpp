@@ -12,25 +12,13 @@
 #include <QProcess>
 #include <QStandardPaths>
 
-#include "desktop/store/savedstate.h"
-#include "support.h"
+#include "keeping.h"
 
 using namespace desktoptest;
 
 namespace {
 
 const char* const kFolderVariable = "ZEM_UNWRITABLE_FOLDER";
-
-QString Brightness(CCorQel& engine) { return QString::fromStdWString(engine.Peek(L"Milkyway.Image.Brightness").str()); }
-
-// The brightness the saved state holds, or "" when it is not whole.
-QString SavedBrightness(const QString& folder) {
-    QFile file(folder + QStringLiteral("/sky.qel"));
-    CCorQel engine;
-    if (!file.open(QIODevice::ReadOnly) || store::LoadSealedState(file.readAll().toStdString(), engine) != store::StateVerdict::Whole)
-        return {};
-    return Brightness(engine);
-}
 
 }  // namespace
 
@@ -49,7 +37,7 @@ void UnwritableFolder::failedSaveIsToldOnceAndKept() {
     }
     Program program(folder);
     Person person(program);
-    QCOMPARE(SavedBrightness(folder), QStringLiteral("2.0"));
+    QCOMPARE(SavedBrightness(folder + QStringLiteral("/sky.qel")), QStringLiteral("2.0"));
     QVERIFY(person.Play({"open CDlgMw", "spin 1307 up", "spin 1307 up", "ok", "open CDlgMw", "spin 1307 up", "ok"}));
     // Told once, with what failed, where and what to do; the change is kept in memory.
     QCOMPARE(person.messages.size(), 1);
@@ -57,7 +45,7 @@ void UnwritableFolder::failedSaveIsToldOnceAndKept() {
     for (const QString& part : {QStringLiteral("保存できませんでした"), folder + QStringLiteral("/sky.qel"), QStringLiteral("権限")})
         QVERIFY2(person.messages[0].contains(part), qPrintable(person.messages[0]));
     QCOMPARE(Brightness(program.Sess().Engine()), QStringLiteral("2.3"));
-    QCOMPARE(SavedBrightness(folder), QStringLiteral("2.0"));
+    QCOMPARE(SavedBrightness(folder + QStringLiteral("/sky.qel")), QStringLiteral("2.0"));
 
     // Closing asks first; the person stays.
     person.answer = QMessageBox::No;
@@ -72,7 +60,7 @@ void UnwritableFolder::failedSaveIsToldOnceAndKept() {
     QVERIFY(person.Play({"open CDlgMw", "spin 1307 up", "spin 1307 up", "ok"}));
     QCOMPARE(person.messages.size(), 3);
     QCOMPARE(person.icons[2], QMessageBox::Information);
-    QCOMPARE(SavedBrightness(folder), QStringLiteral("2.5"));
+    QCOMPARE(SavedBrightness(folder + QStringLiteral("/sky.qel")), QStringLiteral("2.5"));
     program.Window().close();
     QCOMPARE(person.messages.size(), 3);
     QVERIFY(!program.Window().isVisible());
@@ -114,16 +102,11 @@ void SaveFailureTest::unwritableFolder() {
     QVERIFY2(output.contains(QStringLiteral("PASS   : UnwritableFolder::failedSaveIsToldOnceAndKept()")), qPrintable(output));
 }
 
-int main(int argc, char** argv) {
-    desktoptest::PrepareEnvironment();
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    if (qEnvironmentVariableIsSet(kFolderVariable)) {
-        UnwritableFolder test;
-        return QTest::qExec(&test, argc, argv);
-    }
-    SaveFailureTest test;
-    return QTest::qExec(&test, argc, argv);
+int RunOrdinaryUser(const QString&) {
+    UnwritableFolder test;
+    return QTest::qExec(&test, QCoreApplication::arguments());
 }
+
+int main(int argc, char** argv) { return RunTestOrChild<SaveFailureTest>(argc, argv, kFolderVariable, RunOrdinaryUser); }
 
 #include "savefailure_test.moc"

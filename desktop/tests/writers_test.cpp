@@ -13,22 +13,13 @@
 #include <iostream>
 #include <string>
 
-#include "desktop/store/savedstate.h"
-#include "support.h"
+#include "keeping.h"
 
 using namespace desktoptest;
 
 namespace {
 
 const char* const kChildVariable = "ZEM_WRITER_CHILD";
-
-QString SavedBrightness(const QString& folder) {
-    QFile file(folder + QStringLiteral("/sky.qel"));
-    CCorQel engine;
-    if (!file.open(QIODevice::ReadOnly) || store::LoadSealedState(file.readAll().toStdString(), engine) != store::StateVerdict::Whole)
-        return {};
-    return QString::fromStdWString(engine.Peek(L"Milkyway.Image.Brightness").str());
-}
 
 // The other program: says "ready PID", then takes "set VALUE" (the Milky Way brightness typed in
 // its dialog, then "done") until "exit" or the end of its input.
@@ -93,21 +84,21 @@ void WritersTest::secondProgramIsReadOnly() {
     QVERIFY(QFile::exists(stray));  // the first one's save may be under way
 
     QVERIFY(Tell(first, "set 4.5"));
-    QCOMPARE(SavedBrightness(folder), QStringLiteral("4.5"));
+    QCOMPARE(SavedBrightness(folder + QStringLiteral("/sky.qel")), QStringLiteral("4.5"));
     QVERIFY(person.Play({"open CDlgMw", "spin 1307 up", "ok"}));
     QTest::qWait(50);
-    QCOMPARE(SavedBrightness(folder), QStringLiteral("4.5"));
+    QCOMPARE(SavedBrightness(folder + QStringLiteral("/sky.qel")), QStringLiteral("4.5"));
     first.write("exit\n");
     QVERIFY(first.waitForFinished(30000));
     QCOMPARE(first.exitCode(), 0);
-    QCOMPARE(SavedBrightness(folder), QStringLiteral("4.5"));
+    QCOMPARE(SavedBrightness(folder + QStringLiteral("/sky.qel")), QStringLiteral("4.5"));
 
     // Closing with changes that cannot be saved asks first.
     QVERIFY(second.Window().close());
     QCOMPARE(person.messages.size(), 1);
     QCOMPARE(person.icons[0], QMessageBox::Question);
     QVERIFY2(person.messages[0].contains(QStringLiteral("読み取り専用")), qPrintable(person.messages[0]));
-    QCOMPARE(SavedBrightness(folder), QStringLiteral("4.5"));
+    QCOMPARE(SavedBrightness(folder + QStringLiteral("/sky.qel")), QStringLiteral("4.5"));
 }
 
 void WritersTest::killedWriterLeavesNoLock() {
@@ -129,16 +120,9 @@ void WritersTest::killedWriterLeavesNoLock() {
     QCOMPARE(QString::fromStdWString(next.Sess().Engine().Peek(L"Milkyway.Image.Brightness").str()), QStringLiteral("3.5"));
     QVERIFY(Person(next).Play({"open CDlgMw", "spin 1307 up", "ok"}));
     QTest::qWait(50);
-    QCOMPARE(SavedBrightness(folder), QStringLiteral("3.6"));
+    QCOMPARE(SavedBrightness(folder + QStringLiteral("/sky.qel")), QStringLiteral("3.6"));
 }
 
-int main(int argc, char** argv) {
-    desktoptest::PrepareEnvironment();
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    if (const QString folder = qEnvironmentVariable(kChildVariable); !folder.isEmpty()) return RunChild(folder);
-    WritersTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+int main(int argc, char** argv) { return RunTestOrChild<WritersTest>(argc, argv, kChildVariable, RunChild); }
 
 #include "writers_test.moc"
