@@ -94,7 +94,7 @@ void Persistence::ShowReadOnly() {
     const QString who = lock_.Holder() > 0 ? QStringLiteral("別の zemd02（プロセス %1）").arg(lock_.Holder()) : QStringLiteral("別の zemd02");
     auto* label = new QLabel(QStringLiteral("読み取り専用: %1 がこの設定フォルダーを使っているため、変更は保存されません").arg(who));
     label->setObjectName(QStringLiteral("readOnlyStatus"));
-    window_->statusBar()->addWidget(label);
+    window_->statusBar()->insertPermanentWidget(0, label);  // not hidden by passing messages
 }
 
 bool Persistence::SaveNow(bool tell) {

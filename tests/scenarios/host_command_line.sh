@@ -40,6 +40,9 @@ expect 2 '^$' --bogus
 expect 2 '^$' --empty --state "$work/ok.scn" "$work/ok.scn"
 expect 2 '^$' "$work/ok.scn" "$work/ok.scn"
 expect 0 '^= Milkyway.Visible $' --empty "$work/ok.scn"
+# A state the desktop saved ends with a comment line: read with or without it alike.
+printf 'Milkyway.Visible = FALSE;\n# 1 statement, checksum 0123456789abcdef\n' > "$work/sealed.qel"
+expect 0 '^= Milkyway.Visible FALSE$' --state "$work/sealed.qel" "$work/ok.scn"
 
 # A folder as standard input is a scenario that cannot be read.
 timeout 20 "$host" --empty < "$work/folder" > /dev/null 2>&1
