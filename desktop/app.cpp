@@ -3,20 +3,14 @@
 
 #include <QSettings>
 
-#include "companions/zemcst/qeldialog.h"
-#include "framework/module.h"
-
 DesktopApp::DesktopApp(DesktopOptions options)
     : options_(std::move(options)),
       window_(std::make_unique<MainWindow>(session_, DefaultState())),
       services_(session_.Out(), window_.get()),
       person_(session_.Out(), window_.get()),
-      persistence_(options_.configFolder, session_.Engine(), window_.get()) {
-    zem::ModuleLoad();
+      persistence_(options_.configFolder, session_.Engine(), window_.get()),
+      host_({.mainWindow = session_.MainTarget(), .person = &person_, .engine = &session_.Engine(), .engine2 = &session_.Engine2()}) {
     session_.Engine().SetDataPath(CString(options_.dataFolder.toStdWString()));
-    AfxSetMainWnd(session_.MainTarget());
-    AfxSetModalPerson(&person_);
-    CQelDialog::SetDefaultEngines(&session_.Engine(), &session_.Engine2());
     // Every change is kept as soon as the call that made it has returned.
     saveTimer_.setSingleShot(true);
     saveTimer_.setInterval(0);
@@ -38,9 +32,6 @@ DesktopApp::~DesktopApp() {
     saveTimer_.stop();
     persistence_.SaveNow(false);  // the window is going: nobody to tell
     if (!persistence_.ReadOnly()) SaveGeometry();
-    AfxSetModalPerson(nullptr);
-    CQelDialog::SetDefaultEngines(nullptr, nullptr);
-    AfxSetMainWnd(nullptr);
 }
 
 QString DesktopApp::RegistryPath() const { return Store().RegistryPath(); }

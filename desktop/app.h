@@ -15,6 +15,7 @@
 #include "desktop/sky/skycatalog.h"
 #include "desktop/sky/skytap.h"
 #include "desktop/sky/skyview.h"
+#include "framework/hostguard.h"
 
 struct DesktopOptions {
     QString dataFolder;    // the engine's data path; the shipped default sky is in sky/default.qel
@@ -63,4 +64,7 @@ private:
     sky::Catalog catalog_;
     sky::SkyView* sky_ = nullptr;  // owned by the main window
     std::unique_ptr<sky::RedrawTap> tap_;
+    // Last, so that the module is installed before the constructor's body and taken away before
+    // anything it points at goes.
+    zem::HostGuard host_;
 };

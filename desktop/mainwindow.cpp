@@ -18,10 +18,10 @@
 #include <QUndoStack>
 #include <QVBoxLayout>
 
-#include "classes.h"
 #include "desktop/bridges.h"
 #include "desktop/propertymodel.h"
 #include "framework/module.h"
+#include "host/classes.h"
 #include "platform/textfile.h"
 
 namespace {

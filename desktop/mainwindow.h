@@ -8,8 +8,8 @@
 #include <map>
 #include <string>
 
-#include "classes.h"
 #include "desktop/session.h"
+#include "host/classes.h"
 
 class PropertyModel;
 class QAction;

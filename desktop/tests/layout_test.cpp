@@ -15,8 +15,8 @@
 #include <QScrollBar>
 #include <QStyleOptionButton>
 
-#include "classes.h"
 #include "desktop/dialogunits.h"
+#include "host/classes.h"
 #include "support.h"
 
 using namespace desktoptest;
