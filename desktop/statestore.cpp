@@ -17,8 +17,9 @@ namespace {
 QString Why(store::StateVerdict verdict) {
     switch (verdict) {
         case store::StateVerdict::NotUtf8: return QStringLiteral("UTF-8 として読めない部分があります");
-        case store::StateVerdict::NoClosingLine: return QStringLiteral("最後の行（文の数）がなく、途中で切れています");
-        case store::StateVerdict::WrongCount: return QStringLiteral("最後の行の文の数が中身と合いません");
+        case store::StateVerdict::NoClosingLine:
+            return QStringLiteral("終わりの行（文の数とチェックサム）がないか中身と合いません。途中で切れたか、書き換えられています");
+        case store::StateVerdict::WrongCount: return QStringLiteral("終わりの行の文の数が中身と合いません");
         case store::StateVerdict::NotUnderstood: return QStringLiteral("読めない文があります");
         case store::StateVerdict::Whole: break;
     }
@@ -57,14 +58,13 @@ StateStore::Loaded StateStore::Load(CCorQel& engine, const QString& defaultState
             setAside = false;
             break;
     }
-    if (!loaded.problem.isEmpty() && setAside) {
+    if (!loaded.problem.isEmpty()) {
+        loaded.setAside = saved;
         // Kept for the person to look at, out of the way of the next save.
         QString aside = saved + QStringLiteral(".damaged");
         if (QFileInfo::exists(aside) || QFileInfo(aside).isSymLink())
             aside += QStringLiteral("-") + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-        loaded.setAside = QFile::rename(saved, aside) ? aside : saved;
-    } else if (!loaded.problem.isEmpty()) {
-        loaded.setAside = saved;
+        if (setAside && QFile::rename(saved, aside)) loaded.setAside = aside;
     }
     engine.Clear();
     loaded.ok = engine.LoadStateFile(CString(defaultState.toStdWString()));
