@@ -24,6 +24,7 @@ DesktopApp::DesktopApp(DesktopOptions options)
         tap_ = std::make_unique<sky::RedrawTap>(sky_, session_.Engine().GetListener());
         session_.Engine().SetListener(tap_.get());
         person_.SetCancelled([this] { sky_->refresh(); });
+        skyControls_ = std::make_unique<SkyControls>(*window_, *window_->ViewMenu(), *sky_, SettingsPath());
     }
 }
 
@@ -34,6 +35,8 @@ DesktopApp::~DesktopApp() {
     if (!persistence_.ReadOnly()) SaveGeometry();
 }
 
+QString DesktopApp::SettingsPath() const { return Store().Folder() + QStringLiteral("/desktop.ini"); }
+
 QString DesktopApp::RegistryPath() const { return Store().RegistryPath(); }
 
 QString DesktopApp::DefaultState() const { return options_.dataFolder + QStringLiteral("/sky/default.qel"); }
@@ -42,14 +45,16 @@ void DesktopApp::Start() {
     persistence_.Start(DefaultState());
     window_->StateLoaded();
     if (sky_) sky_->refresh();
-    QSettings settings(Store().Folder() + QStringLiteral("/desktop.ini"), QSettings::IniFormat);
+    QSettings settings(SettingsPath(), QSettings::IniFormat);
+    if (skyControls_) skyControls_->Restore(settings);
     window_->restoreGeometry(settings.value(QStringLiteral("geometry")).toByteArray());
     window_->restoreState(settings.value(QStringLiteral("windowState")).toByteArray());
     window_->show();
 }
 
 void DesktopApp::SaveGeometry() {
-    QSettings settings(Store().Folder() + QStringLiteral("/desktop.ini"), QSettings::IniFormat);
+    QSettings settings(SettingsPath(), QSettings::IniFormat);
+    if (skyControls_) skyControls_->Save(settings);
     settings.setValue(QStringLiteral("geometry"), window_->saveGeometry());
     settings.setValue(QStringLiteral("windowState"), window_->saveState());
 }

@@ -12,6 +12,7 @@
 #include "desktop/mainwindow.h"
 #include "desktop/persistence.h"
 #include "desktop/session.h"
+#include "desktop/skycontrols.h"
 #include "desktop/sky/skycatalog.h"
 #include "desktop/sky/skytap.h"
 #include "desktop/sky/skyview.h"
@@ -39,6 +40,8 @@ public:
     MainWindow& Window() { return *window_; }
     DesktopPerson& Person() { return person_; }
     sky::SkyView* Sky() { return sky_; }
+    SkyControls* SkyControl() { return skyControls_.get(); }
+    QString SettingsPath() const;
     const StateStore& Store() const { return persistence_.Store(); }
     const StateStore::Loaded& LoadResult() const { return persistence_.LoadResult(); }
     const Persistence& Keeper() const { return persistence_; }
@@ -64,6 +67,7 @@ private:
     sky::Catalog catalog_;
     sky::SkyView* sky_ = nullptr;  // owned by the main window
     std::unique_ptr<sky::RedrawTap> tap_;
+    std::unique_ptr<SkyControls> skyControls_;  // its window, menu entries, and place and time kept
     // Last, so that the module is installed before the constructor's body and taken away before
     // anything it points at goes.
     zem::HostGuard host_;

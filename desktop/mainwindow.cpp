@@ -161,7 +161,7 @@ void MainWindow::BuildActions() {
         dialogActions_[name] = action;
     }
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
+    QMenu* view = viewMenu_ = menuBar()->addMenu(QStringLiteral("表示(&V)"));
     for (QDockWidget* dock : findChildren<QDockWidget*>()) view->addAction(dock->toggleViewAction());
     QAction* queries = view->addAction(QStringLiteral("問い合わせも記録する(&Q)"));
     queries->setCheckable(true);

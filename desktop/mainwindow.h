@@ -15,6 +15,7 @@ class PropertyModel;
 class QAction;
 class QDockWidget;
 class QLineEdit;
+class QMenu;
 class QPlainTextEdit;
 class QSortFilterProxyModel;
 class QTableView;
@@ -43,6 +44,7 @@ public:
     QTableView* PropertyTable() const { return table_; }
     QLineEdit* PropertyFilter() const { return filter_; }
     QPlainTextEdit* Log() const { return log_; }
+    QMenu* ViewMenu() const { return viewMenu_; }
     // The engine's state was replaced without traffic (loading): the table starts over.
     void StateLoaded();
 
@@ -66,5 +68,6 @@ private:
     QDockWidget* propertyDock_ = nullptr;
     QUndoStack* undo_ = nullptr;
     QAction* reset_ = nullptr;
+    QMenu* viewMenu_ = nullptr;
     std::map<std::wstring, QAction*> dialogActions_;
 };

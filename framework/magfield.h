@@ -27,7 +27,7 @@ enum class MagText {
     LeadingNumber,  // the leading number counts, 0.0 when there is none; no message of its own
 };
 
-class CMagFields {
+class ZEM_EXPORT CMagFields {
 public:
     explicit CMagFields(CWnd& dialog) : m_dialog(dialog) {}
     CMagFields(const CMagFields&) = delete;
@@ -93,7 +93,7 @@ struct MagLimitTraits {
     UINT exchangeWidth = 0; // the fields' exchange: 0 the dialog's own, else the common-dialog one with this width
 };
 
-class CMagLimit {
+class ZEM_EXPORT CMagLimit {
 public:
     CMagLimit(CQelDialog& dialog, CMagFields& fields, const MagLimitTraits& traits)
         : m_dialog(dialog), m_fields(fields), m_traits(traits) {}

@@ -36,7 +36,7 @@ struct DialogTraits {
     ApplyKind applyKind;
 };
 
-class CSettingsDialog : public CQelDialog {
+class ZEM_EXPORT CSettingsDialog : public CQelDialog {
 public:
     CSettingsDialog(CCorQel* engine, CCorQel* engine2, CWnd* parent, const DialogTraits& traits);
     CSettingsDialog(CWnd* parent, const DialogTraits& traits, bool loadHelpKey = true);

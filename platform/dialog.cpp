@@ -17,6 +17,8 @@ CModalPerson* AfxGetModalPerson() { return Person(); }
 
 CDialog::CDialog(UINT templateId, CWnd* parent) : m_nIDTemplate(templateId), m_pParentWnd(parent) {}
 
+CModalPerson::~CModalPerson() = default;
+
 CDialog::~CDialog() {
     if (m_record) {
         AfxForgetFocusWithin(m_record.get());

@@ -12,7 +12,7 @@
 
 class CCmdTarget;
 
-class CMessageMap {
+class ZEM_EXPORT CMessageMap {
 public:
     // A handler gets the target, wParam and lParam; it returns the message's result.
     using Call = std::function<LRESULT(CCmdTarget*, WPARAM, LPARAM)>;
@@ -80,7 +80,7 @@ struct MessageMapOf {
     }
 };
 
-class CCmdTarget {
+class ZEM_EXPORT CCmdTarget {
 public:
     virtual ~CCmdTarget() = default;
     virtual const CMessageMap* GetMessageMap() const { return nullptr; }

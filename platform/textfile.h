@@ -12,6 +12,6 @@ namespace zem {
 
 // The file's text; false when it cannot be read (missing, a folder, unreadable, more than limit
 // bytes), with errno saying why as zem::ReadWholeFile does. Never throws.
-bool ReadUtf8File(const CString& path, std::wstring& text, std::size_t limit = std::numeric_limits<std::size_t>::max());
+ZEM_EXPORT bool ReadUtf8File(const CString& path, std::wstring& text, std::size_t limit = std::numeric_limits<std::size_t>::max());
 
 }  // namespace zem

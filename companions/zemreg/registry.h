@@ -22,7 +22,7 @@
 #include "platform/cstring.h"
 #include "platform/types.h"
 
-class CRegistry {
+class ZEM_EXPORT CRegistry {
 public:
     // value := the stored value, or defaultValue when there is none; TRUE when one was found.
     static BOOL Read(const CString& section, const CString& key, const CString& defaultValue, CString& value);

@@ -177,6 +177,9 @@ void LayoutTest::mainWindowPicture() {
     QVERIFY(person.Play({"open CDlgMw", "click 1303", "ok"}));
     program.Window().resize(960, 600);
     program.Window().PropertyFilter()->setText(QStringLiteral("milkyway"));
+    // The sky over Tokyo on a winter evening, not whenever the picture is taken.
+    program.App().Sky()->placeTime()->pause();
+    program.App().Sky()->placeTime()->setTime(QDateTime::fromString(QStringLiteral("2022-01-15T21:00:00+09:00"), Qt::ISODate));
     QDir().mkpath(ScreenshotFolder());
     QVERIFY(program.Window().grab().save(ScreenshotFolder() + QStringLiteral("/main-window.png")));
 }

@@ -12,7 +12,7 @@
 #include "dialogs/constellation/consselection.h"
 #include "framework/settingsdialog.h"
 
-class CDlgCons : public CSettingsDialog {
+class ZEM_EXPORT CDlgCons : public CSettingsDialog {
 public:
     CDlgCons(CCorQel* engine, CCorQel* engine2, CWnd* parent);
     explicit CDlgCons(CWnd* parent = nullptr);

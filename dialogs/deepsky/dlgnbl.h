@@ -44,7 +44,7 @@ struct tagEtcObjInfo {
     BOOL bName;
 };
 
-class CDlgNbl : public CSettingsDialog {
+class ZEM_EXPORT CDlgNbl : public CSettingsDialog {
 public:
     CDlgNbl(CCorQel* engine, CCorQel* engine2, int pgcDataExists, CWnd* parent);
     // Works as if the PGC data were not installed.

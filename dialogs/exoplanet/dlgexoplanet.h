@@ -5,7 +5,7 @@
 
 #include "framework/settingsdialog.h"
 
-class CDlgExoPlanet : public CSettingsDialog {
+class ZEM_EXPORT CDlgExoPlanet : public CSettingsDialog {
 public:
     CDlgExoPlanet(CCorQel* engine, CCorQel* engine2, CWnd* parent);
     // This form leaves the help key empty.

@@ -5,7 +5,7 @@
 
 #include "framework/settingsdialog.h"
 
-class CDlgMw : public CSettingsDialog {
+class ZEM_EXPORT CDlgMw : public CSettingsDialog {
 public:
     CDlgMw(CCorQel* engine, CCorQel* engine2, CWnd* parent);
     explicit CDlgMw(CWnd* parent = nullptr);

@@ -9,7 +9,7 @@
 #include "framework/settingsdialog.h"
 
 template <class D>
-class CDetailDialog : public CSettingsDialog {
+class ZEM_EXPORT CDetailDialog : public CSettingsDialog {
 public:
     using CSettingsDialog::CSettingsDialog;
 

@@ -5,7 +5,7 @@
 
 #include "dialogs/overlay/overlaydialog.h"
 
-class CDlgStarGcvs : public CRowOverlayDialog<CDlgStarGcvs> {
+class ZEM_EXPORT CDlgStarGcvs : public CRowOverlayDialog<CDlgStarGcvs> {
 public:
     CDlgStarGcvs(CCorQel* engine, CCorQel* engine2, CWnd* parent);
     explicit CDlgStarGcvs(CWnd* parent = nullptr);

@@ -4,7 +4,7 @@
 
 #include "dialogs/overlay/detaildialog.h"
 
-class CDlgStarGsc : public CDetailDialog<CDlgStarGsc> {
+class ZEM_EXPORT CDlgStarGsc : public CDetailDialog<CDlgStarGsc> {
 public:
     CDlgStarGsc(CCorQel* engine, CCorQel* engine2, CWnd* parent);
     explicit CDlgStarGsc(CWnd* parent = nullptr);

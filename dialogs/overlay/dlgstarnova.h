@@ -19,7 +19,7 @@ struct NovaTraits {
     zem::MagLimitTraits limit;
 };
 
-class CDlgStarNovaBase : public COverlayDialog {
+class ZEM_EXPORT CDlgStarNovaBase : public COverlayDialog {
 public:
     // No edit-ready test and no checks: a spin step is sent from the edit's change notification
     // and again from the spin handler. Text the exchange cannot read gets the framework's own
@@ -67,7 +67,7 @@ protected:
 
 };
 
-class CDlgStarNova : public CDlgStarNovaBase {
+class ZEM_EXPORT CDlgStarNova : public CDlgStarNovaBase {
 public:
     CDlgStarNova(CCorQel* engine, CCorQel* engine2, CWnd* parent);
     explicit CDlgStarNova(CWnd* parent = nullptr);
@@ -79,7 +79,7 @@ protected:
     zem::SettingRows<CDlgStarNovaBase> NovaRows() const override { return Rows(); }
 };
 
-class CDlgStarSNova : public CDlgStarNovaBase {
+class ZEM_EXPORT CDlgStarSNova : public CDlgStarNovaBase {
 public:
     CDlgStarSNova(CCorQel* engine, CCorQel* engine2, CWnd* parent);
     explicit CDlgStarSNova(CWnd* parent = nullptr);

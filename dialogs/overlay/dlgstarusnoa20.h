@@ -5,7 +5,7 @@
 
 #include "dialogs/overlay/detaildialog.h"
 
-class CDlgStarUsnoA20 : public CDetailDialog<CDlgStarUsnoA20> {
+class ZEM_EXPORT CDlgStarUsnoA20 : public CDetailDialog<CDlgStarUsnoA20> {
 public:
     CDlgStarUsnoA20(CCorQel* engine, CCorQel* engine2, CWnd* parent);
     explicit CDlgStarUsnoA20(CWnd* parent = nullptr);

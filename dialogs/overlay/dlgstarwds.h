@@ -5,7 +5,7 @@
 
 #include "dialogs/overlay/overlaydialog.h"
 
-class CDlgStarWds : public CRowOverlayDialog<CDlgStarWds> {
+class ZEM_EXPORT CDlgStarWds : public CRowOverlayDialog<CDlgStarWds> {
 public:
     CDlgStarWds(CCorQel* engine, CCorQel* engine2, CWnd* parent);
     explicit CDlgStarWds(CWnd* parent = nullptr);

@@ -8,7 +8,7 @@
 #include "framework/magfield.h"
 #include "framework/settingsdialog.h"
 
-class COverlayDialog : public CSettingsDialog {
+class ZEM_EXPORT COverlayDialog : public CSettingsDialog {
 public:
     COverlayDialog(CCorQel* engine, CCorQel* engine2, CWnd* parent, const DialogTraits& traits,
                    const zem::MagLimitTraits& limit)
@@ -70,7 +70,7 @@ protected:
 
 // An overlay dialog whose own settings are its rows alone (D::Rows()).
 template <class D>
-class CRowOverlayDialog : public COverlayDialog {
+class ZEM_EXPORT CRowOverlayDialog : public COverlayDialog {
 public:
     using COverlayDialog::COverlayDialog;
 

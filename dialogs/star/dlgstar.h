@@ -17,7 +17,7 @@
 #include "framework/magfield.h"
 #include "framework/settingsdialog.h"
 
-class CDlgStar : public CSettingsDialog {
+class ZEM_EXPORT CDlgStar : public CSettingsDialog {
 public:
     CDlgStar(CCorQel* engine, CCorQel* engine2, CWnd* parent);
     explicit CDlgStar(CWnd* parent = nullptr);
