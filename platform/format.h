@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: BSD-3-Clause
-// printf-style formatting of wide text, as the runtime library of the original platform does it:
-// "%s" takes a wide string, numbers always use '.' whatever the process locale says.
+// printf-style formatting of wide text, as the C runtime of the desktop system the dialogs were
+// written for does it: "%s" takes a wide string, numbers always use '.' whatever the process
+// locale says.
 #pragma once
 
 #include <array>

@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <span>
 #include <vector>
 
 #include "platform/types.h"
@@ -32,6 +33,11 @@ public:
     // The entry for a command/notification from control id, or for a window message.
     const Entry* FindCommand(UINT message, UINT code, UINT id) const;
     const Entry* FindMessage(UINT message) const;
+
+    // The table's own entries and the table it chains to (null at the end), for those who check
+    // what a class maps.
+    std::span<const Entry> Entries() const { return entries_; }
+    const CMessageMap* Base() const { return base_; }
 
 private:
     const CMessageMap* base_;

@@ -196,8 +196,8 @@ private:
 };
 ZEM_EXPORT int AfxPaintCount(HWND window);  // how often painting of the window began (for views and tests)
 
-// Raised (not thrown) where the original framework would throw an error: the platform reports it
-// and the operation that hit it sends nothing.
+// Raised (not thrown) where the dialog framework the dialogs were written for would throw an
+// error: the platform reports it and the operation that hit it sends nothing.
 class ZEM_EXPORT CInvalidArgReport {
 public:
     virtual ~CInvalidArgReport();
