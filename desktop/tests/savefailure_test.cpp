@@ -91,6 +91,7 @@ void SaveFailureTest::unwritableFolder() {
     QProcess child;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QString::fromLatin1(kFolderVariable), folder);
+    environment.insert(QStringLiteral("TMPDIR"), dir.path());  // a temporary folder the ordinary user may write
     child.setProcessEnvironment(environment);
     child.setProcessChannelMode(QProcess::MergedChannels);
     child.start(command.takeFirst(), command);
