@@ -28,6 +28,16 @@ void CaseFoldTest::skyReadsWordsAsTheEngine() {
     };
     QVERIFY(!extendedData("HIPPARCOS"));
     QVERIFY(extendedData("Hipparcoſ"));
+
+    // The observer's sky for the engine's horizontal view only, as the star dialog decides it.
+    const auto horizon = [](const char* coordinate) {
+        CCorQel engine;
+        engine.Set(L"View.Coordinate", CString(QString::fromUtf8(coordinate).toStdWString()));
+        return sky::ReadSettings(&engine).horizon;
+    };
+    QVERIFY(horizon("HORIZON"));
+    QVERIFY(!horizon("HORİZON"));
+    QVERIFY(!horizon("horızon"));
 }
 
 QTEST_GUILESS_MAIN(CaseFoldTest)
