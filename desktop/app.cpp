@@ -43,6 +43,7 @@ QString DesktopApp::DefaultState() const { return options_.dataFolder + QStringL
 
 void DesktopApp::Start() {
     persistence_.Start(DefaultState());
+    if (skyControls_ && persistence_.ReadOnly()) skyControls_->KeepNothing();
     window_->StateLoaded();
     if (sky_) sky_->refresh();
     QSettings settings(SettingsPath(), QSettings::IniFormat);

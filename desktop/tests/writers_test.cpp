@@ -11,6 +11,7 @@
 #include <QStatusBar>
 #include <cstdio>
 #include <iostream>
+#include <optional>
 #include <string>
 
 #include "keeping.h"
@@ -54,6 +55,11 @@ bool Tell(QProcess& other, const char* line) {
     return other.waitForBytesWritten() && other.waitForReadyRead(30000) && other.readLine().trimmed() == "done";
 }
 
+QByteArray Contents(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 QString StatusLine(Program& program) {
     const auto* label = program.Window().statusBar()->findChild<QLabel*>(QStringLiteral("readOnlyStatus"));
     return label ? label->text() : QString();
@@ -77,7 +83,8 @@ void WritersTest::secondProgramIsReadOnly() {
     const QString stray = folder + QStringLiteral("/sky.qel.tmp.99999.0");
     QFile(stray).open(QIODevice::WriteOnly);
 
-    Program second(folder);
+    std::optional<Program> program(std::in_place, folder);
+    Program& second = *program;
     Person person(second);
     QVERIFY2(second.Window().windowTitle().contains(QStringLiteral("読み取り専用")), qPrintable(second.Window().windowTitle()));
     QVERIFY2(StatusLine(second).contains(QStringLiteral("読み取り専用")) && StatusLine(second).contains(pid), qPrintable(StatusLine(second)));
@@ -88,6 +95,11 @@ void WritersTest::secondProgramIsReadOnly() {
     QVERIFY(person.Play({"open CDlgMw", "spin 1307 up", "ok"}));
     QTest::qWait(50);
     QCOMPARE(SavedBrightness(folder + QStringLiteral("/sky.qel")), QStringLiteral("4.5"));
+    // Nor does it keep its place and time, now or at its end, or its window.
+    const QString desktopIni = folder + QStringLiteral("/desktop.ini");
+    QVERIFY(second.App().Sky());
+    second.App().Sky()->placeTime()->step(3600);
+    QVERIFY(!QFile::exists(desktopIni));
     first.write("exit\n");
     QVERIFY(first.waitForFinished(30000));
     QCOMPARE(first.exitCode(), 0);
@@ -98,6 +110,11 @@ void WritersTest::secondProgramIsReadOnly() {
     QCOMPARE(person.messages.size(), 1);
     QCOMPARE(person.icons[0], QMessageBox::Question);
     QVERIFY2(person.messages[0].contains(QStringLiteral("読み取り専用")), qPrintable(person.messages[0]));
+    QCOMPARE(SavedBrightness(folder + QStringLiteral("/sky.qel")), QStringLiteral("4.5"));
+    const QByteArray firstsIni = Contents(desktopIni);
+    QVERIFY(!firstsIni.isEmpty());
+    program.reset();
+    QCOMPARE(Contents(desktopIni), firstsIni);
     QCOMPARE(SavedBrightness(folder + QStringLiteral("/sky.qel")), QStringLiteral("4.5"));
 }
 
