@@ -68,9 +68,9 @@ void Persistence::Start(const QString& defaultState) {
 
     QStringList notices;
     if (!loaded_.problem.isEmpty()) {
-        QString notice = QStringLiteral("保存されていた星空の設定が読めなかったため（%1）、既定の星空を読み込みました。\n").arg(loaded_.problem);
+        QString notice = QStringLiteral("保存されていた星空の設定を読み込めなかったため、既定の星空を読み込みました。\n\n理由: %1\n").arg(loaded_.problem);
         if (loaded_.setAside != store_.StatePath())
-            notice += QStringLiteral("読めなかったファイルは %1 にあります。").arg(loaded_.setAside);
+            notice += QStringLiteral("読めなかったファイルは %1 に移してあります。").arg(loaded_.setAside);
         else if (QFileInfo(loaded_.setAside).isSymLink())
             notice += QStringLiteral("リンク %1 は置き換えません。直すか取り除いてください。").arg(loaded_.setAside);
         else

@@ -18,8 +18,8 @@ QString Why(store::StateVerdict verdict) {
     switch (verdict) {
         case store::StateVerdict::NotUtf8: return QStringLiteral("UTF-8 として読めない部分があります");
         case store::StateVerdict::NoClosingLine:
-            return QStringLiteral("終わりの行（文の数とチェックサム）がないか中身と合いません。途中で切れたか、書き換えられています");
-        case store::StateVerdict::WrongCount: return QStringLiteral("終わりの行の文の数が中身と合いません");
+            return QStringLiteral("最後の行（文の数とチェックサム）がないか、中身と合いません。途中で切れたか、書き換えられたファイルです");
+        case store::StateVerdict::WrongCount: return QStringLiteral("最後の行の文の数が中身と合いません");
         case store::StateVerdict::NotUnderstood: return QStringLiteral("読めない文があります");
         case store::StateVerdict::Whole: break;
     }
