@@ -16,6 +16,8 @@
 #include <QStyleOptionButton>
 
 #include "classes.h"
+#include "companions/zemcst/qellistboxaobj.h"
+#include "desktop/controls.h"
 #include "desktop/dialogunits.h"
 #include "support.h"
 
@@ -30,6 +32,7 @@ private slots:
     void everyDialog_data();
     void everyDialog();
     void scrollsInASmallRoom();
+    void deepSkyListsUnclipped();
     void mainWindowPicture();
 };
 
@@ -167,6 +170,35 @@ void LayoutTest::scrollsInASmallRoom() {
         QVERIFY(vertical->value() > 0);
     };
     QVERIFY(person.Play({QStringLiteral("open CDlgCons")}));
+}
+
+void LayoutTest::deepSkyListsUnclipped() {
+    // Every row of the three lists in sight at once with its whole text, the check box within
+    // its column: the template's heights hold all their rows (two levels, nine types).
+    Program program;
+    Person person(program);
+    QStringList problems;
+    person.onDialog = [&](TemplateView& view) {
+        for (UINT id : {1207u, 1209u, 1211u}) {
+            auto* list = dynamic_cast<CellListView*>(view.ControlWidget(id));
+            QVERIFY(list && list->List());
+            const int rows = static_cast<int>(list->List()->GetValueCountTotal());
+            QVERIFY(rows >= 2);
+            const auto drawn = list->List()->Draw();
+            const QFontMetrics metrics(list->font());
+            const QRect inside = list->viewport()->rect();
+            for (int r = 0; r < rows; ++r) {
+                const QRect box = list->CellRect(r, 0), text = list->CellRect(r, 1);
+                const QString label = QString::fromStdWString(drawn[static_cast<std::size_t>(r)].strText.str());
+                if (!inside.contains(box) || !inside.contains(text)) problems << QStringLiteral("%1 row %2 \"%3\" is cut off").arg(id).arg(r).arg(label);
+                if (metrics.horizontalAdvance(label) + 4 > text.width()) problems << QStringLiteral("%1 \"%2\" needs %3 px, has %4").arg(id).arg(label).arg(metrics.horizontalAdvance(label) + 4).arg(text.width());
+                if (box.width() < 10) problems << QStringLiteral("%1 check column %2 px").arg(id).arg(box.width());
+            }
+            if (list->CellRect(0, 0).top() != 0) problems << QStringLiteral("%1 draws a header").arg(id);
+        }
+    };
+    QVERIFY(person.Play({QStringLiteral("open CDlgNbl")}));
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("\n"))));
 }
 
 void LayoutTest::mainWindowPicture() {
