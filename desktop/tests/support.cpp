@@ -21,14 +21,14 @@ namespace desktoptest {
 
 void PrepareEnvironment() {
     static QTemporaryDir home;
-    const auto set = [](const char* name, const QByteArray& value) {
-        if (qEnvironmentVariableIsEmpty(name)) qputenv(name, value);
-    };
-    set("QT_QPA_PLATFORM", "offscreen");
+    // One screen the size of a desktop's, 1600 x 1000.
+    if (const QByteArray platform = qgetenv("QT_QPA_PLATFORM"); platform.isEmpty() || platform == "offscreen")
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" ZEM_OFFSCREEN_CONF);
     qputenv("FONTCONFIG_FILE", ZEM_FONTS_CONF);
     qputenv("XDG_CACHE_HOME", ZEM_TEST_CACHE);
     // Nothing a test does may reach the person's own settings.
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + QStringLiteral("/config")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.path() + QStringLiteral("/data")));
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(home.path()));
     QFile::setPermissions(home.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
