@@ -18,6 +18,8 @@ DesktopApp::DesktopApp(DesktopOptions options)
     AfxSetMainWnd(session_.MainTarget());
     AfxSetModalPerson(&person_);
     CQelDialog::SetDefaultEngines(&session_.Engine(), &session_.Engine2());
+    window_->UseFolders(store_.Folder());
+    person_.SetPlacement(&window_->Placement());
     // Every change is kept as soon as the call that made it has returned.
     saveTimer_.setSingleShot(true);
     saveTimer_.setInterval(0);

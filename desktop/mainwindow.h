@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: BSD-3-Clause
 // The desktop program's main window: a menu and a toolbar that open each dialog of the module, the
-// engine's properties as a live table, the traffic log, and a place for a view of the sky.
+// live sky in the middle with the dialogs opening beside it, the engine's properties as a table
+// that names each property's dialog and setting, night mode, and the traffic log for those who
+// want it.
 #pragma once
 
 #include <QMainWindow>
 #include <QString>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "classes.h"
+#include "desktop/dialogplacement.h"
+#include "desktop/nightmode.h"
 #include "desktop/session.h"
 
 class PropertyModel;
@@ -48,11 +53,26 @@ public:
 
     // Where a view of the sky goes; while there is none, the property table takes the middle.
     void SetSkyView(QWidget* view);
+    // The program's folders: the config folder keeps the dialogs' positions and night mode.
+    void UseFolders(const QString& configFolder);
+
+    DialogPlacement& Placement() { return *placement_; }
+    NightMode& Night() { return *night_; }
+    QAction* NightAction() const { return nightAction_; }
+    QDockWidget* LogDock() const { return logDock_; }
+    // Makes the window fit its screen's available area (frame included), keeping it on screen.
+    void FitToScreen();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildActions();
     QWidget* BuildPropertyPanel();
+    void FitPropertyColumns();
     void Redrawn();
+    void SetNightMode(bool on);
 
     Session& session_;
     QString defaultState_;
@@ -64,7 +84,14 @@ private:
     QWidget* propertyPanel_ = nullptr;
     class QLabel* redrawSummary_ = nullptr;
     QDockWidget* propertyDock_ = nullptr;
+    QDockWidget* logDock_ = nullptr;
+    QWidget* sky_ = nullptr;
     QUndoStack* undo_ = nullptr;
+    std::unique_ptr<DialogPlacement> placement_;
+    std::unique_ptr<NightMode> night_;  // before the window's parts go: it gives them their style back
+    QAction* nightAction_ = nullptr;
+    class QMenu* viewMenu_ = nullptr;
+    QString settingsFile_;
     QAction* reset_ = nullptr;
     std::map<std::wstring, QAction*> dialogActions_;
 };

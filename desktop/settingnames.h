@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: BSD-3-Clause
+// What a person calls a property: the dialog that controls it and the label of its control there,
+// as the templates have them. Made once from the module's settings catalogue.
+#pragma once
+
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+#include "platform/types.h"
+
+struct SettingName {
+    QString dialogClass;  // CDlgMw
+    QString dialog;       // the dialog's title: 天の川
+    QString label;        // the control's label, without its access key and colon: 明るさ
+    QString kind;         // what the control is, in words a person uses: チェック, 数値, ...
+    UINT control = 0;
+    QStringList paths;    // the properties the control reads and writes
+};
+
+class SettingNames {
+public:
+    // Every control of every dialog the catalogue describes, in the catalogue's order.
+    static const SettingNames& Get();
+
+    const std::vector<SettingName>& All() const { return names_; }
+    // The control that writes path (else the first that reads it), in any ASCII case; null when
+    // no dialog controls it.
+    const SettingName* Find(const QString& path) const;
+
+private:
+    SettingNames();
+    std::vector<SettingName> names_;
+    QHash<QString, std::size_t> byPath_;  // lower-cased path -> names_ index
+};
