@@ -1,8 +1,15 @@
 // SPDX-License-Identifier: BSD-3-Clause
 // The main window: a menu entry for each dialog of the module's class list, the live property
-// table with what the last redraw changed, the host's answers to the module's messages, and the
-// reset to the default sky. (The traffic log is compared with the host's in traffic_test.)
+// table with what the last redraw changed and its value always in sight, the log hidden until
+// asked for, the host's answers to the module's messages, and the reset to the default sky. (The
+// traffic log is compared with the host's in traffic_test.)
+#include <QDockWidget>
+#include <QHeaderView>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QSortFilterProxyModel>
 #include <QStatusBar>
+#include <QTableView>
 #include <QToolBar>
 #include <QUndoStack>
 
@@ -18,6 +25,8 @@ class MainWindowTest : public QObject {
 private slots:
     void dialogMenuFollowsTheClassList();
     void propertyTableMarksTheLastRedraw();
+    void valueInSightAtAnyWidth();
+    void logHiddenUntilAsked();
     void missingDataAndConstellationMessages();
     void resetAsksAndCanBeUndone();
 };
@@ -88,6 +97,38 @@ void MainWindowTest::propertyTableMarksTheLastRedraw() {
     QVERIFY(afterOutline.contains(QStringLiteral("Milkyway.Outline.Visible")));
     QCOMPARE(afterSpin, QStringList{QStringLiteral("Milkyway.Image.Brightness")});
     QCOMPARE(program.Window().Properties()->rowCount(), static_cast<int>(engine.GetPropertyCount()));
+}
+
+void MainWindowTest::valueInSightAtAnyWidth() {
+    Program program;
+    QTableView* table = program.Window().PropertyTable();
+    const QFontMetrics metrics(table->font());
+    for (int width : {180, 320, 600, 1200}) {
+        table->resize(width, 300);
+        const int inside = table->viewport()->width();
+        for (int row = 0; row < 12; ++row) {
+            const QModelIndex value = table->model()->index(row, PropertyModel::kValue);
+            const QRect cell = table->visualRect(value).adjusted(0, 0, 1, 0);  // with its grid line
+            const int needs = std::min(metrics.horizontalAdvance(value.data().toString()) + 8, inside / 3);
+            QVERIFY2(cell.left() >= 0 && cell.right() < inside && cell.width() >= needs,
+                     qPrintable(QStringLiteral("at %1 px the value of row %2 is at %3..%4").arg(width).arg(row).arg(cell.left()).arg(cell.right())));
+        }
+        QVERIFY(!table->horizontalScrollBar()->isVisible());
+    }
+}
+
+void MainWindowTest::logHiddenUntilAsked() {
+    Program program;
+    QDockWidget* log = program.Window().LogDock();
+    QVERIFY(!log->isVisible());
+    QAction* show = nullptr;
+    for (QAction* menu : program.Window().menuBar()->actions())
+        if (menu->text().startsWith(QStringLiteral("表示")))
+            for (QAction* action : menu->menu()->actions())
+                if (action->text().startsWith(QStringLiteral("エンジンとのやりとり"))) show = action;
+    QVERIFY(show);
+    show->trigger();
+    QVERIFY(log->isVisible());
 }
 
 void MainWindowTest::missingDataAndConstellationMessages() {
