@@ -18,7 +18,7 @@ DesktopApp::DesktopApp(DesktopOptions options)
     AfxSetMainWnd(session_.MainTarget());
     AfxSetModalPerson(&person_);
     CQelDialog::SetDefaultEngines(&session_.Engine(), &session_.Engine2());
-    window_->UseFolders(store_.Folder());
+    window_->UseFolders(store_.Folder(), options_.dataFolder);
     person_.SetPlacement(&window_->Placement());
     // Every change is kept as soon as the call that made it has returned.
     saveTimer_.setSingleShot(true);

@@ -16,37 +16,19 @@
 #include <QStatusBar>
 #include <QTableView>
 #include <QToolBar>
-#include <QUndoCommand>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
 #include "classes.h"
 #include "desktop/bridges.h"
 #include "desktop/propertymodel.h"
+#include "desktop/statecommands.h"
 #include "framework/module.h"
 #include "platform/textfile.h"
 
 namespace {
 
 QString Text(const std::wstring& text) { return QString::fromStdWString(text); }
-
-// The engine's whole state replaced by another, then redrawn, so that the sky follows.
-class ReplaceStateCommand : public QUndoCommand {
-public:
-    ReplaceStateCommand(CCorQel& engine, std::wstring before, std::wstring after)
-        : QUndoCommand(QStringLiteral("既定の星空に戻す")), engine_(engine), before_(std::move(before)), after_(std::move(after)) {}
-    void redo() override { Replace(after_); }
-    void undo() override { Replace(before_); }
-
-private:
-    void Replace(const std::wstring& state) {
-        engine_.Clear();
-        engine_.LoadState(CString(state));
-        engine_.Doit(L"Show Sky");
-    }
-    CCorQel& engine_;
-    std::wstring before_, after_;
-};
 
 // The dialog's title from its template, for the menu.
 QString DialogTitle(const DialogClass& cls, Session& session) {
@@ -68,6 +50,7 @@ MainWindow::MainWindow(Session& session, QString defaultState, QWidget* parent)
     setWindowTitle(QStringLiteral("zemd02 表示設定"));
     undo_ = new QUndoStack(this);
     night_ = std::make_unique<NightMode>();
+    profiles_ = new ProfileManager(session_.Engine(), *undo_, this);
     placement_ = std::make_unique<DialogPlacement>(this, [this] { return sky_ ? sky_ : centralWidget(); });
     properties_ = new PropertyModel(session_.Engine(), this);
 
@@ -179,6 +162,9 @@ void MainWindow::BuildActions() {
         dialogActions_[name] = action;
     }
 
+    QMenu* profiles = menuBar()->addMenu(QStringLiteral("表示プロファイル(&P)"));
+    profiles_->Fill(profiles);
+
     QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
     nightAction_ = view->addAction(QStringLiteral("夜間モード(&N)"));
     nightAction_->setObjectName(QStringLiteral("nightMode"));
@@ -229,7 +215,7 @@ void MainWindow::ResetToDefault(bool ask) {
         box.setDefaultButton(QMessageBox::No);
         if (ExecModal(box) != QMessageBox::Yes) return;
     }
-    undo_->push(new ReplaceStateCommand(session_.Engine(), session_.Engine().SaveState().str(), shipped));
+    undo_->push(new ReplaceStateCommand(QStringLiteral("既定の星空に戻す"), session_.Engine(), session_.Engine().SaveState().str(), shipped));
 }
 
 void MainWindow::StateLoaded() { properties_->Reload(); }
@@ -258,7 +244,8 @@ void MainWindow::SetSkyView(QWidget* view) {
     night_->AddFurniture(this);
 }
 
-void MainWindow::UseFolders(const QString& configFolder) {
+void MainWindow::UseFolders(const QString& configFolder, const QString& dataFolder) {
+    profiles_->UseFolder(ProfileStore::DefaultFolder(), dataFolder + QStringLiteral("/profiles"), defaultState_);
     settingsFile_ = configFolder + QStringLiteral("/desktop.ini");
     placement_->SetSettingsFile(settingsFile_);
     QSettings settings(settingsFile_, QSettings::IniFormat);

@@ -14,6 +14,7 @@
 #include "classes.h"
 #include "desktop/dialogplacement.h"
 #include "desktop/nightmode.h"
+#include "desktop/profilemanager.h"
 #include "desktop/session.h"
 
 class PropertyModel;
@@ -53,11 +54,13 @@ public:
 
     // Where a view of the sky goes; while there is none, the property table takes the middle.
     void SetSkyView(QWidget* view);
-    // The program's folders: the config folder keeps the dialogs' positions and night mode.
-    void UseFolders(const QString& configFolder);
+    // The program's folders: the config folder keeps the dialogs' positions and night mode; the
+    // data folder ships the profiles.
+    void UseFolders(const QString& configFolder, const QString& dataFolder);
 
     DialogPlacement& Placement() { return *placement_; }
     NightMode& Night() { return *night_; }
+    ProfileManager& Profiles() { return *profiles_; }
     QAction* NightAction() const { return nightAction_; }
     QDockWidget* LogDock() const { return logDock_; }
     // Makes the window fit its screen's available area (frame included), keeping it on screen.
@@ -90,6 +93,7 @@ private:
     std::unique_ptr<DialogPlacement> placement_;
     std::unique_ptr<NightMode> night_;  // before the window's parts go: it gives them their style back
     QAction* nightAction_ = nullptr;
+    ProfileManager* profiles_ = nullptr;
     class QMenu* viewMenu_ = nullptr;
     QString settingsFile_;
     QAction* reset_ = nullptr;

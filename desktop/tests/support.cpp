@@ -215,6 +215,7 @@ void Person::Shown(QDialog& window) {
         QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
         return;
     }
+    if (onWindow && onWindow(window)) return;
     window.reject();
 }
 

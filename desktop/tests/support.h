@@ -78,6 +78,9 @@ public:
     QList<QMessageBox::Icon> icons;
     // Called with every dialog window as it opens, before any line runs in it.
     std::function<void(TemplateView&)> onDialog;
+    // Called with every other modal window of the program's own (not a message box or the colour
+    // dialog) as it shows; false leaves it to be cancelled.
+    std::function<bool(QDialog&)> onWindow;
 
 private:
     void Shown(QDialog& window);
