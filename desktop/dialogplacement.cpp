@@ -5,6 +5,7 @@
 #include <QSettings>
 #include <QWidget>
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "classes.h"
@@ -29,31 +30,31 @@ std::vector<QRect> Beside(const QRect& r, QSize s, const QRect& available) {
             SlideX({r.left(), r.bottom() + 1}, s, available), SlideX({r.left(), r.top() - s.height()}, s, available)};
 }
 
-// No place beside anything is free: the main window gives up width on its side nearer the
-// screen's middle, moving towards the edge first, and the dialog takes that side.
+// No place beside anything is free: the dialog goes to the screen's edge on the side of the main
+// window farther from the middle (over the main window's docks, if need be), and the main window
+// moves towards the other edge and gives up as much width as the sky must leave free. The sky
+// keeps its minimum; past that the dialog narrows and scrolls.
 PlacementResult MakeRoom(const PlacementRoom& room) {
     const QRect& a = room.available;
-    const int others = room.main.width() - room.sky.width();  // docks, frame
-    const int mainWidth = std::max(others + room.minSkyWidth, room.minMainWidth);
-    const int width = std::max(room.minDialogWidth, std::min(room.dialog.width(), a.width() - mainWidth));
+    const int before = room.sky.left() - room.main.left();  // the window's part left of the sky
+    const int width = std::max(room.minDialogWidth, std::min(room.dialog.width(), a.width() - before - room.minSkyWidth));
     const int height = std::min(room.dialog.height(), a.height());
     const bool right = room.main.center().x() <= a.center().x();
-    QRect main = room.main;
-    QRect dialog;
-    if (right) {
-        dialog = SlideY({a.right() + 1 - width, room.main.top()}, {width, height}, a);
-        if (int over = main.right() - dialog.left() + 1; over > 0) {
-            const int shift = std::min(over, std::max(0, main.left() - a.left()));
-            main.translate(-shift, 0);
-            main.setRight(std::min(main.right(), dialog.left() - 1));
+    QRect main = room.main, sky = room.sky;
+    QRect dialog = SlideY({right ? a.right() + 1 - width : a.left(), room.main.top()}, {width, height}, a);
+    const auto overlap = [&] { return right ? sky.right() - dialog.left() + 1 : dialog.right() - sky.left() + 1; };
+    const int shift = std::min(std::max(0, right ? main.left() - a.left() : a.right() - main.right()), std::max(0, overlap()));
+    main.translate(right ? -shift : shift, 0);
+    sky.translate(right ? -shift : shift, 0);
+    if (int over = overlap(); over > 0) {
+        const int allowed = std::max(0, std::min(sky.width() - room.minSkyWidth, main.width() - room.minMainWidth));
+        if (over > allowed) {
+            if (right) dialog.setLeft(dialog.left() + over - allowed);
+            else dialog.setRight(dialog.right() - (over - allowed));
+            over = allowed;
         }
-    } else {
-        dialog = SlideY({a.left(), room.main.top()}, {width, height}, a);
-        if (int over = dialog.right() - main.left() + 1; over > 0) {
-            const int shift = std::min(over, std::max(0, a.right() - main.right()));
-            main.translate(shift, 0);
-            main.setLeft(std::max(main.left(), dialog.right() + 1));
-        }
+        if (right) main.setRight(main.right() - over);
+        else main.setLeft(main.left() + over);
     }
     PlacementResult result{dialog, std::nullopt};
     if (main != room.main) result.main = main;
@@ -150,6 +151,7 @@ void DialogPlacement::Place(TemplateView& view, TemplateView* opener) {
     if (placed.dialog.size() != room.dialog) view.Present(placed.dialog.size().shrunkBy(frame));
     view.move(placed.dialog.topLeft());
     view.setProperty(kPlaced, true);
+    if (highlight_) view.Highlight(std::exchange(highlight_, 0));
 }
 
 void DialogPlacement::Closed(TemplateView& view) {

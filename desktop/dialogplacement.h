@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/types.h"
+
 class QWidget;
 class TemplateView;
 
@@ -53,11 +55,14 @@ public:
     void Closed(TemplateView& view);
 
     std::optional<QPoint> Remembered(const std::wstring& className) const;
+    // The next dialog to open shows this control focused and outlined (a setting that was found).
+    void HighlightNext(UINT control) { highlight_ = control; }
 
 private:
     QWidget* main_;
     std::function<QWidget*()> sky_;
     QString settingsFile_;
+    UINT highlight_ = 0;
     std::map<std::wstring, QPoint> positions_;
     // The main window's frames before and after it made room, innermost dialog last.
     struct MadeRoom {
