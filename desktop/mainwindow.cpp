@@ -174,6 +174,14 @@ void MainWindow::BuildActions() {
     connect(nightAction_, &QAction::toggled, this, &MainWindow::SetNightMode);
     toolbar->addSeparator();
     toolbar->addAction(nightAction_);
+    // The search box at the tool bar's end.
+    auto* spacer = new QWidget;
+    spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    toolbar->addWidget(spacer);
+    search_ = new SettingsSearchBox;
+    search_->setMaximumWidth(300);
+    search_->onChosen = [this](const SettingName& setting) { OpenSetting(setting); };
+    toolbar->addWidget(search_);
     view->addSeparator();
     QAction* log = logDock_->toggleViewAction();
     log->setText(QStringLiteral("エンジンとのやりとり(&L)"));
@@ -200,6 +208,13 @@ bool MainWindow::OpenDialog(const std::wstring& className, OpenOptions options) 
     const auto dialog = cls->make(options);
     dialog->DoModal();
     return true;
+}
+
+bool MainWindow::OpenSetting(const SettingName& setting) {
+    placement_->HighlightNext(setting.control);
+    const bool opened = OpenDialog(setting.dialogClass.toStdWString());
+    placement_->HighlightNext(0);
+    return opened;
 }
 
 void MainWindow::ResetToDefault(bool ask) {

@@ -16,6 +16,7 @@
 #include "desktop/nightmode.h"
 #include "desktop/profilemanager.h"
 #include "desktop/session.h"
+#include "desktop/settingssearch.h"
 
 class PropertyModel;
 class QAction;
@@ -37,6 +38,8 @@ public:
     // no such class (yet). options chooses the constructor form and flags; the engines and the
     // parent window are always the program's.
     bool OpenDialog(const std::wstring& className, OpenOptions options = {});
+    // Opens the dialog of a setting that was found, with its control focused and outlined.
+    bool OpenSetting(const SettingName& setting);
     // Back to the shipped default sky, after the person agrees (unless ask is false). Undoable.
     void ResetToDefault(bool ask = true);
 
@@ -49,6 +52,7 @@ public:
     QTableView* PropertyTable() const { return table_; }
     QLineEdit* PropertyFilter() const { return filter_; }
     QPlainTextEdit* Log() const { return log_; }
+    SettingsSearchBox* Search() const { return search_; }
     // The engine's state was replaced without traffic (loading): the table starts over.
     void StateLoaded();
 
@@ -94,6 +98,7 @@ private:
     std::unique_ptr<NightMode> night_;  // before the window's parts go: it gives them their style back
     QAction* nightAction_ = nullptr;
     ProfileManager* profiles_ = nullptr;
+    SettingsSearchBox* search_ = nullptr;
     class QMenu* viewMenu_ = nullptr;
     QString settingsFile_;
     QAction* reset_ = nullptr;
