@@ -4,6 +4,7 @@
 // each dialog.
 #include <QComboBox>
 #include <QDir>
+#include <QPainter>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -34,6 +35,8 @@ private slots:
     void scrollsInASmallRoom();
     void deepSkyListsUnclipped();
     void mainWindowPicture();
+    void nightModePicture();
+    void profileDifferencesPicture();
 };
 
 namespace {
@@ -72,6 +75,24 @@ QStringList Clipped(const TemplateView& view) {
 QString ScreenshotFolder() {
     const QString chosen = qEnvironmentVariable("ZEM_SCREENSHOT_DIR");
     return chosen.isEmpty() ? QStringLiteral(ZEM_SCREENSHOTS) : chosen;
+}
+
+void SavePicture(const QImage& picture, const QString& name) {
+    QDir().mkpath(ScreenshotFolder());
+    QVERIFY(picture.save(ScreenshotFolder() + u'/' + name));
+}
+
+// Windows as they lie on the screen, each at its place (without the frames a window manager
+// would draw), on a plain background.
+QImage Screen(const QList<QWidget*>& windows) {
+    QRect area;
+    for (QWidget* window : windows) area |= window->geometry();
+    area.adjust(-8, -8, 8, 8);
+    QImage screen(area.size(), QImage::Format_RGB32);
+    screen.fill(QColor(72, 78, 88));
+    QPainter painter(&screen);
+    for (QWidget* window : windows) painter.drawPixmap(window->geometry().topLeft() - area.topLeft(), window->grab());
+    return screen;
 }
 
 }  // namespace
@@ -202,13 +223,38 @@ void LayoutTest::deepSkyListsUnclipped() {
 }
 
 void LayoutTest::mainWindowPicture() {
+    // The main window with the star dialog beside the sky, as on a screen.
+    Program program;
+    MainWindow& window = program.Window();
+    window.setGeometry(40, 40, 1000, 640);
+    Person person(program);
+    person.onDialog = [&](TemplateView& view) { SavePicture(Screen({&window, &view}), QStringLiteral("main-window.png")); };
+    QVERIFY(person.Play({"open CDlgStar", "cancel"}));
+}
+
+void LayoutTest::nightModePicture() {
+    Program program;
+    MainWindow& window = program.Window();
+    window.setGeometry(40, 40, 1000, 640);
+    window.NightAction()->trigger();
+    Person person(program);
+    person.onDialog = [&](TemplateView& view) { SavePicture(Screen({&window, &view}), QStringLiteral("night-mode.png")); };
+    QVERIFY(person.Play({"open CDlgNbl", "cancel"}));
+    window.NightAction()->trigger();
+}
+
+void LayoutTest::profileDifferencesPicture() {
     Program program;
     Person person(program);
-    QVERIFY(person.Play({"open CDlgMw", "click 1303", "ok"}));
-    program.Window().resize(960, 600);
-    program.Window().PropertyFilter()->setText(QStringLiteral("milkyway"));
-    QDir().mkpath(ScreenshotFolder());
-    QVERIFY(program.Window().grab().save(ScreenshotFolder() + QStringLiteral("/main-window.png")));
+    person.onWindow = [](QDialog& window) {
+        if (window.objectName() != QStringLiteral("profileDifferences")) return false;
+        window.resize(760, 420);
+        SavePicture(window.grab().toImage(), QStringLiteral("profile-differences.png"));
+        window.reject();
+        return true;
+    };
+    person.steps[QStringLiteral("apply")] = [&](TemplateView*) { program.Window().Profiles().Apply(QStringLiteral("星図")); };
+    QVERIFY(person.Play({"qt apply"}));
 }
 
 ZEM_DESKTOP_TEST_MAIN(LayoutTest)
