@@ -22,7 +22,7 @@
 #include "classes.h"
 #include "desktop/bridges.h"
 #include "desktop/propertymodel.h"
-#include "desktop/statecommands.h"
+#include "desktop/skychange.h"
 #include "framework/module.h"
 #include "platform/textfile.h"
 
@@ -230,7 +230,7 @@ void MainWindow::ResetToDefault(bool ask) {
         box.setDefaultButton(QMessageBox::No);
         if (ExecModal(box) != QMessageBox::Yes) return;
     }
-    undo_->push(new ReplaceStateCommand(QStringLiteral("既定の星空に戻す"), session_.Engine(), session_.Engine().SaveState().str(), shipped));
+    undo_->push(new SkyChangeCommand(QStringLiteral("既定の星空に戻す"), session_.Engine(), session_.Engine().SaveState().str(), SkyChangeCommand::Kind::State, shipped));
 }
 
 void MainWindow::StateLoaded() { properties_->Reload(); }

@@ -20,7 +20,7 @@
 #include "companions/zemqel/corqel.h"
 #include "desktop/bridges.h"
 #include "desktop/settingnames.h"
-#include "desktop/statecommands.h"
+#include "desktop/skychange.h"
 
 namespace {
 
@@ -197,7 +197,7 @@ bool ProfileManager::Apply(const QString& name) {
     if (!script) return Done(QStringLiteral("表示プロファイル「%1」は設定として送れない値を含んでいます。").arg(name));
     ProfileDifferenceDialog differences(name, changes, ModalParent(window_));
     if (ExecModal(differences) != QDialog::Accepted) return false;
-    undo_.push(new ScriptCommand(QStringLiteral("表示プロファイル「%1」の適用").arg(name), engine_, engine_.SaveState().str(), *script));
+    undo_.push(new SkyChangeCommand(QStringLiteral("表示プロファイル「%1」の適用").arg(name), engine_, engine_.SaveState().str(), SkyChangeCommand::Kind::Script, *script));
     return true;
 }
 

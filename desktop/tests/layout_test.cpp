@@ -130,11 +130,7 @@ void LayoutTest::conversion() {
     QCOMPARE(DialogUnitsToPixels({baseX, baseY}, units.x(), units.y(), units.width(), units.height()), pixels);
 }
 
-void LayoutTest::everyDialog_data() {
-    QTest::addColumn<QString>("name");
-    for (const std::wstring& name : ModuleClassNames())
-        if (FindDialogClass(name)) QTest::newRow(QString::fromStdWString(name).toUtf8().constData()) << QString::fromStdWString(name);
-}
+void LayoutTest::everyDialog_data() { AddDialogRows(); }
 
 void LayoutTest::everyDialog() {
     QFETCH(QString, name);

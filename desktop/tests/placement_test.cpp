@@ -93,11 +93,7 @@ void PlacementTest::rule() {
     }
 }
 
-void PlacementTest::neverOverTheSky_data() {
-    QTest::addColumn<QString>("name");
-    for (const std::wstring& name : ModuleClassNames())
-        if (FindDialogClass(name)) QTest::newRow(QString::fromStdWString(name).toUtf8().constData()) << QString::fromStdWString(name);
-}
+void PlacementTest::neverOverTheSky_data() { AddDialogRows(); }
 
 void PlacementTest::neverOverTheSky() {
     QFETCH(QString, name);

@@ -82,6 +82,15 @@ void Answer(Person& person, Answers& answers) {
     };
 }
 
+// The program with a person who answers the profile windows.
+struct Desk {
+    Desk() { Answer(person, answers); }
+    Program program;
+    Person person{program};
+    Answers answers;
+    ProfileManager& profiles = program.Window().Profiles();
+};
+
 void WriteFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
@@ -143,10 +152,8 @@ void ProfilesTest::scriptCarriesOnlyItsAssignments() {
 }
 
 void ProfilesTest::applyShowsTheChangesThenSendsOneScript() {
-    Program program;
-    Person person(program);
-    Answers answers;
-    Answer(person, answers);
+    Desk desk;
+    auto& [program, person, answers, profiles] = desk;
     const std::wstring before = StateOf(program);
     program.Take();
     // Cancelled at the list of differences: nothing sent.
@@ -181,11 +188,8 @@ void ProfilesTest::applyShowsTheChangesThenSendsOneScript() {
 }
 
 void ProfilesTest::saveRenameDelete() {
-    Program program;
-    Person person(program);
-    Answers answers;
-    Answer(person, answers);
-    ProfileManager& profiles = program.Window().Profiles();
+    Desk desk;
+    auto& [program, person, answers, profiles] = desk;
     const ProfileStore& store = profiles.Store();
     QVERIFY(person.Play({"open CDlgMw", "click 1303", "ok"}));
     answers.name = QStringLiteral("観望会");
@@ -215,11 +219,8 @@ void ProfilesTest::saveRenameDelete() {
 }
 
 void ProfilesTest::exportAndImport() {
-    Program program;
-    Person person(program);
-    Answers answers;
-    Answer(person, answers);
-    ProfileManager& profiles = program.Window().Profiles();
+    Desk desk;
+    auto& [program, person, answers, profiles] = desk;
     QTemporaryDir out;
     answers.file = out.filePath(QStringLiteral("双眼鏡.qel"));
     person.steps[QStringLiteral("export")] = [&](TemplateView*) { profiles.AskExport(QStringLiteral("双眼鏡")); };
@@ -235,11 +236,8 @@ void ProfilesTest::exportAndImport() {
 }
 
 void ProfilesTest::importRefusesWhatCouldBreakAScript() {
-    Program program;
-    Person person(program);
-    Answers answers;
-    Answer(person, answers);
-    ProfileManager& profiles = program.Window().Profiles();
+    Desk desk;
+    auto& [program, person, answers, profiles] = desk;
     QTemporaryDir in;
     // A value with ';' inside quotes is one value: applied, it stays one assignment.
     const QString quoted = in.filePath(QStringLiteral("quoted.qel"));

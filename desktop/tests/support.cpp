@@ -13,6 +13,7 @@
 #include <QScrollBar>
 #include <QStyleOptionButton>
 
+#include "classes.h"
 #include "companions/zemdcm/cnspic.h"
 #include "companions/zemreg/registry.h"
 #include "desktop/controls.h"
@@ -62,6 +63,12 @@ QStringList Program::Take() {
     QStringList taken;
     taken.swap(lines_);
     return taken;
+}
+
+void AddDialogRows() {
+    QTest::addColumn<QString>("name");
+    for (const std::wstring& name : ModuleClassNames())
+        if (FindDialogClass(name)) QTest::newRow(QString::fromStdWString(name).toUtf8().constData()) << QString::fromStdWString(name);
 }
 
 // ---- the scenario host ----------------------------------------------------------------------

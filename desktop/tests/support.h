@@ -37,6 +37,9 @@ private:
     QStringList lines_;
 };
 
+// Data rows for a test that runs on every dialog class the module has: a column "name".
+void AddDialogRows();
+
 // The scenario host's transcript of the scenario (inspection lines dropped), with options.
 QStringList RunHost(const QStringList& options, const QStringList& lines);
 // A scenario file: its options (from a first "#!" line) and its lines.
