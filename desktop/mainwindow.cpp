@@ -249,6 +249,8 @@ void MainWindow::SetSkyView(QWidget* view) {
         propertyDock_->setObjectName(QStringLiteral("propertyDock"));
         propertyDock_->setWidget(propertyPanel_);
         addDockWidget(Qt::RightDockWidgetArea, propertyDock_);
+        // Room for a dialog's title, a setting's label, the value and the path.
+        resizeDocks({propertyDock_}, {380}, Qt::Horizontal);
         QAction* properties = propertyDock_->toggleViewAction();
         properties->setText(QStringLiteral("プロパティ(&P)"));
         viewMenu_->insertAction(logDock_->toggleViewAction(), properties);
