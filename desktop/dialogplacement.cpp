@@ -109,11 +109,11 @@ void DialogPlacement::SetSettingsFile(const QString& path) {
     QSettings settings(path, QSettings::IniFormat);
     settings.beginGroup(QStringLiteral("dialogs"));
     for (const QString& key : settings.childKeys())
-        if (const QVariant value = settings.value(key); value.canConvert<QPoint>()) positions_[key.toStdWString()] = value.toPoint();
+        if (const QVariant value = settings.value(key); value.canConvert<QPoint>()) positions_[key] = value.toPoint();
 }
 
-std::optional<QPoint> DialogPlacement::Remembered(const std::wstring& className) const {
-    const auto it = positions_.find(className);
+std::optional<QPoint> DialogPlacement::Remembered(const QString& key) const {
+    const auto it = positions_.find(key);
     if (it == positions_.end()) return std::nullopt;
     return it->second;
 }
@@ -125,9 +125,18 @@ QMargins FrameOf(const QWidget& window) {
     const QRect inner = window.geometry(), outer = window.frameGeometry();
     return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(), outer.bottom() - inner.bottom()};
 }
+
+QString KeyOf(const TemplateView& view) { return QString::fromStdWString(DialogClassName(view.Dialog())); }
 }  // namespace
 
 void DialogPlacement::Place(TemplateView& view, TemplateView* opener) {
+    Place(view, opener, KeyOf(view), [&view](QSize size) { view.Present(size); });
+    if (highlight_) view.Highlight(std::exchange(highlight_, 0));
+}
+
+void DialogPlacement::Closed(TemplateView& view) { Closed(view, KeyOf(view)); }
+
+void DialogPlacement::Place(QWidget& window, QWidget* opener, const QString& key, const std::function<void(QSize)>& narrow) {
     QWidget* sky = sky_ ? sky_() : nullptr;
     const QScreen* screen = main_->screen();
     if (!screen) return;
@@ -137,32 +146,27 @@ void DialogPlacement::Place(TemplateView& view, TemplateView* opener) {
     room.available = screen->availableGeometry();
     room.main = main_->frameGeometry();
     if (sky && sky->isVisible()) room.sky = QRect(sky->mapToGlobal(QPoint(0, 0)), sky->size());
-    room.dialog = view.size().grownBy(frame);
+    room.dialog = window.size().grownBy(frame);
     room.minMainWidth = main_->minimumSizeHint().expandedTo(main_->minimumSize()).width() + frame.left() + frame.right();
     if (opener) room.opener = opener->frameGeometry();
-    room.remembered = Remembered(DialogClassName(view.Dialog()));
+    room.remembered = Remembered(key);
     const PlacementResult placed = PlaceDialog(room);
     if (placed.main) {
         if (main_->isMaximized() || main_->isFullScreen()) main_->showNormal();
         const QRect before = main_->frameGeometry();
         main_->setGeometry(placed.main->marginsRemoved(frame));
-        madeRoom_.push_back({&view, before, main_->frameGeometry()});
+        madeRoom_.push_back({&window, before, main_->frameGeometry()});
     }
-    if (placed.dialog.size() != room.dialog) view.Present(placed.dialog.size().shrunkBy(frame));
-    view.move(placed.dialog.topLeft());
-    view.setProperty(kPlaced, true);
-    if (highlight_) view.Highlight(std::exchange(highlight_, 0));
+    if (placed.dialog.size() != room.dialog && narrow) narrow(placed.dialog.size().shrunkBy(frame));
+    window.move(placed.dialog.topLeft());
+    window.setProperty(kPlaced, true);
 }
 
-void DialogPlacement::Closed(TemplateView& view) {
-    if (!view.property(kPlaced).toBool()) return;  // it never showed
-    const std::wstring name = DialogClassName(view.Dialog());
-    positions_[name] = view.pos();
-    if (!settingsFile_.isEmpty()) {
-        QSettings settings(settingsFile_, QSettings::IniFormat);
-        settings.setValue(QStringLiteral("dialogs/") + QString::fromStdWString(name), view.pos());
-    }
-    if (!madeRoom_.empty() && madeRoom_.back().view == &view) {
+void DialogPlacement::Closed(QWidget& window, const QString& key) {
+    if (!window.property(kPlaced).toBool()) return;  // it never showed
+    positions_[key] = window.pos();
+    if (!settingsFile_.isEmpty()) QSettings(settingsFile_, QSettings::IniFormat).setValue(QStringLiteral("dialogs/") + key, window.pos());
+    if (!madeRoom_.empty() && madeRoom_.back().window == &window) {
         if (main_->frameGeometry() == madeRoom_.back().after) main_->setGeometry(madeRoom_.back().before.marginsRemoved(FrameOf(*main_)));
         madeRoom_.pop_back();
     }

@@ -54,7 +54,12 @@ public:
     // takes its frame back (unless the person has moved it since).
     void Closed(TemplateView& view);
 
-    std::optional<QPoint> Remembered(const std::wstring& className) const;
+    // The same for any window of the program's own, kept under key; narrow is called with the
+    // size it must take when the room is narrower than it.
+    void Place(QWidget& window, QWidget* opener, const QString& key, const std::function<void(QSize)>& narrow);
+    void Closed(QWidget& window, const QString& key);
+
+    std::optional<QPoint> Remembered(const QString& key) const;
     // The next dialog to open shows this control focused and outlined (a setting that was found).
     void HighlightNext(UINT control) { highlight_ = control; }
 
@@ -63,10 +68,10 @@ private:
     std::function<QWidget*()> sky_;
     QString settingsFile_;
     UINT highlight_ = 0;
-    std::map<std::wstring, QPoint> positions_;
+    std::map<QString, QPoint> positions_;
     // The main window's frames before and after it made room, innermost dialog last.
     struct MadeRoom {
-        QPointer<TemplateView> view;
+        QPointer<QWidget> window;
         QRect before, after;
     };
     std::vector<MadeRoom> madeRoom_;

@@ -52,6 +52,7 @@ MainWindow::MainWindow(Session& session, QString defaultState, QWidget* parent)
     night_ = std::make_unique<NightMode>();
     profiles_ = new ProfileManager(session_.Engine(), *undo_, this);
     placement_ = std::make_unique<DialogPlacement>(this, [this] { return sky_ ? sky_ : centralWidget(); });
+    profiles_->SetPlacement(placement_.get());
     properties_ = new PropertyModel(session_.Engine(), this);
 
     log_ = new QPlainTextEdit;

@@ -19,6 +19,7 @@
 
 #include "companions/zemqel/corqel.h"
 #include "desktop/bridges.h"
+#include "desktop/dialogplacement.h"
 #include "desktop/settingnames.h"
 #include "desktop/skychange.h"
 
@@ -148,6 +149,17 @@ void ProfileManager::Fill(QMenu* menu) {
     });
 }
 
+int ProfileManager::Run(QDialog& window, const QString& key) {
+    if (placement_) {
+        QWidget* opener = ModalParent(nullptr);
+        if (!window.testAttribute(Qt::WA_Resized)) window.adjustSize();
+        placement_->Place(window, opener, key, [&window](QSize size) { window.resize(size); });
+    }
+    const int result = ExecModal(window);
+    if (placement_) placement_->Closed(window, key);
+    return result;
+}
+
 bool ProfileManager::Done(const QString& problem) {
     if (!problem.isEmpty()) ShowInformation(window_, problem, QMessageBox::Warning);
     return problem.isEmpty();
@@ -196,7 +208,7 @@ bool ProfileManager::Apply(const QString& name) {
     const auto script = ProfileScript(changes);
     if (!script) return Done(QStringLiteral("表示プロファイル「%1」は設定として送れない値を含んでいます。").arg(name));
     ProfileDifferenceDialog differences(name, changes, ModalParent(window_));
-    if (ExecModal(differences) != QDialog::Accepted) return false;
+    if (Run(differences, QStringLiteral("profileDifferences")) != QDialog::Accepted) return false;
     undo_.push(new SkyChangeCommand(QStringLiteral("表示プロファイル「%1」の適用").arg(name), engine_, engine_.SaveState().str(), SkyChangeCommand::Kind::Script, *script));
     return true;
 }
@@ -235,5 +247,5 @@ void ProfileManager::AskImport() {
 
 void ProfileManager::Manage() {
     ProfilesDialog profiles(*this, ModalParent(window_));
-    ExecModal(profiles);
+    Run(profiles, QStringLiteral("profiles"));
 }

@@ -13,6 +13,7 @@
 #include "desktop/profiles.h"
 
 class CCorQel;
+class DialogPlacement;
 class QListWidget;
 class QMenu;
 class QTreeWidget;
@@ -47,6 +48,8 @@ private:
 class ProfileManager : public QObject {
 public:
     ProfileManager(CCorQel& engine, QUndoStack& undo, QWidget* window);
+    // Its windows open beside the sky, as the dialogs do.
+    void SetPlacement(DialogPlacement* placement) { placement_ = placement; }
 
     // The profiles' folder, seeded the first time with the shipped profiles (files in shipped,
     // each laid over the default sky).
@@ -73,6 +76,7 @@ public:
     void Manage();
 
 private:
+    int Run(QDialog& window, const QString& key);
     bool Done(const QString& problem);
     bool AskYes(const QString& question);
     std::optional<QString> AskName(const QString& label, const QString& suggestion);
@@ -81,5 +85,6 @@ private:
     CCorQel& engine_;
     QUndoStack& undo_;
     QWidget* window_;
+    DialogPlacement* placement_ = nullptr;
     ProfileStore store_;
 };

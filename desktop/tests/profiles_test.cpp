@@ -53,11 +53,13 @@ struct Answers {
     QStringList shown;  // "group / setting / before / after / path"
     QString name;       // typed into a name prompt
     QString file;       // chosen in a file dialog
+    bool overTheSky = false;  // a list of differences covered the sky
 };
 
-void Answer(Person& person, Answers& answers) {
-    person.onWindow = [&answers](QDialog& window) {
+void Answer(Person& person, Answers& answers, QWidget* sky) {
+    person.onWindow = [&answers, sky](QDialog& window) {
         if (auto* differences = window.findChild<QTreeWidget*>()) {
+            answers.overTheSky |= window.frameGeometry().intersects(QRect(sky->mapToGlobal(QPoint(0, 0)), sky->size()));
             for (int g = 0; g < differences->topLevelItemCount(); ++g) {
                 const QTreeWidgetItem* group = differences->topLevelItem(g);
                 for (int i = 0; i < group->childCount(); ++i) {
@@ -84,7 +86,7 @@ void Answer(Person& person, Answers& answers) {
 
 // The program with a person who answers the profile windows.
 struct Desk {
-    Desk() { Answer(person, answers); }
+    Desk() { Answer(person, answers, program.App().Sky()); }
     Program program;
     Person person{program};
     Answers answers;
@@ -162,6 +164,7 @@ void ProfilesTest::applyShowsTheChangesThenSendsOneScript() {
     QVERIFY(person.Play({"qt apply"}));
     QCOMPARE(program.Take(), QStringList());
     QCOMPARE(answers.shown.size(), 9);
+    QVERIFY(!answers.overTheSky);  // the list opens beside the sky, as the dialogs do
     // Applied: the one script, the sky redrawn once.
     answers.apply = true;
     const int redraws = program.Sess().Engine().GetRedrawCount();
