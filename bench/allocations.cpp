@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: BSD-3-Clause
-#include "allocations.h"
+#include "bench/allocations.h"
 
 #include <cstdlib>
 #include <new>

@@ -10,11 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "allocations.h"
-#include "benchmarks.h"
+#include "bench/allocations.h"
+#include "bench/benchmarks.h"
+#include "bench/session.h"
+#include "companions/zemqel/corqelrecorder.h"
 #include "platform/input.h"
 #include "resources/resource_ids.h"
-#include "session.h"
 
 namespace zembench {
 namespace {
@@ -115,7 +116,7 @@ std::string Narrow(const wchar_t* s) { return zem::ToUtf8(s); }
 // again without a result.
 void Open(benchmark::State& state, const wchar_t* className) {
     Session session;
-    Traffic traffic;
+    CCorQelRecorder traffic;
     session.engine.SetListener(&traffic);
     if (!session.Open(className, nullptr)) return state.SkipWithError("no such dialog class");
     session.engine.SetListener(nullptr);
@@ -123,7 +124,7 @@ void Open(benchmark::State& state, const wchar_t* className) {
     for (auto _ : state) session.Open(className, nullptr);
     const double n = static_cast<double>(state.iterations());
     state.counters["allocs"] = static_cast<double>(Allocations() - before) / n;
-    state.counters["queries"] = traffic.queries;
+    state.counters["queries"] = traffic.Reads();
 }
 
 // What one change sends, as the engine sees it.
@@ -140,13 +141,13 @@ void WithChange(const wchar_t* className, const Change& change, Sent& sent,
     session.Open(className, [&](CDialog& d) {
         for (UINT id : change.checked)
             if (!d.IsDlgButtonChecked(static_cast<int>(id))) input::Click(d, id);
-        Traffic traffic;
+        CCorQelRecorder traffic;
         session.engine.SetListener(&traffic);
         const InputResult r = change.act(d, false);
         session.engine.SetListener(nullptr);
         change.act(d, true);
-        sent.scripts = traffic.scripts;
-        sent.ok = r == InputResult::Done && !traffic.scripts.empty() && !d.HasEnded();
+        sent.scripts = traffic.Scripts();
+        sent.ok = r == InputResult::Done && !sent.scripts.empty() && !d.HasEnded();
         if (sent.ok) body(d);
     });
 }

@@ -10,10 +10,11 @@
 #include <memory>
 #include <string>
 
-#include "benchmarks.h"
+#include "bench/benchmarks.h"
+#include "bench/session.h"
+#include "companions/zemqel/corqelrecorder.h"
 #include "platform/input.h"
 #include "resources/resource_ids.h"
-#include "session.h"
 
 namespace zembench {
 namespace {
@@ -24,12 +25,12 @@ constexpr int kScales[] = {1, 10, 100, 1000};
 const std::wstring& LargestScript() {
     static const std::wstring script = [] {
         Session session;
-        Traffic traffic;
+        CCorQelRecorder traffic;
         session.engine.SetListener(&traffic);
         session.Open(L"CDlgCons", [](CDialog& d) { input::Click(d, IDC_CONS_LINE); });
         session.engine.SetListener(nullptr);
         std::wstring longest;
-        for (const auto& s : traffic.scripts)
+        for (const auto& s : traffic.Scripts())
             if (s.size() > longest.size()) longest = s;
         return longest;
     }();

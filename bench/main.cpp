@@ -4,8 +4,8 @@
 // standard output.
 #include <benchmark/benchmark.h>
 
-#include "benchmarks.h"
-#include "table.h"
+#include "bench/benchmarks.h"
+#include "bench/table.h"
 
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);

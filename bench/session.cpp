@@ -1,28 +1,16 @@
 // SPDX-License-Identifier: BSD-3-Clause
-#include "session.h"
+#include "bench/session.h"
 
 #include <stdexcept>
 
-#include "classes.h"
-#include "companions/zemcst/qeldialog.h"
-#include "framework/module.h"
+#include "host/classes.h"
 
 namespace zembench {
 
 CString DefaultSkyPath() { return CString(zem::FromUtf8(ZEM_DATA_DIR "/sky/default.qel")); }
 
 Session::Session() {
-    zem::ModuleLoad();
     if (!engine.LoadStateFile(DefaultSkyPath())) throw std::runtime_error("cannot read the default sky");
-    AfxSetModalPerson(this);
-    AfxSetMainWnd(&main_);
-    CQelDialog::SetDefaultEngines(&engine, &engine2);
-}
-
-Session::~Session() {
-    AfxSetModalPerson(nullptr);
-    AfxSetMainWnd(nullptr);
-    CQelDialog::SetDefaultEngines(nullptr, nullptr);
 }
 
 bool Session::Open(const std::wstring& className, Act act) {

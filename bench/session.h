@@ -4,37 +4,22 @@
 // so that the dialog stays open while it is measured.
 #pragma once
 
-#include <cstddef>
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "companions/zemqel/corqel.h"
+#include "framework/hostguard.h"
 #include "platform/dialog.h"
 
 namespace zembench {
 
 CString DefaultSkyPath();
 
-// Counts what a listener sees and keeps the scripts.
-class Traffic : public CCorQelListener {
-public:
-    void OnQuery(const CString&, const CString&) override { ++queries; }
-    void OnScript(const CString& script) override { scripts.push_back(script.str()); }
-    void OnRedraw() override {}
-    void OnGetBool(const CString&, const CString&, BOOL) override { ++queries; }
-    void OnGetStarCatalogInfo(int, int, int) override { ++queries; }
-
-    int queries = 0;
-    std::vector<std::wstring> scripts;
-};
-
 class Session : public CModalPerson {
 public:
     using Act = std::function<void(CDialog&)>;
 
     Session();
-    ~Session() override;
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
@@ -53,6 +38,7 @@ private:
     };
     MainWindow main_, parent_;
     Act act_;
+    zem::HostGuard guard_{{.mainWindow = &main_, .person = this, .engine = &engine, .engine2 = &engine2}};
 };
 
 }  // namespace zembench

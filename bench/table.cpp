@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: BSD-3-Clause
-#include "table.h"
+#include "bench/table.h"
 
 #include <algorithm>
 

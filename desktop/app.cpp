@@ -3,21 +3,16 @@
 
 #include <QSettings>
 
-#include "companions/zemcst/qeldialog.h"
 #include "companions/zemreg/registry.h"
-#include "framework/module.h"
 
 DesktopApp::DesktopApp(DesktopOptions options)
     : options_(std::move(options)),
       store_(options_.configFolder),
       window_(std::make_unique<MainWindow>(session_, DefaultState())),
       services_(session_.Out(), window_.get()),
-      person_(session_.Out(), window_.get()) {
-    zem::ModuleLoad();
+      person_(session_.Out(), window_.get()),
+      host_({.mainWindow = session_.MainTarget(), .person = &person_, .engine = &session_.Engine(), .engine2 = &session_.Engine2()}) {
     session_.Engine().SetDataPath(CString(options_.dataFolder.toStdWString()));
-    AfxSetMainWnd(session_.MainTarget());
-    AfxSetModalPerson(&person_);
-    CQelDialog::SetDefaultEngines(&session_.Engine(), &session_.Engine2());
     window_->UseFolders(store_.Folder(), options_.dataFolder);
     person_.SetPlacement(&window_->Placement());
     // Every change is kept as soon as the call that made it has returned.
@@ -32,6 +27,7 @@ DesktopApp::DesktopApp(DesktopOptions options)
         tap_ = std::make_unique<sky::RedrawTap>(sky_, session_.Engine().GetListener());
         session_.Engine().SetListener(tap_.get());
         person_.SetCancelled([this] { sky_->refresh(); });
+        skyControls_ = std::make_unique<SkyControls>(*window_, *window_->ViewMenu(), *sky_, SettingsPath());
     }
 }
 
@@ -40,10 +36,9 @@ DesktopApp::~DesktopApp() {
     saveTimer_.stop();
     SaveNow();
     SaveGeometry();
-    AfxSetModalPerson(nullptr);
-    CQelDialog::SetDefaultEngines(nullptr, nullptr);
-    AfxSetMainWnd(nullptr);
 }
+
+QString DesktopApp::SettingsPath() const { return store_.Folder() + QStringLiteral("/desktop.ini"); }
 
 QString DesktopApp::RegistryPath() const { return store_.Folder() + QStringLiteral("/registry.ini"); }
 
@@ -55,7 +50,8 @@ void DesktopApp::Start() {
     CRegistry::LoadFile(CString(RegistryPath().toStdWString()));
     window_->StateLoaded();
     if (sky_) sky_->refresh();
-    QSettings settings(store_.Folder() + QStringLiteral("/desktop.ini"), QSettings::IniFormat);
+    QSettings settings(SettingsPath(), QSettings::IniFormat);
+    if (skyControls_) skyControls_->Restore(settings);
     window_->restoreGeometry(settings.value(QStringLiteral("geometry")).toByteArray());
     window_->restoreState(settings.value(QStringLiteral("windowState")).toByteArray());
     window_->show();
@@ -74,7 +70,8 @@ bool DesktopApp::SaveNow() {
 }
 
 void DesktopApp::SaveGeometry() {
-    QSettings settings(store_.Folder() + QStringLiteral("/desktop.ini"), QSettings::IniFormat);
+    QSettings settings(SettingsPath(), QSettings::IniFormat);
+    if (skyControls_) skyControls_->Save(settings);
     settings.setValue(QStringLiteral("geometry"), window_->saveGeometry());
     settings.setValue(QStringLiteral("windowState"), window_->saveState());
 }

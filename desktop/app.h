@@ -11,10 +11,12 @@
 #include "desktop/bridges.h"
 #include "desktop/mainwindow.h"
 #include "desktop/session.h"
+#include "desktop/skycontrols.h"
 #include "desktop/sky/skycatalog.h"
 #include "desktop/sky/skytap.h"
 #include "desktop/sky/skyview.h"
 #include "desktop/statestore.h"
+#include "framework/hostguard.h"
 
 struct DesktopOptions {
     QString dataFolder;    // the engine's data path; the shipped default sky is in sky/default.qel
@@ -38,6 +40,8 @@ public:
     MainWindow& Window() { return *window_; }
     DesktopPerson& Person() { return person_; }
     sky::SkyView* Sky() { return sky_; }
+    SkyControls* SkyControl() { return skyControls_.get(); }
+    QString SettingsPath() const;
     const StateStore& Store() const { return store_; }
     const StateStore::Loaded& LoadResult() const { return loaded_; }
     QString DefaultState() const;
@@ -64,4 +68,8 @@ private:
     sky::Catalog catalog_;
     sky::SkyView* sky_ = nullptr;  // owned by the main window
     std::unique_ptr<sky::RedrawTap> tap_;
+    std::unique_ptr<SkyControls> skyControls_;  // its window, menu entries, and place and time kept
+    // Last, so that the module is installed before the constructor's body and taken away before
+    // anything it points at goes.
+    zem::HostGuard host_;
 };

@@ -5,8 +5,8 @@
 #include <QColorDialog>
 #include <QTimer>
 
-#include "classes.h"
 #include "companions/zemdcm/setcolordialog.h"
+#include "host/classes.h"
 
 namespace {
 std::function<void(QDialog&)>& ShownHook() {

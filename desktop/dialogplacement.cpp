@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "classes.h"
 #include "desktop/templateview.h"
+#include "host/classes.h"
 
 namespace {
 

@@ -19,11 +19,11 @@
 #include <QUndoStack>
 #include <QVBoxLayout>
 
-#include "classes.h"
 #include "desktop/bridges.h"
 #include "desktop/propertymodel.h"
 #include "desktop/skychange.h"
 #include "framework/module.h"
+#include "host/classes.h"
 #include "platform/textfile.h"
 
 namespace {
@@ -166,7 +166,7 @@ void MainWindow::BuildActions() {
     QMenu* profiles = menuBar()->addMenu(QStringLiteral("表示プロファイル(&P)"));
     profiles_->Fill(profiles);
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("表示(&V)"));
+    QMenu* view = viewMenu_ = menuBar()->addMenu(QStringLiteral("表示(&V)"));
     nightAction_ = view->addAction(QStringLiteral("夜間モード(&N)"));
     nightAction_->setObjectName(QStringLiteral("nightMode"));
     nightAction_->setCheckable(true);
@@ -192,7 +192,6 @@ void MainWindow::BuildActions() {
     queries->setChecked(session_.ShowQueries());
     connect(queries, &QAction::toggled, this, [this](bool on) { session_.SetShowQueries(on); });
     // The property table's dock is added with the sky; its toggle joins this menu then.
-    viewMenu_ = view;
 }
 
 QAction* MainWindow::DialogAction(const std::wstring& className) const {

@@ -11,17 +11,18 @@
 #include <memory>
 #include <string>
 
-#include "classes.h"
 #include "desktop/dialogplacement.h"
 #include "desktop/nightmode.h"
 #include "desktop/profilemanager.h"
 #include "desktop/session.h"
 #include "desktop/settingssearch.h"
+#include "host/classes.h"
 
 class PropertyModel;
 class QAction;
 class QDockWidget;
 class QLineEdit;
+class QMenu;
 class QPlainTextEdit;
 class QSortFilterProxyModel;
 class QTableView;
@@ -53,6 +54,7 @@ public:
     QLineEdit* PropertyFilter() const { return filter_; }
     QPlainTextEdit* Log() const { return log_; }
     SettingsSearchBox* Search() const { return search_; }
+    QMenu* ViewMenu() const { return viewMenu_; }
     // The engine's state was replaced without traffic (loading): the table starts over.
     void StateLoaded();
 
@@ -99,8 +101,8 @@ private:
     QAction* nightAction_ = nullptr;
     ProfileManager* profiles_ = nullptr;
     SettingsSearchBox* search_ = nullptr;
-    class QMenu* viewMenu_ = nullptr;
     QString settingsFile_;
     QAction* reset_ = nullptr;
+    QMenu* viewMenu_ = nullptr;
     std::map<std::wstring, QAction*> dialogActions_;
 };

@@ -3,9 +3,9 @@
 // on an empty engine ends (the host's limits bound every line) with one event a line.
 #include "fuzz.h"
 #include "companions/zemreg/registry.h"
-#include "parse.h"
+#include "host/parse.h"
+#include "host/session.h"
 #include "platform/format.h"
-#include "session.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
     // The host's temporary data folders go to the scratch folder.

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: BSD-3-Clause
-#include "classes.h"
+#include "host/classes.h"
 
 #include <vector>
 
@@ -10,8 +10,8 @@
 #include "dialogs/overlay/dlgstargcvs.h"
 #include "dialogs/overlay/dlgstargsc.h"
 #include "dialogs/overlay/dlgstarnova.h"
-#include "dialogs/overlay/dlgstarwds.h"
 #include "dialogs/overlay/dlgstarusnoa20.h"
+#include "dialogs/overlay/dlgstarwds.h"
 #include "dialogs/star/dlgstar.h"
 
 namespace {

@@ -13,7 +13,7 @@
 #include <filesystem>
 #include <string>
 
-#include "session.h"
+#include "host/session.h"
 
 namespace {
 

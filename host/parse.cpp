@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: BSD-3-Clause
-#include "parse.h"
+#include "host/parse.h"
 
 #include <algorithm>
 #include <climits>
 #include <iterator>
+#include <optional>
 
-#include "classes.h"
+#include "host/classes.h"
+#include "host/controlsymbols.h"
 
 namespace {
 
@@ -168,7 +170,10 @@ private:
     // A decimal integer within [low, high]; what says which number it is.
     void Number(long long& value, long long low, long long high, const wchar_t* what) {
         const std::wstring_view word = Word();
-        if (Failed()) return;
+        if (!Failed()) NumberOf(word, value, low, high, what);
+    }
+
+    void NumberOf(std::wstring_view word, long long& value, long long low, long long high, const wchar_t* what) {
         std::size_t i = 0;
         const bool signedWord = low < 0 && !word.empty() && (word[0] == L'-' || word[0] == L'+');
         if (signedWord) i = 1;
@@ -188,12 +193,26 @@ private:
         value = v;
     }
 
+    // A control id, or the symbol of one. A word that starts like a number is read as one, so
+    // that "-1" or "12x" stays a bad number rather than an unknown name.
     void Id() {
         if (Failed()) return;
         if (words_.AtEnd()) return Fail(out_.command + L" needs a control id");
-        long long v = 0;
-        Number(v, 0, UINT_MAX, L"control id");
-        out_.id = static_cast<UINT>(v);
+        const std::wstring_view word = Word();
+        if (Failed()) return;
+        if (StartsAsNumber(word)) {
+            long long v = 0;
+            NumberOf(word, v, 0, UINT_MAX, L"control id");
+            out_.id = static_cast<UINT>(v);
+            return;
+        }
+        const std::optional<UINT> id = FindControlSymbol(word);
+        if (!id) return Fail(L"unknown control: " + std::wstring(word));
+        out_.id = *id;
+    }
+
+    static bool StartsAsNumber(std::wstring_view word) {
+        return (word[0] >= L'0' && word[0] <= L'9') || word[0] == L'-' || word[0] == L'+';
     }
 
     void Open() {

@@ -1,23 +1,24 @@
 // SPDX-License-Identifier: BSD-3-Clause
-#include "scenario.h"
+#include "host/scenario.h"
 
 #include <cstdlib>
 #include <fstream>
 #include <system_error>
 
-#include "classes.h"
 #include "companions/zemdcm/cnspic.h"
 #include "companions/zemreg/registry.h"
+#include "host/classes.h"
+#include "host/view.h"
 #include "platform/input.h"
-#include "view.h"
 
-ScenarioHost::ScenarioHost(Transcript& out, const Setup& setup) : out_(out), setup_(setup) {
-    AfxSetModalPerson(this);
+ScenarioHost::ScenarioHost(Transcript& out, const Setup& setup)
+    : out_(out), setup_(setup),
+      // Dialogs made with only a parent work on the host's engines.
+      guard_({.mainWindow = setup.main, .person = this, .engine = setup.engine, .engine2 = setup.engine2}) {
     CCnsPic::RestoreShippedList();
 }
 
 ScenarioHost::~ScenarioHost() {
-    AfxSetModalPerson(nullptr);
     if (!tempData_.empty()) {
         std::error_code ec;
         std::filesystem::remove_all(tempData_, ec);

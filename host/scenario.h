@@ -10,16 +10,20 @@
 #include <vector>
 
 #include "companions/zemqel/corqel.h"
-#include "parse.h"
+#include "framework/hostguard.h"
+#include "host/parse.h"
+#include "host/services.h"
+#include "host/transcript.h"
 #include "platform/dialog.h"
-#include "services.h"
-#include "transcript.h"
 
+// While it lives, the host is the module's host application: its main window, engines and person
+// (itself) are installed.
 class ScenarioHost : public CModalPerson {
 public:
     struct Setup {
         CCorQel* engine = nullptr;
         CCorQel* engine2 = nullptr;
+        CWnd* main = nullptr;
         CWnd* parent = nullptr;
         std::FILE* input = nullptr;
         bool interactive = false;  // prompt for each line and draw the dialog after each action
@@ -64,6 +68,7 @@ private:
 
     Transcript& out_;
     Setup setup_;
+    zem::HostGuard guard_;
     std::vector<CDialog*> open_;
     std::filesystem::path tempData_;
     Status status_ = kRanToEnd;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: BSD-3-Clause
-#include "services.h"
+#include "host/services.h"
 
 #include "framework/messages.h"
 

@@ -6,7 +6,7 @@
 #include "companions/zemcst/qeldialog.h"
 #include "companions/zemdcm/setcolordialog.h"
 #include "companions/zemqel/corqel.h"
-#include "transcript.h"
+#include "host/transcript.h"
 
 // A window of the host: the application's main window or a dialog's parent.
 class HostWindow : public CWnd {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: BSD-3-Clause
-#include "session.h"
+#include "host/session.h"
 
 #include <cerrno>
 #include <cstring>
@@ -10,20 +10,13 @@ HostSession::HostSession(Transcript& out, bool queries)
       main_(out, L"main"), parent_(out, L"parent") {
     engine.SetListener(&traffic_);
     engine2.SetListener(&traffic2_);
-    AfxSetMainWnd(&main_);
-    // Dialogs made with only a parent work on the host's engines.
-    CQelDialog::SetDefaultEngines(&engine, &engine2);
-}
-
-HostSession::~HostSession() {
-    AfxSetMainWnd(nullptr);
-    CQelDialog::SetDefaultEngines(nullptr, nullptr);
 }
 
 ScenarioHost::Setup HostSession::Setup(std::FILE* input, bool interactive) {
     ScenarioHost::Setup setup;
     setup.engine = &engine;
     setup.engine2 = &engine2;
+    setup.main = &main_;
     setup.parent = &parent_;
     setup.input = input;
     setup.interactive = interactive;

@@ -7,9 +7,9 @@
 #include <string>
 
 #include "companions/zemqel/corqel.h"
-#include "scenario.h"
-#include "services.h"
-#include "transcript.h"
+#include "host/scenario.h"
+#include "host/services.h"
+#include "host/transcript.h"
 
 // The largest state file the host reads: anything longer is refused rather than read forever.
 constexpr std::size_t kMaxStateBytes = 16u << 20;
@@ -17,11 +17,10 @@ constexpr std::size_t kMaxStateBytes = 16u << 20;
 class HostSession {
 public:
     HostSession(Transcript& out, bool queries);
-    ~HostSession();
     HostSession(const HostSession&) = delete;
     HostSession& operator=(const HostSession&) = delete;
 
-    // The engines and the parent window for a scenario read from input.
+    // The engines and the windows for a scenario read from input.
     ScenarioHost::Setup Setup(std::FILE* input, bool interactive);
 
     // Loads a state file (UTF-8, a byte-order mark allowed) into the engine; false, with the

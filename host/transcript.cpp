@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: BSD-3-Clause
-#include "transcript.h"
+#include "host/transcript.h"
 
 namespace {
 

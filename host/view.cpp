@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: BSD-3-Clause
-#include "view.h"
+#include "host/view.h"
 
 #include <algorithm>
 #include <vector>

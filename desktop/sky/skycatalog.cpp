@@ -17,7 +17,7 @@ constexpr const char* kTypeWords[] = {
     "SupernovaRemnant", "Galaxy", "GroupOfGalaxies", "ClusterOfGalaxies", "Other",
 };
 constexpr const char* kCatalogWords[] = {"Messier", "NGC", "IC"};
-constexpr const char* kCatalogPrefixes[] = {"M", "NGC ", "IC "};
+constexpr const char* kCatalogPrefixes[] = {"M ", "NGC ", "IC "};
 
 // Calls row(fields) for each data row of a tab-separated file; false when it cannot be read or
 // a row is refused.
@@ -186,6 +186,7 @@ bool Catalog::Load(const QString& folder, QString* error) {
             if (!c || !Number(f[4], ra) || !Number(f[5], dec)) return false;
             c->latinName = c->latinName.isEmpty() ? f[1] : c->latinName;
             c->japaneseName = f[2];
+            c->rank = std::clamp(f[3].toInt(), 1, 3);
             c->labels.push_back(Direction(ra, dec));
             return true;
         }, error) &&

@@ -27,6 +27,7 @@ using Polyline = std::vector<Vec3>;
 struct Constellation {
     int number = 0;  // the engine's numbering, 1..88
     QString abbreviation, latinName, japaneseName;
+    int rank = 3;  // 1 for the large and well-known, 3 for the small and faint
     std::vector<Vec3> labels;  // Serpens has two
     std::vector<Polyline> lines;
     std::vector<Polyline> boundaries;  // closed rings

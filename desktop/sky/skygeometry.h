@@ -51,6 +51,9 @@ public:
         scale_ = (std::fmin(width, height) / 2) / (2 * std::tan(fovDeg * kDeg / 4));
     }
 
+    // The same view with its axes given in another frame (a rotation of these).
+    void SetAxes(Vec3 east, Vec3 north, Vec3 forward) { east_ = east, north_ = north, forward_ = forward; }
+
     double Ra() const { return ra_; }
     double Dec() const { return dec_; }
     double Fov() const { return fov_; }

@@ -7,6 +7,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "desktop/sky/skyhorizon.h"
+#include "desktop/sky/skylabels.h"
+
 namespace sky {
 namespace {
 
@@ -15,16 +18,6 @@ constexpr double kArcmin = kDeg / 60.0;
 
 int ColourIndex(double bv) {
     return std::clamp(static_cast<int>(std::lround((bv + 0.4) * 10)), 0, kColourBuckets - 1);
-}
-
-QFont LabelFont(int pixels, bool bold = false) {
-    QFont f;
-    f.setFamilies({QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic"),
-                   QStringLiteral("Noto Sans"), QStringLiteral("DejaVu Sans")});
-    f.setPixelSize(pixels);
-    f.setBold(bold);
-    f.setHintingPreference(QFont::PreferNoHinting);
-    return f;
 }
 
 QColor DsoColour(DsoType t) {
@@ -98,12 +91,11 @@ QPen Hairline(const QColor& colour) {
     return pen;
 }
 
-// A soft elliptical glow centred on (x, y) with radii rx, ry; the stops run from the centre out.
-void Glow(QPainter& p, double x, double y, double rx, double ry, const QGradientStops& stops) {
+// A soft elliptical glow centred on the origin with radii rx, ry; the stops run from the centre out.
+void Glow(QPainter& p, double rx, double ry, const QGradientStops& stops) {
     QRadialGradient g(QPointF(0, 0), 1);
     g.setStops(stops);
     p.save();
-    p.translate(x, y);
     p.scale(rx, ry);
     p.setPen(Qt::NoPen);
     p.setBrush(g);
@@ -124,10 +116,12 @@ double TwinkleFactor(int hip, double time, double strength) {
 
 Renderer::Renderer(const Catalog& catalog)
     : catalog_(catalog),
+      frame_(catalog),
       starFont_(LabelFont(12)),
       consFont_(LabelFont(14, true)),
       dsoFont_(LabelFont(11)),
-      legendFont_(LabelFont(11)) {
+      compassFont_(LabelFont(17, true)),
+      minorCompassFont_(LabelFont(13, true)) {
     starColourIndex_.reserve(catalog.Stars().size());
     for (const Star& s : catalog.Stars()) starColourIndex_.push_back(ColourIndex(s.hasBv ? s.bv : 0.6));
 }
@@ -261,6 +255,34 @@ const QImage& Renderer::Sprite(StarStyle style, int colourIndex, int radiusQuart
     return *sprites_.insert(key, img);
 }
 
+void Renderer::PaintGlow(QPainter& p, double x, double y, double rx, double ry, const QGradientStops& stops) {
+    // Filled on the spot, a gradient's spans go to Qt's thread pool and the painter waits for
+    // them; a glow drawn once as a picture costs a copy. Huge ones (a cloud zoomed in) are filled.
+    if (rx > 300 || ry > 300) {
+        p.save();
+        p.translate(x, y);
+        Glow(p, rx, ry, stops);
+        p.restore();
+        return;
+    }
+    const double qx = std::round(rx * 2) / 2, qy = std::round(ry * 2) / 2;
+    QString key = QStringLiteral("%1 %2").arg(qx).arg(qy);
+    for (const auto& stop : stops) key += QStringLiteral(" %1 %2").arg(stop.first).arg(stop.second.rgba());
+    auto it = glows_.find(key);
+    if (it == glows_.end()) {
+        if (glows_.size() > 2000) glows_.clear();  // sizes of fields long gone
+        QImage img(2 * static_cast<int>(std::ceil(qx)) + 2, 2 * static_cast<int>(std::ceil(qy)) + 2, QImage::Format_ARGB32_Premultiplied);
+        img.fill(Qt::transparent);
+        QPainter gp(&img);
+        gp.setRenderHint(QPainter::Antialiasing);
+        gp.translate(img.width() / 2.0, img.height() / 2.0);
+        Glow(gp, qx, qy, stops);
+        gp.end();
+        it = glows_.insert(key, img);
+    }
+    p.drawImage(QPointF(std::round(x - it->width() / 2.0), std::round(y - it->height() / 2.0)), *it);
+}
+
 bool Renderer::Segment(const Projection& proj, Vec3 a, Vec3 b, const QRectF& area, std::vector<QLineF>& lines) {
     const double za = proj.Depth(a), zb = proj.Depth(b);
     if (za < 0 && zb < 0) return false;
@@ -288,80 +310,167 @@ bool Renderer::Polyline(const Projection& proj, const std::vector<Vec3>& pts, co
     return any;
 }
 
-void Renderer::Paint(QPainter& p, QSizeF size, const Projection& proj, const Settings& s, const PaintOptions& o,
-                     Counters& c) {
-    c = Counters{};
-    c.faintLimit = s.FaintLimit(proj.Fov());
-    labels_.clear();
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    PaintBackground(p, size, proj);
-    PaintMilkyWay(p, size, proj, s, c);
-    PaintClouds(p, proj, s, c);
-    PaintConstellations(p, size, proj, s, c);
-    PaintDeepSky(p, size, proj, s, c);
-    PaintStars(p, size, proj, s, o.time, c);
-    if (o.labels) {
-        std::vector<QRectF> reserved;
-        if (o.legend) reserved = PrepareLegend(size, proj, s, c);
-        PaintLabels(p, size, c, reserved);
-        if (o.legend) PaintLegend(p);
+namespace {
+
+// Beyond the picture's farthest corner, directions are out of sight: a segment is at most 3°
+// long, refraction lifts by well under a degree and the largest glows reach a few degrees.
+constexpr double kSightMargin = 6.0;
+
+// The angle from the centre to the farthest corner of the area in degrees; 180 when a corner
+// lies beyond the drawn hemisphere.
+double Reach(const Projection& proj, const QRectF& area) {
+    double reach = 0;
+    for (const QPointF corner : {area.topLeft(), area.topRight(), area.bottomLeft(), area.bottomRight()}) {
+        Vec3 v;
+        if (!proj.Unproject(corner.x(), corner.y(), v)) return 180;
+        reach = std::max(reach, std::acos(std::clamp(proj.Depth(v), -1.0, 1.0)) / kDeg);
     }
-    p.restore();
+    return reach;
 }
 
-void Renderer::PaintBackground(QPainter& p, QSizeF size, const Projection& proj) {
-    p.fillRect(QRectF(QPointF(), size), QColor(2, 3, 8));
+// The horizon, a point a degree.
+const Polyline& HorizonLine() {
+    static const Polyline line = [] {
+        Polyline l;
+        for (int az = 0; az <= 360; ++az) l.push_back(HorizontalDirection(az, 0));
+        return l;
+    }();
+    return line;
+}
+
+const QColor kSky(8, 13, 31), kGround(22, 32, 21), kHorizon(150, 190, 120), kCompass(238, 200, 124), kZenith(200, 210, 235);
+
+}  // namespace
+
+Projection ViewPoint::ProjectionOn(const QRectF& area) const {
+    // Horizontal directions take -azimuth as their longitude (HorizontalDirection), so east is on
+    // the left facing south. The area starts at the picture's left edge.
+    return Projection(horizontal ? -lon : lon, lat, fov, area.width(), area.height());
+}
+
+QRectF Renderer::SkyArea(QSizeF size, const PaintOptions& o) {
+    const double panel = o.legend && o.labels ? Panel::Width(size.width()) : 0;
+    return QRectF(0, 0, size.width() - panel, size.height());
+}
+
+void Renderer::Paint(QPainter& p, QSizeF size, const ViewPoint& view, const Settings& s, const PaintOptions& o,
+                     Counters& c) {
+    c = Counters{};
+    labels_.clear();
+    const QRectF area = SkyArea(size, o);
+    const Projection proj = view.ProjectionOn(area);
+    c.skyArea = area;
+    c.faintLimit = s.FaintLimit(view.fov);
+    if (view.horizontal && view.observation)
+        frame_.UseObservation(*view.observation, view.observation->Icrs(proj.Forward()), Reach(proj, area) + kSightMargin);
+    else
+        frame_.UseChart(view.observation);
+
+    p.save();
+    p.setClipRect(area);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    PaintBackdrop(p, area, proj, s, c);
+    PaintMilkyWayOutline(p, area, proj, s, c);
+    PaintClouds(p, proj, s, c);
+    PaintGrids(p, area, proj, o, c);
+    PaintConstellations(p, area, proj, s, c);
+    PaintDeepSky(p, area, proj, s, c);
+    PaintStars(p, area, proj, s, o.time, c);
+    if (frame_.Horizontal()) PaintGround(p, area, proj, c);
+    if (o.labels) PlaceLabels(p, area, c);
+    p.restore();
+    if (o.legend && o.labels) {
+        c.panelArea = QRectF(area.right(), 0, size.width() - area.width(), size.height());
+        c.legendRows = panel_.Paint(p, c.panelArea, s, Status(view, s, o, c));
+    }
+}
+
+void Renderer::PaintBackdrop(QPainter& p, const QRectF& area, const Projection& proj, const Settings& s, Counters& c) {
     // The drawn hemisphere is a disc of radius 2 in the plane; beyond it the picture stays black.
     const QPointF mid(proj.CenterX(), proj.CenterY());
     const double rim = 2 * proj.Scale();
-    QRadialGradient g(mid, std::max(rim, std::hypot(size.width(), size.height()) / 2));
-    g.setColorAt(0, QColor(10, 17, 40));
-    g.setColorAt(1, QColor(4, 7, 18));
-    p.setPen(Qt::NoPen);
-    p.setBrush(g);
-    if (rim < std::hypot(size.width(), size.height()) / 2) {
+    const bool disc = rim < std::hypot(area.width(), area.height()) / 2;
+    if (disc) {
+        p.fillRect(area, QColor(2, 3, 8));
+        p.setPen(Qt::NoPen);
+        p.setBrush(kSky);
         p.drawEllipse(mid, rim, rim);
+    } else {
+        p.fillRect(area, kSky);
+    }
+    if (s.milkyWay && s.milkyWayImage) PaintMilkyWayGlow(p, area, proj, s, c);
+    if (disc) {
         p.setPen(Hairline(QColor(70, 88, 128)));
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(mid, rim, rim);
-    } else {
-        p.drawRect(QRectF(QPointF(), size));
     }
 }
 
-void Renderer::PaintMilkyWay(QPainter& p, QSizeF size, const Projection& proj, const Settings& s, Counters& c) {
-    if (!s.milkyWay) return;
-    const QRectF area(QPointF(), size);
-    if (s.milkyWayImage) {
-        // Sampled at a quarter of the resolution and drawn smoothly scaled: the band is soft anyway.
-        const int step = 4;
-        const int w = static_cast<int>(std::ceil(size.width() / step)), h = static_cast<int>(std::ceil(size.height() / step));
-        const QString key = QStringLiteral("%1 %2 %3 %4 %5 %6")
-                                .arg(proj.Ra(), 0, 'g', 12).arg(proj.Dec(), 0, 'g', 12).arg(proj.Fov(), 0, 'g', 12)
-                                .arg(w).arg(h).arg(s.milkyWayBrightness);
-        if (key != milkyWayKey_) {
-            milkyWayKey_ = key;
-            milkyWay_ = QImage(w, h, QImage::Format_ARGB32_Premultiplied);
-            const double gain = 0.32 * s.milkyWayBrightness;
-            for (int y = 0; y < h; ++y) {
-                QRgb* line = reinterpret_cast<QRgb*>(milkyWay_.scanLine(y));
-                for (int x = 0; x < w; ++x) {
-                    Vec3 v;
-                    double a = 0;
-                    if (proj.Unproject((x + 0.5) * step, (y + 0.5) * step, v)) a = std::min(0.9, gain * catalog_.MilkyWayAt(v));
-                    line[x] = qPremultiply(qRgba(196, 210, 255, static_cast<int>(a * 255)));
-                }
+void Renderer::PaintMilkyWayGlow(QPainter& p, const QRectF& area, const Projection& proj, const Settings& s, Counters& c) {
+    // Sampled every few pixels and drawn smoothly scaled: the band is soft anyway. Sampled straight
+    // in J2000, with the projection's axes turned back from the frame.
+    // About eighty samples across the shorter side, whatever the size: the map itself is smoothed
+    // over a degree or two.
+    const int step = std::clamp(static_cast<int>(std::min(area.width(), area.height()) / 80), 4, 12);
+    constexpr int band = 8;  // sample rows a band
+    const int w = static_cast<int>(std::ceil(area.width() / step)) + 1, h = static_cast<int>(std::ceil(area.height() / step)) + 1;
+    const QString key = QStringLiteral("%1 %2 %3 %4 %5 %6 %7")
+                            .arg(proj.Ra(), 0, 'g', 12).arg(proj.Dec(), 0, 'g', 12).arg(proj.Fov(), 0, 'g', 12)
+                            .arg(w).arg(h).arg(s.milkyWayBrightness).arg(frame_.Stamp());
+    if (key != milkyWayKey_) {
+        milkyWayKey_ = key;
+        milkyWay_ = QImage(w, h, QImage::Format_ARGB32_Premultiplied);
+        milkyWaySpans_.assign(static_cast<std::size_t>((h + band - 1) / band), {w, -1});
+        Projection j2000 = proj;
+        j2000.SetAxes(frame_.ToJ2000(proj.East()), frame_.ToJ2000(proj.North()), frame_.ToJ2000(proj.Forward()));
+        const Vec3 zenith = frame_.ToJ2000({0, 0, 1});
+        const bool horizontal = frame_.Horizontal();
+        const double gain = 0.32 * s.milkyWayBrightness;
+        for (int y = 0; y < h; ++y) {
+            QRgb* line = reinterpret_cast<QRgb*>(milkyWay_.scanLine(y));
+            auto& span = milkyWaySpans_[static_cast<std::size_t>(y / band)];
+            for (int x = 0; x < w; ++x) {
+                Vec3 v;
+                double a = 0;
+                // Well below the horizon the ground covers it.
+                if (j2000.Unproject(x * step, y * step, v) && !(horizontal && Dot(v, zenith) < -0.05))
+                    a = std::min(0.9, gain * catalog_.MilkyWayAt(v));
+                // A glow of a level or two does not show on the night sky: left out, so the bands
+                // below stay narrow.
+                const int alpha = a * 255 < 3 ? 0 : static_cast<int>(a * 255);
+                line[x] = qPremultiply(qRgba(196, 210, 255, alpha));
+                if (alpha) span = {std::min(span.first, x), std::max(span.second, x)};
             }
         }
-        p.drawImage(QRectF(0, 0, w * step, h * step), milkyWay_);
-        c.milkyWay = true;
     }
+    // Only where the band is: each run of rows scaled on its own, with a sample of overlap so the
+    // smoothing runs on across the seams, clipped to its own rows.
+    const int bands = static_cast<int>(milkyWaySpans_.size());
+    for (int b = 0; b < bands; ++b) {
+        const auto [first, last] = milkyWaySpans_[static_cast<std::size_t>(b)];
+        if (last < first) continue;
+        const int x0 = std::max(0, first - 1), x1 = std::min(w - 1, last + 1);
+        const int y0 = std::max(0, b * band - 1), y1 = std::min(h - 1, (b + 1) * band);
+        const QRectF source(x0, y0, x1 - x0 + 1, y1 - y0 + 1);
+        // Sample centres fall on pixel positions: each sample covers half a step around its point.
+        const QRectF target((x0 - 0.5) * step, (y0 - 0.5) * step, source.width() * step, source.height() * step);
+        p.save();
+        p.setClipRect(QRectF(target.left(), (b * band - 0.5) * step, target.width(), band * step), Qt::IntersectClip);
+        p.drawImage(target, milkyWay_, source);
+        p.restore();
+    }
+    c.milkyWay = true;
+}
+
+void Renderer::PaintMilkyWayOutline(QPainter& p, const QRectF& area, const Projection& proj, const Settings& s, Counters& c) {
+    if (!s.milkyWay) return;
     if (s.milkyWayOutline) {
         std::vector<QLineF> lines[5];
-        for (const MilkyWayRing& r : catalog_.MilkyWayOutlines())
-            Polyline(proj, r.ring, area, lines[std::clamp(r.level, 1, 5) - 1]);
+        const auto& rings = catalog_.MilkyWayOutlines();
+        for (std::size_t i = 0; i < rings.size(); ++i)
+            if (const sky::Polyline* ring = frame_.MilkyWayRing(i))
+                Polyline(proj, *ring, area, lines[std::clamp(rings[i].level, 1, 5) - 1]);
         for (int level = 0; level < 5; ++level) {
             if (lines[level].empty()) continue;
             QColor col = s.milkyWayOutlineColor;
@@ -375,54 +484,73 @@ void Renderer::PaintMilkyWay(QPainter& p, QSizeF size, const Projection& proj, c
 
 void Renderer::PaintClouds(QPainter& p, const Projection& proj, const Settings& s, Counters& c) {
     if (!s.clouds) return;
-    for (const MagellanicCloud& m : catalog_.Clouds()) {
-        if (!proj.Visible(m.dir)) continue;
+    const auto& clouds = catalog_.Clouds();
+    for (std::size_t i = 0; i < clouds.size(); ++i) {
+        const MagellanicCloud& m = clouds[i];
+        Vec3 v;
+        if (!frame_.Cloud(i, v) || !proj.Visible(v)) continue;
         double x, y;
-        proj.Project(m.dir, x, y);
-        const double k = proj.ScaleAt(m.dir) * kArcmin / 2;
+        proj.Project(v, x, y);
+        const double k = proj.ScaleAt(v) * kArcmin / 2;
         const double rx = m.major * k, ry = m.minor * k;
-        bool drawn = false;
         if (s.cloudsImage) {
             const int alpha = static_cast<int>(std::clamp(s.cloudsBrightness * 1.2, 0.0, 0.9) * 255);
-            Glow(p, x, y, rx, ry,
-                 {{0, QColor(205, 215, 255, alpha)}, {0.6, QColor(190, 200, 255, alpha / 3)}, {1, QColor(190, 200, 255, 0)}});
-            drawn = true;
+            PaintGlow(p, x, y, rx, ry,
+                      {{0, QColor(205, 215, 255, alpha)}, {0.6, QColor(190, 200, 255, alpha / 3)}, {1, QColor(190, 200, 255, 0)}});
         }
         if (s.cloudsOutline) {
             p.setPen(Hairline(s.milkyWayOutlineColor));
             p.setBrush(Qt::NoBrush);
             p.drawEllipse(QPointF(x, y), rx * 0.8, ry * 0.8);
-            drawn = true;
         }
-        if (drawn) ++c.clouds;
+        // A cloud whose middle is below the horizon may still show an edge above it.
+        if (BelowHorizon(v)) continue;
+        if (s.cloudsImage || s.cloudsOutline) ++c.clouds;
         if (s.cloudsName && !m.japaneseName.isEmpty())
-            labels_.push_back({m.japaneseName, QPointF(x, y + ry * 0.8 + 10), &dsoFont_, QColor(190, 200, 235), true});
+            labels_.push_back({m.japaneseName, QPointF(x, y + ry * 0.8 + 10), &dsoFont_, QColor(190, 200, 235), LabelType::Cloud,
+                               1.0, -1});
     }
 }
 
-void Renderer::PaintConstellations(QPainter& p, QSizeF size, const Projection& proj, const Settings& s, Counters& c) {
-    const QRectF area(QPointF(), size);
+void Renderer::PaintGrids(QPainter& p, const QRectF& area, const Projection& proj, const PaintOptions& o, Counters& c) {
+    auto draw = [&](const std::vector<sky::Polyline>& grid, const QColor& colour) {
+        std::vector<QLineF> lines;
+        for (const sky::Polyline& line : grid) Polyline(proj, line, area, lines);
+        p.setPen(Hairline(colour));
+        p.drawLines(lines.data(), static_cast<int>(lines.size()));
+        c.gridLines += static_cast<int>(lines.size());
+    };
+    if (o.equatorialGrid) draw(frame_.EquatorialGrid(), QColor(88, 124, 210, 150));
+    if (o.altAzimuthGrid) draw(frame_.AltAzimuthGrid(), QColor(126, 176, 104, 160));
+}
+
+void Renderer::PaintConstellations(QPainter& p, const QRectF& area, const Projection& proj, const Settings& s, Counters& c) {
     std::vector<QLineF> lines, bounds;
     for (const Constellation& k : catalog_.Constellations()) {
         const std::size_t i = static_cast<std::size_t>(k.number - 1);
         if (!s.selected[i]) continue;
         bool drawn = false;
         if (s.consBoundaries)
-            for (const auto& ring : k.boundaries) drawn |= Polyline(proj, ring, area, bounds);
+            for (std::size_t j = 0; j < k.boundaries.size(); ++j)
+                if (const sky::Polyline* ring = frame_.Boundary(k.number, j)) drawn |= Polyline(proj, *ring, area, bounds);
         if (s.consLines)
-            for (const auto& line : k.lines) drawn |= Polyline(proj, line, area, lines);
+            for (std::size_t j = 0; j < k.lines.size(); ++j)
+                if (const sky::Polyline* line = frame_.Line(k.number, j)) drawn |= Polyline(proj, *line, area, lines);
         if (s.consJapanese || s.consLatin || s.consAbbreviation) {
             QStringList text;
             auto pick = [](const QString& engine, const QString& data) { return engine.isEmpty() ? data : engine; };
             if (s.consJapanese) text << pick(s.consJapaneseNames[i], k.japaneseName);
             if (s.consLatin) text << pick(s.consLatinNames[i], k.latinName);
             if (s.consAbbreviation) text << pick(s.consAbbreviations[i], k.abbreviation);
-            for (const Vec3& at : k.labels) {
-                if (!proj.Visible(at)) continue;
+            for (std::size_t j = 0; j < k.labels.size(); ++j) {
+                Vec3 at;
+                if (!frame_.ConstellationLabel(k.number, j, at) || !proj.Visible(at) || BelowHorizon(at)) continue;
                 double x, y;
                 proj.Project(at, x, y);
                 if (!area.contains(x, y)) continue;
-                labels_.push_back({text.join(u'\n'), QPointF(x, y), &consFont_, s.consNameColor, true});
+                // Big constellations' names weigh like bright stars, the faint ones' like faint stars.
+                labels_.push_back({text.join(u'\n'), QPointF(x, y), &consFont_, s.consNameColor, LabelType::Constellation,
+                                   0.5 + 1.25 * k.rank, -1});
                 ++c.constellationLabels;
                 drawn = true;
             }
@@ -440,19 +568,22 @@ void Renderer::PaintConstellations(QPainter& p, QSizeF size, const Projection& p
     }
 }
 
-void Renderer::PaintDeepSky(QPainter& p, QSizeF size, const Projection& proj, const Settings& s, Counters& c) {
-    const QRectF area = QRectF(QPointF(), size).adjusted(-20, -20, 20, 20);
-    for (const DeepSkyObject& d : catalog_.DeepSky()) {
-        if (!proj.Visible(d.dir)) continue;
+void Renderer::PaintDeepSky(QPainter& p, const QRectF& area, const Projection& proj, const Settings& s, Counters& c) {
+    const QRectF near = area.adjusted(-20, -20, 20, 20);
+    const auto& all = catalog_.DeepSky();
+    for (std::size_t i = 0; i < all.size(); ++i) {
+        const DeepSkyObject& d = all[i];
+        Vec3 v;
+        if (!frame_.DeepSky(i, v) || !proj.Visible(v) || BelowHorizon(v)) continue;
         double x, y;
-        proj.Project(d.dir, x, y);
-        if (!area.contains(x, y)) continue;
+        proj.Project(v, x, y);
+        if (!near.contains(x, y)) continue;
         const QColor col = DsoColour(d.type);
-        const double k = proj.ScaleAt(d.dir) * kArcmin / 2;
+        const double k = proj.ScaleAt(v) * kArcmin / 2;
         const double rx = d.major * k, ry = (d.minor > 0 ? d.minor : d.major) * k;
         if (s.dsoImage && s.DsoInRange(d) && rx >= 2) {
             const int alpha = static_cast<int>(std::clamp(s.dsoImageBrightness, 0.0, 1.0) * 150);
-            Glow(p, x, y, rx, ry, {{0, QColor(col.red(), col.green(), col.blue(), alpha)}, {1, QColor(col.red(), col.green(), col.blue(), 0)}});
+            PaintGlow(p, x, y, rx, ry, {{0, QColor(col.red(), col.green(), col.blue(), alpha)}, {1, QColor(col.red(), col.green(), col.blue(), 0)}});
         }
         if (s.dsoOutline && s.DsoInRange(d) && rx >= 4) {
             p.setPen(Hairline(QColor(col.red(), col.green(), col.blue(), 150)));
@@ -469,43 +600,46 @@ void Renderer::PaintDeepSky(QPainter& p, QSizeF size, const Projection& proj, co
             p.restore();
             ++c.dsoMarks;
         }
+        // The designation of the first catalog shown; it also names an object without a Japanese
+        // name, once.
+        QString designation;
+        for (int cat = 0; cat < kDsoCatalogCount && designation.isEmpty(); ++cat)
+            if (d.numbers[static_cast<std::size_t>(cat)] && s.dsoCatalog[static_cast<std::size_t>(cat)])
+                designation = d.Designation(static_cast<DsoCatalog>(cat));
         QStringList text;
-        if (s.ShowsDso(d, kDsoName)) {
-            // English names only for the Messier objects, whose names are the well-known ones.
-            const QString name = !d.japaneseName.isEmpty() ? d.japaneseName : d.numbers[0] ? d.englishName : QString();
-            if (!name.isEmpty()) text << name;
-        }
-        if (s.ShowsDso(d, kDsoNumber))
-            for (int cat = 0; cat < kDsoCatalogCount; ++cat)
-                if (d.numbers[static_cast<std::size_t>(cat)] && s.dsoCatalog[static_cast<std::size_t>(cat)]) {
-                    text << d.Designation(static_cast<DsoCatalog>(cat));
-                    break;
-                }
+        if (s.ShowsDso(d, kDsoName)) text << (d.japaneseName.isEmpty() ? designation : d.japaneseName);
+        if (s.ShowsDso(d, kDsoNumber) && !text.contains(designation)) text << designation;
         if (s.ShowsDso(d, kDsoMagnitude) && d.hasMag) text << Magnitude(d.mag);
-        if (!text.isEmpty()) labels_.push_back({text.join(u' '), QPointF(x + r + 3, y), &dsoFont_, s.dsoNameColor, false});
+        text.removeAll(QString());
+        if (!text.isEmpty())
+            labels_.push_back({text.join(u' '), QPointF(x, y), &dsoFont_, s.dsoNameColor, LabelType::DeepSky,
+                               d.hasMag ? d.mag : 8.0, r});
     }
 }
 
-void Renderer::PaintStars(QPainter& p, QSizeF size, const Projection& proj, const Settings& s, double time, Counters& c) {
+void Renderer::PaintStars(QPainter& p, const QRectF& area, const Projection& proj, const Settings& s, double time, Counters& c) {
     if (!s.stars) return;
     const double faint = s.FaintLimit(proj.Fov()), bright = s.BrightLimit();
     const std::vector<Star>& stars = catalog_.Stars();
-    const QRectF area(QPointF(), size);
     // Brightest first in the data: find the faint end, then paint faint to bright so bright
     // stars lie on top.
     std::size_t end = 0;
     while (end < stars.size() && stars[end].mag <= faint) ++end;
-    std::vector<std::size_t> labelled;
     for (std::size_t i = end; i-- > 0;) {
         const Star& st = stars[i];
-        if (st.mag < bright || !proj.Visible(st.dir)) continue;
+        Vec3 v;
+        if (st.mag < bright || !frame_.Star(i, v) || !proj.Visible(v)) continue;
+        if (BelowHorizon(v)) {
+            ++c.belowHorizon;
+            continue;
+        }
         double x, y;
-        proj.Project(st.dir, x, y);
+        proj.Project(v, x, y);
         double r = StarRadius(st.mag) * s.starSize;
         if (s.twinkle) r *= TwinkleFactor(st.hip, time, s.twinkleStrength);
         const QImage& img = Sprite(s.style, starColourIndex_[i], std::clamp(static_cast<int>(std::lround(r * 4)), 1, 400), s.customFile);
         const double half = img.width() / 2.0;
-        if (x + half < 0 || y + half < 0 || x - half > area.width() || y - half > area.height()) continue;
+        if (x + half < area.left() || y + half < area.top() || x - half > area.right() || y - half > area.bottom()) continue;
         p.drawImage(QPointF(std::round(x - half), std::round(y - half)), img);
         ++c.stars;
         QStringList text;
@@ -514,111 +648,107 @@ void Renderer::PaintStars(QPainter& p, QSizeF size, const Projection& proj, cons
         if (s.bayer.Shows(st.mag) && !st.bayer.isEmpty()) text << st.bayer;
         if (s.flamsteed.Shows(st.mag) && !st.flamsteed.isEmpty()) text << st.flamsteed;
         if (s.magnitude.Shows(st.mag)) text << Magnitude(st.mag);
-        if (!text.isEmpty()) labels_.push_back({text.join(u' '), QPointF(x + r + 3, y), &starFont_, s.starNameColor, false});
+        if (!text.isEmpty())
+            labels_.push_back({text.join(u' '), QPointF(x, y), &starFont_, s.starNameColor, LabelType::Star, st.mag, r});
     }
 }
 
-void Renderer::PaintLabels(QPainter& p, QSizeF size, Counters& c, std::vector<QRectF> placed) {
-    // Constellation names first, then stars from bright to faint (they were queued faint to
-    // bright), then deep-sky objects; a label that would cover an earlier one is left out.
+void Renderer::PaintGround(QPainter& p, const QRectF& area, const Projection& proj, Counters& c) {
+    p.save();
+    // Beyond the drawn hemisphere's rim the picture stays empty, ground or not.
+    const QPointF mid(proj.CenterX(), proj.CenterY());
+    const double rim = 2 * proj.Scale();
+    if (rim < std::hypot(area.width(), area.height()) / 2) {
+        QPainterPath disc;
+        disc.addEllipse(mid, rim, rim);
+        p.setClipPath(disc, Qt::IntersectClip);
+    }
+    // Filled without antialiasing, which on this much area costs more than the rest of the ground:
+    // the horizon line drawn over the edge smooths it.
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kGround);
+    p.drawPath(GroundPath(proj, area));
+    p.setRenderHint(QPainter::Antialiasing);
+    std::vector<QLineF> horizon;
+    Polyline(proj, HorizonLine(), area, horizon);
+    c.ground = !horizon.empty() || proj.Forward().z < 0;
+    QPen pen(kHorizon, 1.5);
+    p.setPen(pen);
+    p.drawLines(horizon.data(), static_cast<int>(horizon.size()));
+    p.restore();
+
+    // The compass points just below the horizon (inside the rim when the horizon is the rim).
+    const int level = CompassLevel(proj.Fov());
+    p.setPen(QPen(kCompass, 1.5));
+    for (const CompassPoint& point : CompassPoints()) {
+        if (point.level > level) continue;
+        // On the rim when looking straight up: kept against rounding.
+        const Vec3 on = HorizontalDirection(point.azimuth, 0);
+        if (proj.Depth(on) < -1e-9) continue;
+        double x, y;
+        proj.Project(on, x, y);
+        if (!area.adjusted(-0.5, -0.5, 0.5, 0.5).contains(x, y)) continue;
+        const Vec3 lower = HorizontalDirection(point.azimuth, -0.5), upper = HorizontalDirection(point.azimuth, 0.5);
+        const bool below = proj.Visible(lower);
+        double ox, oy;
+        proj.Project(below ? lower : upper, ox, oy);
+        QPointF down(ox - x, oy - y);
+        const double len = std::hypot(down.x(), down.y());
+        down = len > 1e-9 ? down / len : QPointF(0, 1);
+        const QFont* font = point.level == 0 ? &compassFont_ : &minorCompassFont_;
+        p.drawLine(QPointF(x, y), QPointF(x, y) + 5 * down);
+        labels_.push_back({QString::fromUtf8(point.name), QPointF(x, y) + (QFontMetricsF(*font).height() / 2 + 7) * down, font,
+                           kCompass, LabelType::Compass, -1000.0 + point.level, -1});
+    }
+    const Vec3 zenith{0, 0, 1};
+    if (proj.Visible(zenith)) {
+        double x, y;
+        proj.Project(zenith, x, y);
+        if (area.contains(x, y)) {
+            p.setPen(Hairline(kZenith));
+            p.drawLine(QPointF(x - 5, y), QPointF(x + 5, y));
+            p.drawLine(QPointF(x, y - 5), QPointF(x, y + 5));
+            labels_.push_back({QStringLiteral("天頂"), QPointF(x, y), &dsoFont_, kZenith, LabelType::Zenith, -900.0, 5});
+            c.zenith = true;
+        }
+    }
+}
+
+void Renderer::PlaceLabels(QPainter& p, const QRectF& area, Counters& c) {
     std::vector<const Label*> order;
-    for (const Label& l : labels_)
-        if (l.font == &consFont_) order.push_back(&l);
-    for (auto it = labels_.rbegin(); it != labels_.rend(); ++it)
-        if (it->font == &starFont_) order.push_back(&*it);
-    for (const Label& l : labels_)
-        if (l.font == &dsoFont_) order.push_back(&l);
-
-    const QRectF area(QPointF(), size);
+    order.reserve(labels_.size());
+    for (const Label& l : labels_) order.push_back(&l);
+    std::stable_sort(order.begin(), order.end(), [](const Label* a, const Label* b) { return a->rank < b->rank; });
+    LabelPlacer placer(area);
     for (const Label* l : order) {
-        const QImage img = TextImage(l->text, *l->font, l->colour, l->centred);
-        const QSizeF box = img.size();
-        const QPointF topLeft = l->centred ? l->anchor - QPointF(box.width() / 2, box.height() / 2)
-                                           : l->anchor - QPointF(0, box.height() / 2);
-        const QRectF rect(topLeft, box);
-        if (!area.intersects(rect)) continue;
-        if (std::any_of(placed.begin(), placed.end(), [&](const QRectF& r) { return r.intersects(rect); })) continue;
-        placed.push_back(rect.adjusted(-2, -1, 2, 1));
-        p.drawImage(QPointF(std::round(topLeft.x()), std::round(topLeft.y())), img);
-        if (l->font == &starFont_) ++c.starLabels;
-        if (l->font == &dsoFont_) ++c.dsoLabels;
+        const bool centred = l->mark < 0;
+        const QImage img = TextImage(l->text, *l->font, l->colour, centred);
+        std::vector<QRectF> candidates = centred ? AroundPoint(l->anchor, img.size()) : BesideMark(l->anchor, l->mark, img.size());
+        if (l->kind == LabelType::Compass) candidates.resize(1);  // a compass point stays on its direction
+        const int at = placer.Place(candidates);
+        if (at < 0) continue;
+        const QPointF topLeft(std::round(candidates[static_cast<std::size_t>(at)].left()),
+                              std::round(candidates[static_cast<std::size_t>(at)].top()));
+        p.drawImage(topLeft, img);
+        c.labels.push_back({l->text, QRectF(topLeft, img.size()), l->kind});
+        switch (l->kind) {
+            case LabelType::Star: ++c.starLabels; break;
+            case LabelType::DeepSky: ++c.dsoLabels; break;
+            case LabelType::Compass: ++c.compassLabels; break;
+            default: break;
+        }
     }
 }
 
-std::vector<QRectF> Renderer::PrepareLegend(QSizeF size, const Projection& proj, const Settings& s, Counters& c) {
-    // What the data cannot draw, top right, as one picture kept while its rows stay.
-    const int lineHeight = 14, pad = 8;
-    const int perColumn = std::max(1, static_cast<int>((size.height() - 3 * pad - 2 * lineHeight) / lineHeight));
-    QString key = QString::number(perColumn);
-    for (const LegendRow& r : s.legend) key += QStringLiteral("|%1%2 %3").arg(r.on).arg(r.name, r.detail);
-    if (key != legendKey_) {
-        legendKey_ = key;
-        // What is on, a row each with its limits; what is off, listed after it.
-        std::vector<QImage> rows;
-        QStringList off;
-        for (const LegendRow& r : s.legend) {
-            if (r.on)
-                rows.push_back(TextImage(QStringLiteral("● %1").arg(r.name) + (r.detail.isEmpty() ? QString() : QStringLiteral("　") + r.detail),
-                                         legendFont_, QColor(225, 230, 245), false));
-            else
-                off << r.name;
-        }
-        const QFontMetricsF fm(legendFont_);
-        double wrap = 230;
-        for (const QImage& row : rows) wrap = std::max<double>(wrap, row.width());
-        QString line = QStringLiteral("○ 非表示：");
-        for (int i = 0; i < off.size(); ++i) {
-            const QString next = line + off[i] + (i + 1 < off.size() ? QStringLiteral("・") : QString());
-            if (fm.horizontalAdvance(next) > wrap && !line.endsWith(u'：') && !line.endsWith(u'　')) {
-                rows.push_back(TextImage(line, legendFont_, QColor(135, 144, 168), false));
-                line = QStringLiteral("　　") + off[i] + (i + 1 < off.size() ? QStringLiteral("・") : QString());
-            } else {
-                line = next;
-            }
-        }
-        if (!off.isEmpty()) rows.push_back(TextImage(line, legendFont_, QColor(135, 144, 168), false));
-        const int columns = (static_cast<int>(rows.size()) + perColumn - 1) / perColumn;
-        std::vector<int> widths(static_cast<std::size_t>(columns), 0);
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            int& w = widths[i / static_cast<std::size_t>(perColumn)];
-            w = std::max(w, rows[i].width());
-        }
-        int total = 8;
-        for (int w : widths) total += w + 10;
-        const int shown = std::min(static_cast<int>(rows.size()), perColumn);
-        legend_ = QImage(total, shown * lineHeight + 10, QImage::Format_ARGB32_Premultiplied);
-        legend_.fill(Qt::transparent);
-        QPainter lp(&legend_);
-        lp.setRenderHint(QPainter::Antialiasing);
-        lp.setPen(Qt::NoPen);
-        lp.setBrush(QColor(8, 12, 28, 185));
-        lp.drawRoundedRect(QRectF(legend_.rect()), 6, 6);
-        int x = 8;
-        for (int col = 0; col < columns; ++col) {
-            for (int k = 0; k < perColumn; ++k) {
-                const std::size_t i = static_cast<std::size_t>(col * perColumn + k);
-                if (i < rows.size()) lp.drawImage(QPoint(x, 5 + k * lineHeight), rows[i]);
-            }
-            x += widths[static_cast<std::size_t>(col)] + 10;
-        }
-    }
-    legendAt_ = QPointF(std::round(size.width() - legend_.width() - pad), pad);
-    c.legendRows = static_cast<int>(s.legend.size());
-
-    // The field, the star limit in force and how many stars it lets through, bottom left.
-    const QString status = QStringLiteral("視野 %1°　恒星 %2等まで%3　%4個")
-                               .arg(proj.Fov(), 0, 'f', 1)
-                               .arg(c.faintLimit, 0, 'f', 1)
-                               .arg(s.autoLimit ? QStringLiteral("（視野角に連動）") : QString())
-                               .arg(c.stars);
-    status_ = TextImage(status, legendFont_, QColor(200, 208, 230), false);
-    statusAt_ = QPointF(pad, std::round(size.height() - pad - status_.height()));
-    return {QRectF(legendAt_, legend_.size()), QRectF(statusAt_, status_.size())};
-}
-
-void Renderer::PaintLegend(QPainter& p) {
-    p.drawImage(legendAt_, legend_);
-    p.drawImage(statusAt_, status_);
+PanelStatus Renderer::Status(const ViewPoint& view, const Settings& s, const PaintOptions& o, const Counters& c) const {
+    PanelStatus status;
+    if (frame_.Horizontal()) status.placeTime = o.placeTime;
+    status.view = (frame_.Horizontal() ? QStringLiteral("地平座標") : QStringLiteral("赤道座標（J2000）")) +
+                  QStringLiteral("　視野 ") + FieldText(view.fov);
+    status.stars = s.stars ? QStringLiteral("恒星 %1個").arg(c.stars) : QStringLiteral("恒星 非表示");
+    status.limit = LimitText(s, view.fov);
+    return status;
 }
 
 }  // namespace sky

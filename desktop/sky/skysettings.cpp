@@ -152,6 +152,7 @@ Settings ReadSettings(const CCorQel* engine, MagnitudeMode modeHint) {
     const Reader r(engine);
     Settings s;
 
+    s.horizon = r.Text("View.Coordinate").compare(QLatin1String("Horizon"), Qt::CaseInsensitive) == 0;
     s.stars = r.Flag("Star.Visible");
     // The star dialog writes only the mode it chose, so both may read TRUE; then the mode last
     // seen in a script decides.

@@ -35,6 +35,9 @@ struct LegendRow {
 enum DsoAnnotation { kDsoMark, kDsoName, kDsoNumber, kDsoMagnitude, kDsoAnnotationCount };
 
 struct Settings {
+    // The view: the observer's horizontal view ("View.Coordinate = Horizon"), else the star chart
+    bool horizon = false;
+
     // Stars
     bool stars = false;
     bool autoLimit = true;

@@ -16,10 +16,10 @@
 #include <QScrollBar>
 #include <QStyleOptionButton>
 
-#include "classes.h"
 #include "companions/zemcst/qellistboxaobj.h"
 #include "desktop/controls.h"
 #include "desktop/dialogunits.h"
+#include "host/classes.h"
 #include "support.h"
 
 using namespace desktoptest;
@@ -80,6 +80,12 @@ QString ScreenshotFolder() {
 void SavePicture(const QImage& picture, const QString& name) {
     QDir().mkpath(ScreenshotFolder());
     QVERIFY(picture.save(ScreenshotFolder() + u'/' + name));
+}
+
+// The sky over Tokyo on a winter evening, not whenever the picture is taken.
+void FixTheSky(Program& program) {
+    program.App().Sky()->placeTime()->pause();
+    program.App().Sky()->placeTime()->setTime(QDateTime::fromString(QStringLiteral("2022-01-15T21:00:00+09:00"), Qt::ISODate));
 }
 
 // Windows as they lie on the screen, each at its place (without the frames a window manager
@@ -223,6 +229,7 @@ void LayoutTest::mainWindowPicture() {
     Program program;
     MainWindow& window = program.Window();
     window.setGeometry(40, 40, 1000, 640);
+    FixTheSky(program);
     Person person(program);
     person.onDialog = [&](TemplateView& view) { SavePicture(Screen({&window, &view}), QStringLiteral("main-window.png")); };
     QVERIFY(person.Play({"open CDlgStar", "cancel"}));
@@ -232,6 +239,7 @@ void LayoutTest::nightModePicture() {
     Program program;
     MainWindow& window = program.Window();
     window.setGeometry(40, 40, 1000, 640);
+    FixTheSky(program);
     window.NightAction()->trigger();
     Person person(program);
     person.onDialog = [&](TemplateView& view) { SavePicture(Screen({&window, &view}), QStringLiteral("night-mode.png")); };

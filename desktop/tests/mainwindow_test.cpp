@@ -13,9 +13,9 @@
 #include <QToolBar>
 #include <QUndoStack>
 
-#include "classes.h"
 #include "desktop/propertymodel.h"
 #include "framework/messages.h"
+#include "host/classes.h"
 #include "support.h"
 
 using namespace desktoptest;

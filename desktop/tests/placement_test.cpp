@@ -5,7 +5,7 @@
 // and the main window fitting its screen.
 #include <QScreen>
 
-#include "classes.h"
+#include "host/classes.h"
 #include "support.h"
 
 using namespace desktoptest;

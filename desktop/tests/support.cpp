@@ -13,10 +13,11 @@
 #include <QScrollBar>
 #include <QStyleOptionButton>
 
-#include "classes.h"
 #include "companions/zemdcm/cnspic.h"
 #include "companions/zemreg/registry.h"
 #include "desktop/controls.h"
+#include "host/classes.h"
+#include "host/parse.h"
 
 namespace desktoptest {
 
@@ -275,13 +276,14 @@ void Person::Execute(const QString& line) {
         action->trigger();
     } else {
         TemplateView* view = program_.App().Person().Top();
-        if (!view || !Act(*view, line.split(u' ', Qt::SkipEmptyParts), rest)) unplayable_ = QStringLiteral("a person cannot do: ") + line;
+        // The control as the scenario host reads it: by its number or its symbol.
+        const UINT id = ParseScenarioLine(line.toStdWString()).id;
+        if (!view || !Act(*view, line.split(u' ', Qt::SkipEmptyParts), rest, id)) unplayable_ = QStringLiteral("a person cannot do: ") + line;
     }
 }
 
-bool Person::Act(TemplateView& view, const QStringList& words, const QString& rest) {
+bool Person::Act(TemplateView& view, const QStringList& words, const QString& rest, UINT id) {
     const QString& command = words[0];
-    const auto control = [&](int word) { return view.ControlWidget(words.value(word).toUInt()); };
     const auto count = [&](int word) { return words.size() > word ? words[word].toInt() : 1; };
     if (command == QStringLiteral("ok") || command == QStringLiteral("cancel") || command == QStringLiteral("help")) {
         const UINT id = command == QStringLiteral("ok") ? IDOK : command == QStringLiteral("cancel") ? IDCANCEL : ID_HELP;
@@ -313,7 +315,7 @@ bool Person::Act(TemplateView& view, const QStringList& words, const QString& re
         Keys(QApplication::focusWidget() ? QApplication::focusWidget() : &view, rest);
         return true;
     }
-    QWidget* widget = control(1);
+    QWidget* widget = view.ControlWidget(id);
     if (!widget) return false;
     QString text;
     Words(rest, 1, text);  // what follows the id

@@ -89,7 +89,7 @@ private:
     void Shown(QDialog& window);
     void Pump(TemplateView* view);
     void Execute(const QString& line);
-    bool Act(TemplateView& view, const QStringList& words, const QString& rest);
+    bool Act(TemplateView& view, const QStringList& words, const QString& rest, UINT id);
 
     Program& program_;
     QStringList lines_;

@@ -7,7 +7,7 @@
 
 #include <zemd02/companions/zemqel/corqel.h>
 #include <zemd02/dialogs/milkyway/dlgmw.h>
-#include <zemd02/framework/module.h>
+#include <zemd02/framework/hostguard.h>
 #include <zemd02/platform/input.h>
 #include <zemd02/resources/resource_ids.h>
 
@@ -32,7 +32,6 @@ public:
 
 int main(int argc, char** argv) {
     const std::string data = argc > 1 ? argv[1] : ZEMD02_DATA_DIR;
-    zem::ModuleLoad();  // the dialog templates, the string table, the registered message
 
     CCorQel engine, engine2;  // the host owns the engines; a dialog only points to them
     engine.SetDataPath(CString(zem::FromUtf8(data)));
@@ -44,10 +43,14 @@ int main(int argc, char** argv) {
     engine.SetListener(&printer);
 
     ScriptedPerson person;
-    AfxSetModalPerson(&person);
-    CDlgMw dialog(&engine, &engine2, nullptr);
-    const INT_PTR result = dialog.DoModal();
-    AfxSetModalPerson(nullptr);
+    INT_PTR result;
+    {
+        // Starts the module and installs the person (and the engines, for dialogs made with only
+        // a parent) until the dialog has run.
+        const zem::HostGuard host({.person = &person, .engine = &engine, .engine2 = &engine2});
+        CDlgMw dialog(&engine, &engine2, nullptr);
+        result = dialog.DoModal();
+    }
     engine.SetListener(nullptr);
 
     // Cancel sent the opening state back: the sky is as it was.

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "companions/zemqel/corqel.h"
+#include "companions/zemqel/corqelrecorder.h"
 
 namespace {
 
@@ -153,32 +154,36 @@ TEST(Engine, SaveStateRoundTrip) {
     EXPECT_EQ(copy.GetProperties(), expected);
 }
 
-struct Recorder : CCorQelListener {
-    std::vector<std::wstring> events;
-    void OnQuery(const CString& q, const CString& a) override { events.push_back(L"Q " + q.str() + L" => " + a.str()); }
-    void OnScript(const CString& s) override { events.push_back(L"S " + s.str()); }
-    void OnRedraw() override { events.push_back(L"R"); }
-    void OnGetBool(const CString& o, const CString& p, BOOL r) override {
-        events.push_back(L"B " + o.str() + L"." + p.str() + (r ? L" 1" : L" 0"));
-    }
-};
-
 TEST(Engine, ListenerSeesTrafficOnly) {
     CCorQel engine;
-    Recorder rec;
+    CCorQelRecorder rec;
     engine.SetListener(&rec);
     // Host-side calls are neither heard nor counted.
     engine.LoadState(L"a = 1; Show Sky; junk");
     engine.Peek(L"a");
     engine.Set(L"b", L"2");
-    EXPECT_TRUE(rec.events.empty());
+    EXPECT_TRUE(rec.Events().empty());
     EXPECT_EQ(engine.GetRedrawCount() + engine.GetIgnoredCount(), 0);
 
     engine.Doit(L"  ?  A ");
     engine.Doit(L" a = 3 ;;Show Sky;show sky");
     engine.GetBool(L"star", L"b");
-    const std::vector<std::wstring> expected = {L"Q   ?  A  => 1", L"S  a = 3 ;;Show Sky;show sky", L"R", L"R", L"B star.b 0"};
-    EXPECT_EQ(rec.events, expected);
+    int catalog = 0, autoSwitch = 0, switchCatalog = 0;
+    engine.GetStarCatalogInfo(&catalog, &autoSwitch, &switchCatalog, nullptr);
+    const std::vector<std::wstring> expected = {L"Q   ?  A  => 1", L"S  a = 3 ;;Show Sky;show sky", L"R", L"R",
+                                                L"Q GetBool star.b => FALSE",
+                                                L"Q GetStarCatalogInfo => " + std::to_wstring(catalog) + L" " +
+                                                    std::to_wstring(autoSwitch) + L" " + std::to_wstring(switchCatalog)};
+    EXPECT_EQ(rec.Lines(), expected);
+    EXPECT_EQ(rec.Reads(), 3);
+    EXPECT_EQ(rec.Count(CCorQelRecorder::Kind::Redraw), 2);
+    EXPECT_EQ(rec.Scripts(), std::vector<std::wstring>{L" a = 3 ;;Show Sky;show sky"});
+    EXPECT_EQ(rec.Events()[0].answer, L"1");
+
+    // Cleared, it hears the next traffic alone.
+    rec.Clear();
+    engine.Doit(L"b = 4;");
+    EXPECT_EQ(rec.Lines(), std::vector<std::wstring>{L"S b = 4;"});
 }
 
 TEST(Engine, VeryLongScriptStaysLinear) {

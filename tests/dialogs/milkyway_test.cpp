@@ -2,9 +2,9 @@
 // The Milky Way dialog on engine answers its tenths cannot hold.
 #include <gtest/gtest.h>
 
-#include "bench/bench.h"
 #include "dialogs/milkyway/dlgmw.h"
 #include "resources/resource_ids.h"
+#include "testbench/testbench.h"
 
 using namespace bench;
 

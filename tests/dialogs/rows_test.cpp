@@ -3,7 +3,6 @@
 // script carries exactly that setting on; and no dialog refuses a number it wrote itself.
 #include <gtest/gtest.h>
 
-#include "bench/bench.h"
 #include "dialogs/constellation/dlgcons.h"
 #include "dialogs/deepsky/dlgnbl.h"
 #include "dialogs/exoplanet/dlgexoplanet.h"
@@ -15,6 +14,7 @@
 #include "dialogs/overlay/dlgstarwds.h"
 #include "dialogs/star/dlgstar.h"
 #include "resources/resource_ids.h"
+#include "testbench/testbench.h"
 
 using namespace bench;
 

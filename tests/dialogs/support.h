@@ -8,14 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "bench/bench.h"
 #include "dialogs/deepsky/dlgnbl.h"
 #include "dialogs/overlay/dlgstargcvs.h"
 #include "dialogs/overlay/dlgstarnova.h"
 #include "dialogs/overlay/dlgstarwds.h"
 #include "dialogs/star/dlgstar.h"
+#include "host/view.h"
 #include "resources/resource_ids.h"
-#include "view.h"
+#include "testbench/testbench.h"
 
 namespace dlg {
 

@@ -2,10 +2,10 @@
 // The lifecycle every settings dialog shares, on a small dialog of each apply kind.
 #include <gtest/gtest.h>
 
-#include "bench/bench.h"
 #include "framework/numbers.h"
 #include "framework/settingsdialog.h"
 #include "resources/resource_ids.h"
+#include "testbench/testbench.h"
 
 using namespace bench;
 

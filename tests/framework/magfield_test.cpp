@@ -6,9 +6,9 @@
 
 #include <climits>
 
-#include "bench/bench.h"
 #include "framework/magfield.h"
 #include "resources/resource_ids.h"
+#include "testbench/testbench.h"
 
 using namespace bench;
 

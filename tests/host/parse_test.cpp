@@ -5,8 +5,9 @@
 #include <climits>
 #include <string>
 
-#include "parse.h"
+#include "host/parse.h"
 #include "platform/format.h"
+#include "resources/resource_ids.h"
 
 namespace {
 
@@ -28,7 +29,13 @@ TEST(ScenarioParse, RefusesWithThePreciseReason) {
         {L"picsets clear all", L"extra words after \"picsets clear\": all"},
         {L"picsets empty", L"unknown picsets line: empty"},
         {L"click", L"click needs a control id"},
-        {L"click x1", L"bad number: x1"},
+        {L"click 12x", L"bad number: 12x"},
+        {L"click x1", L"unknown control: x1"},
+        {L"click IDC_NOTHING", L"unknown control: IDC_NOTHING"},
+        {L"click idc_mw_visible", L"unknown control: idc_mw_visible"},  // symbols are case-sensitive
+        {L"show IDD_DSP_MW", L"unknown control: IDD_DSP_MW"},             // a template, not a control
+        {L"click IDC_MW_VISIBLE twice", L"extra words after \"click IDC_MW_VISIBLE\": twice"},
+        {L"spin IDC_MW_BRIGHTNESS_SPIN sideways", L"spin needs up or down: sideways"},
         {L"click -1", L"bad number: -1"},
         {L"click 4294967296", L"control id out of range (0 to 4294967295): 4294967296"},
         {L"spin 1307", L"spin needs up or down"},
@@ -98,7 +105,34 @@ TEST(ScenarioParse, ReadsWordsNumbersAndTexts) {
     EXPECT_EQ(ParseScenarioLine(L"file my stars/list 1.txt").text, L"my stars/list 1.txt");
     EXPECT_EQ(ParseScenarioLine(L"engine Star.Size =\t1.25;").text, L"Star.Size =\t1.25;");
     EXPECT_FALSE(ParseScenarioLine(L"show").hasId);
+    EXPECT_TRUE(ParseScenarioLine(L"show IDOK").hasId);
     EXPECT_TRUE(ParseScenarioLine(L"show 0").hasId);
+}
+
+TEST(ScenarioParse, NamesControlsByTheirSymbols) {
+    // Wherever a line takes a control id it takes the id's symbol, meaning that number.
+    const struct {
+        const wchar_t* line;
+        UINT id;
+    } cases[] = {
+        {L"click IDC_STAR_TWINKLE", IDC_STAR_TWINKLE},       {L"type IDC_MW_BRIGHTNESS_EDIT 2.0", IDC_MW_BRIGHTNESS_EDIT},
+        {L"append IDC_MW_BRIGHTNESS_EDIT 5", IDC_MW_BRIGHTNESS_EDIT},  {L"backspace IDC_MW_BRIGHTNESS_EDIT 2", IDC_MW_BRIGHTNESS_EDIT},
+        {L"clear IDC_MW_BRIGHTNESS_EDIT", IDC_MW_BRIGHTNESS_EDIT},     {L"paste IDC_MW_BRIGHTNESS_EDIT 1.5", IDC_MW_BRIGHTNESS_EDIT},
+        {L"spin IDC_MW_BRIGHTNESS_SPIN up 3", IDC_MW_BRIGHTNESS_SPIN},
+        {L"spinraw IDC_MW_BRIGHTNESS_SPIN -4", IDC_MW_BRIGHTNESS_SPIN},
+        {L"select IDC_STAR_SHAPE 1", IDC_STAR_SHAPE},        {L"tick IDC_CONS_LIST 0", IDC_CONS_LIST},
+        {L"cell IDC_NBL_CATALOG_LIST 1 0", IDC_NBL_CATALOG_LIST},
+        {L"show IDC_MW_VISIBLE", IDC_MW_VISIBLE},            {L"click IDOK", static_cast<UINT>(IDOK)},
+        {L"click IDCANCEL", static_cast<UINT>(IDCANCEL)},    {L"show ID_HELP", static_cast<UINT>(ID_HELP)},
+    };
+    for (const auto& c : cases) {
+        const ScenarioLine l = ParseScenarioLine(c.line);
+        EXPECT_EQ(Utf8(l.error), "") << Utf8(c.line);
+        EXPECT_EQ(l.id, c.id) << Utf8(c.line);
+    }
+    const ScenarioLine l = ParseScenarioLine(L"paste IDC_MW_BRIGHTNESS_EDIT  1.5");
+    EXPECT_EQ(l.text, L" 1.5");
+    EXPECT_EQ(ParseScenarioLine(L"spinraw IDC_MW_BRIGHTNESS_SPIN -4").count, -4);
 }
 
 TEST(ScenarioParse, SkipsBlankAndCommentLines) {

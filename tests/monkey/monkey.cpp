@@ -12,19 +12,20 @@
 
 #include <unistd.h>
 
-#include "classes.h"
-#include "companions/zemcst/qeldialog.h"
 #include "companions/zemcst/qellistboxaobj.h"
 #include "companions/zemcst/qellistboxcheck.h"
 #include "companions/zemdcm/cnspic.h"
+#include "companions/zemqel/corqelrecorder.h"
 #include "companions/zemreg/registry.h"
-#include "framework/module.h"
+#include "framework/hostguard.h"
 #include "framework/settingsdialog.h"
+#include "host/classes.h"
+#include "host/controlsymbols.h"
+#include "host/services.h"
+#include "host/transcript.h"
 #include "platform/crt.h"
 #include "platform/input.h"
 #include "scratch.h"
-#include "services.h"
-#include "transcript.h"
 
 namespace monkey {
 
@@ -136,7 +137,7 @@ std::vector<std::wstring> RandomCustomStars(std::mt19937_64& rng) {
 // ---- scenario lines ------------------------------------------------------------------------
 
 std::wstring Line(const Action& a) {
-    const std::wstring id = std::to_wstring(a.id);
+    const std::wstring id = ControlWord(a.id);
     switch (a.kind) {
         case Action::Click: return L"click " + id;
         case Action::Type: return L"type " + id + L" " + a.text;
@@ -189,32 +190,26 @@ const std::vector<std::wstring>& ReadPaths() {
         std::set<std::wstring> seen;
         std::vector<std::wstring> all;
         for (const auto& name : DialogNames()) {
-            std::vector<std::wstring> asked;
-            struct Listener : CCorQelListener {
-                std::vector<std::wstring>* asked;
-                void OnQuery(const CString& query, const CString&) override { asked->push_back(query.str().substr(2)); }
-                void OnScript(const CString&) override {}
-                void OnRedraw() override {}
-                void OnGetBool(const CString& object, const CString& path, BOOL) override {
-                    asked->push_back(object.str() + L"." + path.str());
-                }
-            };
             CCorQel engine, engine2;
             engine.LoadStateFile(kDataDir + L"/sky/default.qel");
             engine.SetDataPath(kDataDir);
-            Listener listener;
-            listener.asked = &asked;
-            engine.SetListener(&listener);
-            zem::ModuleLoad();
+            CCorQelRecorder traffic;
+            engine.SetListener(&traffic);
             struct Closer : CModalPerson {
                 void Run(CDialog& d) override { input::Close(d); }
             } closer;
-            AfxSetModalPerson(&closer);
-            OpenOptions options{&engine, &engine2, nullptr, false, 1, 0};
-            if (auto dialog = FindDialogClass(name)->make(options)) dialog->DoModal();
-            AfxSetModalPerson(nullptr);
-            for (const auto& p : asked)
+            {
+                zem::HostGuard host({.person = &closer, .engine = &engine, .engine2 = &engine2});
+                OpenOptions options{&engine, &engine2, nullptr, false, 1, 0};
+                if (auto dialog = FindDialogClass(name)->make(options)) dialog->DoModal();
+            }
+            for (const CCorQelRecorder::Event& e : traffic.Events()) {
+                std::wstring p;
+                if (e.kind == CCorQelRecorder::Kind::Query) p = e.text.substr(2);  // after "? "
+                else if (e.kind == CCorQelRecorder::Kind::GetBool) p = std::wstring(e.text) + L"." + std::wstring(e.answer);
+                else continue;
                 if (Lower(p) != L"info.module.datapath" && seen.insert(Lower(p)).second) all.push_back(p);
+            }
         }
         return all;
     }();
@@ -258,28 +253,24 @@ public:
 
     Outcome Play() {
         PrepareWorld();
-        zem::ModuleLoad();
-        Transcript out([this](const std::wstring& line) { OnLine(line); });
-        HostServices services(out);
-        HostWindow main(out, L"main"), parent(out, L"parent");
-        AfxSetMainWnd(&main);
-        AfxSetModalPerson(this);
-        AfxSetInvalidArgReport(this);
-        AfxAddWndObserver(this);
-        CQelDialog::SetDefaultEngines(&engine_, &engine2_);
-        engine_.SetListener(this);
-        try {
-            OpenOptions options{&engine_, &engine2_, &parent, false, world_.pgc ? 1 : 0, world_.mirado ? 1 : 0};
-            if (auto dialog = FindDialogClass(world_.dialog)->make(options)) dialog->DoModal();
-        } catch (...) {
-            Fail("exception", "an exception left the dialog");
+        {
+            Transcript out([this](const std::wstring& line) { OnLine(line); });
+            HostServices services(out);
+            HostWindow main(out, L"main"), parent(out, L"parent");
+            zem::HostGuard host({.mainWindow = &main, .person = this, .engine = &engine_, .engine2 = &engine2_});
+            AfxSetInvalidArgReport(this);
+            AfxAddWndObserver(this);
+            engine_.SetListener(this);
+            try {
+                OpenOptions options{&engine_, &engine2_, &parent, false, world_.pgc ? 1 : 0, world_.mirado ? 1 : 0};
+                if (auto dialog = FindDialogClass(world_.dialog)->make(options)) dialog->DoModal();
+            } catch (...) {
+                Fail("exception", "an exception left the dialog");
+            }
+            engine_.SetListener(nullptr);
+            AfxRemoveWndObserver(this);
+            AfxSetInvalidArgReport(nullptr);
         }
-        engine_.SetListener(nullptr);
-        CQelDialog::SetDefaultEngines(nullptr, nullptr);
-        AfxRemoveWndObserver(this);
-        AfxSetInvalidArgReport(nullptr);
-        AfxSetModalPerson(nullptr);
-        AfxSetMainWnd(nullptr);
         CCnsPic::RestoreShippedList();
         CRegistry::Clear();
         folder_.reset();

@@ -3,8 +3,10 @@
 // redraws the view, and what the view draws is counted or compared with reference pictures.
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QMouseEvent>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QWheelEvent>
 #include <QtTest>
 #include <functional>
@@ -12,6 +14,7 @@
 #include <set>
 
 #include "companions/zemqel/corqel.h"
+#include "companions/zemqel/corqelrecorder.h"
 #include "desktop/sky/skyconstellations.h"
 #include "desktop/sky/skytap.h"
 #include "desktop/sky/skyview.h"
@@ -41,18 +44,24 @@ std::vector<QStringList> DataRows(const QString& name) {
     return rows;
 }
 
-// The engine in the default sky, with a view following it through the tap.
+// Tokyo at 2022-01-15 21:00 JST, the instant the positions test takes from astropy.
+const QDateTime kInstant = QDateTime::fromString(QStringLiteral("2022-01-15T12:00:00Z"), Qt::ISODate);
+
+// The engine in the default sky, with a view following it through the tap: the star chart, or
+// the horizontal view of Tokyo at a fixed instant.
 struct Sky {
     CCorQel engine;
     SkyView view{&engine, SharedCatalog()};
     RedrawTap tap{&view};
 
-    Sky() {
+    explicit Sky(bool horizontal = false) {
         engine.LoadStateFile(CString(QStringLiteral(ZEM_DATA_DIR "/sky/default.qel").toStdWString()));
         engine.SetDataPath(CString(QStringLiteral(ZEM_DATA_DIR).toStdWString()));
         engine.SetListener(&tap);
         view.setAnimated(false);
-        view.refresh();
+        view.placeTime()->pause();
+        view.placeTime()->setTime(kInstant);
+        Apply(horizontal ? "View.Coordinate = Horizon" : "View.Coordinate = Equatorial");
     }
     // A script as a dialog applies it.
     void Apply(const QString& script) { engine.Doit(CString((script + ";Show Sky").toStdWString())); }
@@ -128,6 +137,16 @@ private slots:
     void tapPassesTrafficOnAndRefreshesOnShowSky();
     void twinklingMovesOnlyWhileAnimated();
     void catalogRefusesBrokenData();
+    void horizontalViewShowsWhatTheObserverSees();
+    void compassPointsFollowTheField_data();
+    void compassPointsFollowTheField();
+    void labelsNeverOverlap_data();
+    void labelsNeverOverlap();
+    void deepSkyNamesAreJapaneseOrDesignations();
+    void panelSaysHowTheLimitIsDerived();
+    void gridsFollowTheirSwitches();
+    void viewSurvivesSaving();
+    void runningClockMovesTheSky();
     void picturesMatchTheReferences_data();
     void picturesMatchTheReferences();
 };
@@ -336,53 +355,55 @@ void TestSkyView::starImageStylesAndLabelsAreDistinct() {
 }
 
 void TestSkyView::dragPansAndWheelZoomsTheLinkedLimit() {
-    Sky sky;
-    sky.view.resize(400, 300);
-    sky.view.setView(90, 0, 60);
-    const double scale = Projection(90, 0, 60, 400, 300).Scale();
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(200, 150), QPointF(200, 150), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent move(QEvent::MouseMove, QPointF(250, 170), QPointF(250, 170), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(250, 170), QPointF(250, 170), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(&sky.view, &press);
-    QApplication::sendEvent(&sky.view, &move);
-    QApplication::sendEvent(&sky.view, &release);
-    // East is to the left: dragging the sky right brings the east into view.
-    QCOMPARE(qRound(sky.view.centerRa() * 1000), qRound((90 + 50 / scale / kDeg) * 1000));
-    QCOMPARE(qRound(sky.view.centerDec() * 1000), qRound(20 / scale / kDeg * 1000));
+    for (const bool horizontal : {false, true}) {
+        Sky sky(horizontal);
+        sky.view.resize(400, 300);
+        if (horizontal)
+            sky.view.setHorizontalView(180, 30, 60);
+        else
+            sky.view.setView(90, 0, 60);
+        // The panel takes the right of the picture; the sky's scale is the rest's.
+        const double scale = Projection(0, 0, 60, 400 - Panel::Width(400), 300).Scale();
+        auto drag = [&](QPointF from, QPointF to) {
+            QMouseEvent press(QEvent::MouseButtonPress, from, from, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+            QMouseEvent move(QEvent::MouseMove, to, to, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+            QMouseEvent release(QEvent::MouseButtonRelease, to, to, Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(&sky.view, &press);
+            QApplication::sendEvent(&sky.view, &move);
+            QApplication::sendEvent(&sky.view, &release);
+        };
+        drag(QPointF(130, 150), QPointF(180, 170));
+        // East is to the left: dragging the sky right brings the east into view, on the chart
+        // (right ascension grows) and on the horizontal view (azimuth falls when facing south).
+        if (horizontal) {
+            QCOMPARE(qRound(sky.view.azimuth() * 1000), qRound((180 - 50 / scale / kDeg / std::cos(30 * kDeg)) * 1000));
+            QCOMPARE(qRound(sky.view.altitude() * 1000), qRound((30 + 20 / scale / kDeg) * 1000));
+        } else {
+            QCOMPARE(qRound(sky.view.centerRa() * 1000), qRound((90 + 50 / scale / kDeg) * 1000));
+            QCOMPARE(qRound(sky.view.centerDec() * 1000), qRound(20 / scale / kDeg * 1000));
+        }
+        // A drag that starts on the panel moves nothing.
+        const double before = horizontal ? sky.view.azimuth() : sky.view.centerRa();
+        drag(QPointF(390, 150), QPointF(300, 150));
+        QCOMPARE(horizontal ? sky.view.azimuth() : sky.view.centerRa(), before);
 
-    sky.view.renderImage(QSize(400, 300));
-    const double wide = sky.view.counters().faintLimit;
-    const int wideStars = sky.view.counters().stars;
-    QWheelEvent wheel(QPointF(200, 150), QPointF(200, 150), QPoint(), QPoint(0, 240), Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
-    QApplication::sendEvent(&sky.view, &wheel);
-    QCOMPARE(sky.view.fieldOfView(), 60 * 0.85 * 0.85);
-    sky.view.renderImage(QSize(400, 300));
-    QCOMPARE(sky.view.counters().faintLimit, LinkedMagnitudeLimit(8.0, 60 * 0.85 * 0.85));
-    QVERIFY(sky.view.counters().faintLimit > wide);
-    QVERIFY(sky.view.counters().stars > wideStars / 2);
+        sky.view.renderImage(QSize(400, 300));
+        const double wide = sky.view.counters().faintLimit;
+        const int wideStars = sky.view.counters().stars;
+        QWheelEvent wheel(QPointF(200, 150), QPointF(200, 150), QPoint(), QPoint(0, 240), Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&sky.view, &wheel);
+        QCOMPARE(sky.view.fieldOfView(), 60 * 0.85 * 0.85);
+        sky.view.renderImage(QSize(400, 300));
+        QCOMPARE(sky.view.counters().faintLimit, LinkedMagnitudeLimit(8.0, 60 * 0.85 * 0.85));
+        QVERIFY(sky.view.counters().faintLimit > wide);
+        QVERIFY(sky.view.counters().stars > wideStars / 2);
+    }
 }
-
-namespace {
-
-struct Recorder : CCorQelListener {
-    QStringList calls;
-    void OnQuery(const CString& q, const CString& a) override {
-        calls << "query " + QString::fromStdWString(q.str()) + " = " + QString::fromStdWString(a.str());
-    }
-    void OnScript(const CString& s) override { calls << "script " + QString::fromStdWString(s.str()); }
-    void OnRedraw() override { calls << "redraw"; }
-    void OnGetBool(const CString& o, const CString& p, BOOL r) override {
-        calls << QStringLiteral("bool %1.%2 %3").arg(QString::fromStdWString(o.str()), QString::fromStdWString(p.str())).arg(r);
-    }
-    void OnGetStarCatalogInfo(int c, int a, int s) override { calls << QStringLiteral("catalog %1 %2 %3").arg(c).arg(a).arg(s); }
-};
-
-}  // namespace
 
 void TestSkyView::tapPassesTrafficOnAndRefreshesOnShowSky() {
     Sky sky;
-    Recorder host;
+    CCorQelRecorder host;
     RedrawTap tap(&sky.view, &host);
     sky.engine.SetListener(&tap);
     sky.engine.Doit(L"? Star.Visible");
@@ -393,8 +414,10 @@ void TestSkyView::tapPassesTrafficOnAndRefreshesOnShowSky() {
     sky.engine.GetBool(L"Star", L"Visible");
     int catalog = 0, autoSwitch = 0, switchCatalog = 0;
     sky.engine.GetStarCatalogInfo(&catalog, &autoSwitch, &switchCatalog, nullptr);
-    QCOMPARE(host.calls, QStringList({"query ? Star.Visible = TRUE", "script Star.Visible = FALSE;", "script ;Show Sky",
-                                      "redraw", "bool Star.Visible 0", "catalog 1 0 4"}));
+    QStringList passedOn;
+    for (const auto& line : host.Lines()) passedOn << QString::fromStdWString(line);
+    QCOMPARE(passedOn, QStringList({"Q ? Star.Visible => TRUE", "S Star.Visible = FALSE;", "S ;Show Sky", "R",
+                                    "Q GetBool Star.Visible => FALSE", "Q GetStarCatalogInfo => 1 0 4"}));
 }
 
 void TestSkyView::twinklingMovesOnlyWhileAnimated() {
@@ -439,33 +462,320 @@ void TestSkyView::catalogRefusesBrokenData() {
     QCOMPARE(c.Stars().size(), DataRows("stars.txt").size());
 }
 
+namespace {
+
+// The stars of the data within a magnitude, seen from the view's observer.
+std::vector<Vec3> SeenStars(const Observation& o, double faint) {
+    std::vector<Vec3> seen;
+    for (const QStringList& row : DataRows("stars.txt"))
+        if (row[3].toDouble() <= faint) seen.push_back(o.Observed(Direction(row[1].toDouble(), row[2].toDouble())));
+    return seen;
+}
+
+QStringList LabelTexts(const Counters& c, LabelType kind) {
+    QStringList texts;
+    for (const PlacedLabel& l : c.labels)
+        if (l.kind == kind) texts << l.text;
+    return texts;
+}
+
+bool HasLabelStarting(const Counters& c, const QString& name) {
+    return std::any_of(c.labels.begin(), c.labels.end(), [&](const PlacedLabel& l) { return l.text.startsWith(name); });
+}
+
+// Labels off but the compass (and the zenith).
+const char* const kNoLabels =
+    "Star.JapaneseName.Visible = FALSE;Star.BayerLetter.Visible = FALSE;Constellation.JapaneseName.Visible = FALSE;"
+    "DeepSkyObject.Name.Visible = FALSE;MagellanicCloud.Name.Visible = FALSE";
+
+}  // namespace
+
+void TestSkyView::horizontalViewShowsWhatTheObserverSees() {
+    Sky sky(true);
+    sky.view.setLegendVisible(false);
+    const Observation& o = sky.view.observation();
+    QCOMPARE(o.Utc(), kInstant);
+
+    // Straight up with the widest field: the whole sky above the horizon, nothing below it.
+    sky.view.setHorizontalView(0, 90, 180);
+    sky.view.renderImage(QSize(500, 500));
+    const std::vector<Vec3> seen = SeenStars(o, LinkedMagnitudeLimit(8.0, 180));
+    const auto above = std::count_if(seen.begin(), seen.end(), [](Vec3 v) { return v.z >= 0; });
+    QCOMPARE(sky.view.counters().stars, static_cast<int>(above));
+    QVERIFY(sky.view.counters().zenith);
+    // Sirius is up; Vega is well below and Canopus a tenth of a degree below the horizon.
+    QVERIFY(HasLabelStarting(sky.view.counters(), "シリウス"));
+    QVERIFY(!HasLabelStarting(sky.view.counters(), "ベガ"));
+    QVERIFY(!HasLabelStarting(sky.view.counters(), "カノープス"));
+
+    // Facing south on the horizon: the southern hemisphere of the sky, its lower half ground.
+    sky.view.setHorizontalView(180, 0, 180);
+    sky.view.renderImage(QSize(500, 500));
+    const Vec3 south = HorizontalDirection(180, 0);
+    int up = 0, down = 0;
+    for (const Vec3& v : seen)
+        if (Dot(v, south) >= 0) (v.z >= 0 ? up : down)++;
+    const Counters& c = sky.view.counters();
+    QCOMPARE(c.stars, up);
+    QCOMPARE(c.belowHorizon, down);
+    QVERIFY(c.ground && !c.zenith);
+    QVERIFY(LabelTexts(c, LabelType::Compass).contains("南"));
+
+    // An hour later the sky has turned west: Sirius stands higher and farther west.
+    double az = 0, alt = 0, az2 = 0, alt2 = 0;
+    AzimuthAltitude(sky.view.observation().Observed(Direction(101.2872, -16.7161)), az, alt);
+    sky.view.placeTime()->step(3600);
+    QCOMPARE(sky.view.observation().Utc(), kInstant.addSecs(3600));
+    AzimuthAltitude(sky.view.observation().Observed(Direction(101.2872, -16.7161)), az2, alt2);
+    QVERIFY(az2 > az + 10 && alt2 > alt);
+
+    // Any other coordinate value keeps the chart: no ground, no compass.
+    sky.Apply("View.Coordinate = Equatorial");
+    sky.view.renderImage(QSize(500, 500));
+    QVERIFY(!sky.view.counters().ground && sky.view.counters().compassLabels == 0 && !sky.view.counters().zenith);
+    int chart = 0;
+    for (const QStringList& row : DataRows("stars.txt"))
+        if (row[3].toDouble() <= LinkedMagnitudeLimit(8.0, 180)) chart += (row[2].toDouble() >= 0) + (row[2].toDouble() <= 0);
+    QCOMPARE(sky.StarsInBothHemispheres(), chart);
+}
+
+void TestSkyView::compassPointsFollowTheField_data() {
+    QTest::addColumn<double>("fov");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QStringList>("absent");
+    QTest::addRow("wide: the four") << 170.0 << QStringList{"東", "南", "西"} << QStringList{"南東", "南西", "南南東"};
+    QTest::addRow("90: and the four between") << 90.0 << QStringList{"南東", "南", "南西"} << QStringList{"南南東", "南南西"};
+    QTest::addRow("30: all sixteen") << 30.0 << QStringList{"南南東", "南", "南南西"} << QStringList{"東", "西"};
+}
+
+void TestSkyView::compassPointsFollowTheField() {
+    QFETCH(double, fov);
+    QFETCH(QStringList, expected);
+    QFETCH(QStringList, absent);
+    Sky sky(true);
+    sky.Apply(kNoLabels);
+    sky.view.setLegendVisible(false);
+    sky.view.setHorizontalView(180, 5, fov);
+    sky.view.renderImage(QSize(720, 400));
+    const QStringList shown = LabelTexts(sky.view.counters(), LabelType::Compass);
+    for (const QString& name : expected) QVERIFY2(shown.contains(name), qPrintable(shown.join(' ')));
+    for (const QString& name : absent) QVERIFY2(!shown.contains(name), qPrintable(shown.join(' ')));
+}
+
+void TestSkyView::labelsNeverOverlap_data() {
+    QTest::addColumn<bool>("horizontal");
+    QTest::addColumn<QPointF>("centre");
+    QTest::addColumn<double>("fov");
+    QTest::addColumn<QString>("script");
+    const QString everything = "Star.EnglishName.Visible = TRUE;Star.FlamsteedNumber.Visible = TRUE;"
+                               "Constellation.EnglishName.Visible = TRUE;DeepSkyObject.Number.Visible = TRUE;"
+                               "DeepSkyObject.Magnitude.Visible = TRUE";
+    QTest::addRow("horizontal 180, the default sky") << true << QPointF(0, 90) << 180.0 << QString();
+    QTest::addRow("horizontal 180, every label") << true << QPointF(180, 40) << 180.0 << everything;
+    QTest::addRow("horizontal 90 south") << true << QPointF(180, 35) << 90.0 << everything;
+    QTest::addRow("chart 180, winter") << false << QPointF(100, 0) << 180.0 << QString();
+    QTest::addRow("chart 180, every label") << false << QPointF(270, -30) << 180.0 << everything;
+}
+
+void TestSkyView::labelsNeverOverlap() {
+    QFETCH(bool, horizontal);
+    QFETCH(QPointF, centre);
+    QFETCH(double, fov);
+    QFETCH(QString, script);
+    Sky sky(horizontal);
+    if (!script.isEmpty()) sky.Apply(script);
+    if (horizontal)
+        sky.view.setHorizontalView(centre.x(), centre.y(), fov);
+    else
+        sky.view.setView(centre.x(), centre.y(), fov);
+    sky.view.renderImage(QSize(900, 600));
+    const Counters& c = sky.view.counters();
+    QVERIFY(c.labels.size() > 30);
+    QVERIFY(!c.panelArea.isEmpty());
+    for (std::size_t i = 0; i < c.labels.size(); ++i) {
+        const PlacedLabel& a = c.labels[i];
+        QVERIFY2(c.skyArea.contains(a.rect) && !a.rect.intersects(c.panelArea), qPrintable(a.text));
+        for (std::size_t j = i + 1; j < c.labels.size(); ++j)
+            QVERIFY2(!a.rect.intersects(c.labels[j].rect), qPrintable(a.text + " / " + c.labels[j].text));
+    }
+    // The brighter wins: every named star of magnitude 1.0 or brighter on the sky has its name.
+    QStringList missing;
+    const Observation& o = sky.view.observation();
+    const Projection proj(horizontal ? -centre.x() : centre.x(), centre.y(), fov, c.skyArea.width(), c.skyArea.height());
+    for (const QStringList& row : DataRows("stars.txt")) {
+        if (row[3].toDouble() > 1.0 || row[7].isEmpty()) continue;
+        const Vec3 j2000 = Direction(row[1].toDouble(), row[2].toDouble());
+        const Vec3 v = horizontal ? o.Observed(j2000) : j2000;
+        double x = 0, y = 0;
+        if (!proj.Visible(v) || (horizontal && v.z < 0)) continue;
+        proj.Project(v, x, y);
+        if (!c.skyArea.adjusted(60, 20, -60, -20).contains(x, y)) continue;  // room for its name
+        if (!HasLabelStarting(c, row[7])) missing << row[7];
+    }
+    QVERIFY2(missing.isEmpty(), qPrintable(missing.join(' ')));
+}
+
+void TestSkyView::deepSkyNamesAreJapaneseOrDesignations() {
+    QStringList japanese, english;
+    for (const QStringList& r : DataRows("dso.txt")) {
+        if (!r[9].isEmpty()) japanese << r[9];
+        if (!r[10].isEmpty() && r[10] != r[9]) english << r[10];
+    }
+    const QRegularExpression designation(QStringLiteral("^(M|NGC|IC) [1-9][0-9]*$"));
+    for (const bool numbers : {false, true}) {
+        Sky sky;
+        sky.Apply(QStringLiteral("%1;DeepSkyObject.Mark.Visible = TRUE;DeepSkyObject.Name.Visible = TRUE;"
+                                 "DeepSkyObject.Number.Visible = %2;DeepSkyObject.FixedMagnitudeLimit = FALSE")
+                      .arg(kNothing, numbers ? "TRUE" : "FALSE"));
+        sky.view.setLegendVisible(false);
+        QStringList texts;
+        for (const QPointF at : {QPointF(0, 90), QPointF(0, -90), QPointF(120, 10), QPointF(270, 0), QPointF(180, 0), QPointF(0, 0)}) {
+            sky.view.setView(at.x(), at.y(), 80);
+            sky.view.renderImage(QSize(1400, 1400));
+            texts << LabelTexts(sky.view.counters(), LabelType::DeepSky);
+        }
+        QVERIFY(texts.size() > 100);
+        for (const QString& text : texts) {
+            QStringList words = text.split(u' ');
+            // A Japanese name, then the designation when numbers are on; else the designation once.
+            const QString name = japanese.contains(words.front()) ? words.takeFirst() : QString();
+            const QString rest = words.join(u' ');
+            QVERIFY2(numbers || name.isEmpty() != rest.isEmpty(), qPrintable(text));
+            QVERIFY2(rest.isEmpty() || designation.match(rest).hasMatch(), qPrintable(text));
+            for (const QString& e : english) QVERIFY2(!text.contains(e), qPrintable(text));
+        }
+        QVERIFY(texts.contains(numbers ? "プレセペ M 44" : "プレセペ"));
+        QVERIFY(texts.contains("M 41"));
+        QVERIFY(texts.contains("NGC 2232"));
+    }
+}
+
+void TestSkyView::panelSaysHowTheLimitIsDerived() {
+    Sky sky(true);
+    QCOMPARE(LimitText(sky.view.settings(), 90), QStringLiteral("設定 8.0等 → 視野 90° で 6.1等まで"));
+    QCOMPARE(LimitText(sky.view.settings(), 12.5), QStringLiteral("設定 8.0等 → 視野 12.5° で 8.0等まで"));
+    sky.Apply("Star.FixedMagnitudeLimit = TRUE;Star.FixedMagnitudeLimit.Maximum = -1.0;Star.FixedMagnitudeLimit.Minimum = 5.5");
+    QCOMPARE(LimitText(sky.view.settings(), 90), QStringLiteral("固定 -1.0～5.5等"));
+    // The panel has its own strip; without the legend the sky has the whole picture.
+    sky.view.renderImage(QSize(900, 600));
+    QCOMPARE(sky.view.counters().panelArea, QRectF(650, 0, 250, 600));
+    QCOMPARE(sky.view.counters().skyArea, QRectF(0, 0, 650, 600));
+    QVERIFY(sky.view.counters().legendRows > 10);
+    sky.view.setLegendVisible(false);
+    sky.view.renderImage(QSize(900, 600));
+    QCOMPARE(sky.view.counters().skyArea, QRectF(0, 0, 900, 600));
+    QVERIFY(sky.view.counters().panelArea.isEmpty());
+}
+
+void TestSkyView::gridsFollowTheirSwitches() {
+    for (const bool horizontal : {false, true}) {
+        Sky sky(horizontal);
+        sky.view.setLabelsVisible(false);
+        sky.view.setHorizontalView(180, 40, 100);
+        sky.view.setView(90, 20, 100);
+        auto lines = [&](bool altAz, bool equatorial) {
+            sky.view.setAltAzimuthGrid(altAz);
+            sky.view.setEquatorialGrid(equatorial);
+            sky.view.renderImage(QSize(300, 200));
+            return sky.view.counters().gridLines;
+        };
+        const int none = lines(false, false), altAz = lines(true, false), equatorial = lines(false, true), both = lines(true, true);
+        QCOMPARE(none, 0);
+        QVERIFY(altAz > 50 && equatorial > 50);
+        QCOMPARE(both, altAz + equatorial);
+    }
+}
+
+void TestSkyView::viewSurvivesSaving() {
+    QTemporaryDir dir;
+    QSettings settings(dir.filePath("desktop.ini"), QSettings::IniFormat);
+    {
+        Sky sky(true);
+        sky.view.setView(123.25, -45.5, 33.0);
+        sky.view.setHorizontalView(271.5, 12.25, 33.0);
+        sky.view.setEquatorialGrid(true);
+        sky.view.saveState(settings);
+    }
+    Sky sky(true);
+    sky.view.restoreState(settings);
+    QCOMPARE(sky.view.centerRa(), 123.25);
+    QCOMPARE(sky.view.centerDec(), -45.5);
+    QCOMPARE(sky.view.azimuth(), 271.5);
+    QCOMPARE(sky.view.altitude(), 12.25);
+    QCOMPARE(sky.view.fieldOfView(), 33.0);
+    QVERIFY(sky.view.equatorialGrid() && !sky.view.altAzimuthGrid());
+    // What cannot be read keeps the view; what is out of range is brought into it.
+    settings.setValue("fov", "wide");
+    settings.setValue("altitude", "120");
+    sky.view.restoreState(settings);
+    QCOMPARE(sky.view.fieldOfView(), 33.0);
+    QCOMPARE(sky.view.altitude(), 90.0);
+}
+
+void TestSkyView::runningClockMovesTheSky() {
+    Sky sky(true);
+    QDateTime now = kInstant;
+    sky.view.placeTime()->setNowSource([&] { return now; });
+    sky.view.placeTime()->backToNow();
+    sky.view.setHorizontalView(180, 40, 2);  // narrow: a look every quarter of a second
+    now = now.addSecs(30);
+    QCOMPARE(sky.view.observation().Utc(), kInstant);  // read when the clock ticks, not at once
+    QTRY_COMPARE_WITH_TIMEOUT(sky.view.observation().Utc(), kInstant.addSecs(30), 2000);
+    // Paused, it stays.
+    sky.view.placeTime()->pause();
+    now = now.addSecs(30);
+    QTest::qWait(400);
+    QCOMPARE(sky.view.observation().Utc(), kInstant.addSecs(30));
+}
+
 void TestSkyView::picturesMatchTheReferences_data() {
     QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("horizontal");
     QTest::addColumn<QString>("script");
     QTest::addColumn<QPointF>("centre");
     QTest::addColumn<double>("fov");
-    QTest::addRow("orion") << "orion" << QString() << QPointF(84, 2) << 70.0;
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<bool>("labels");  // with the tests' pinned fonts
+    // The chart
+    QTest::addRow("orion") << "orion" << false << QString() << QPointF(84, 2) << 70.0 << QSize(180, 120) << false;
     QTest::addRow("sagittarius outline")
-        << "sagittarius" << "Milkyway.Image.Visible = FALSE;Milkyway.Outline.Visible = TRUE;Star.Blur.Visible = TRUE;"
-                            "Constellation.Boundary.Visible = TRUE"
-        << QPointF(272, -28) << 60.0;
+        << "sagittarius" << false
+        << "Milkyway.Image.Visible = FALSE;Milkyway.Outline.Visible = TRUE;Star.Blur.Visible = TRUE;"
+           "Constellation.Boundary.Visible = TRUE"
+        << QPointF(272, -28) << 60.0 << QSize(180, 120) << false;
     QTest::addRow("spring preset")
-        << "spring" << SelectionScript(Numbers(cons_presets::kSpring)) +
-                           "Star.Mirado.Visible = TRUE;Star.FixedMagnitudeLimit = TRUE;Star.FixedMagnitudeLimit.Maximum = -2.0;"
-                           "Star.FixedMagnitudeLimit.Minimum = 4.5;Constellation.Boundary.Visible = TRUE"
-        << QPointF(180, 10) << 120.0;
+        << "spring" << false
+        << SelectionScript(Numbers(cons_presets::kSpring)) +
+               "Star.Mirado.Visible = TRUE;Star.FixedMagnitudeLimit = TRUE;Star.FixedMagnitudeLimit.Maximum = -2.0;"
+               "Star.FixedMagnitudeLimit.Minimum = 4.5;Constellation.Boundary.Visible = TRUE"
+        << QPointF(180, 10) << 120.0 << QSize(180, 120) << false;
+    // The horizontal view of Tokyo: the ground and the compass facing south, the alt-azimuth
+    // grid to the east, and the default sky's labels over the whole sky.
+    QTest::addRow("horizon south") << "horizon-south" << true << QString(kNoLabels) << QPointF(180, 10) << 100.0 << QSize(360, 220) << true;
+    QTest::addRow("alt-azimuth grid") << "altaz-grid" << true << "ALTAZ" << QPointF(100, 35) << 120.0 << QSize(360, 220) << false;
+    QTest::addRow("labels at 180") << "labels-180" << true << QString() << QPointF(0, 90) << 180.0 << QSize(480, 480) << true;
 }
 
 void TestSkyView::picturesMatchTheReferences() {
     QFETCH(QString, name);
+    QFETCH(bool, horizontal);
     QFETCH(QString, script);
     QFETCH(QPointF, centre);
     QFETCH(double, fov);
-    Sky sky;
-    if (!script.isEmpty()) sky.Apply(script);
-    sky.view.setLabelsVisible(false);  // text depends on the fonts installed
-    sky.view.setView(centre.x(), centre.y(), fov);
-    const QImage picture = sky.view.renderImage(QSize(180, 120));
+    QFETCH(QSize, size);
+    QFETCH(bool, labels);
+    Sky sky(horizontal);
+    if (script == "ALTAZ")
+        sky.view.setAltAzimuthGrid(true);
+    else if (!script.isEmpty())
+        sky.Apply(script);
+    sky.view.setLabelsVisible(labels);
+    sky.view.setLegendVisible(false);
+    if (horizontal)
+        sky.view.setHorizontalView(centre.x(), centre.y(), fov);
+    else
+        sky.view.setView(centre.x(), centre.y(), fov);
+    const QImage picture = sky.view.renderImage(size);
     const QString path = QStringLiteral(ZEM_SKY_REFERENCES "/%1.png").arg(name);
     if (qEnvironmentVariableIsSet("ZEM_SKY_UPDATE_REFERENCES")) QVERIFY(picture.convertToFormat(QImage::Format_RGB888).save(path, "PNG", 0));
     const QImage reference(path);

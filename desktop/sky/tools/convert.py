@@ -271,6 +271,12 @@ def magnitude(value):
     return None if m >= 90 else m
 
 
+# Japanese names of the source that name something else: M 11 is the Wild Duck (わし is M 16's
+# eagle), M 93 is not M 6's butterfly, and Herschel 36 is a star inside NGC 6530. These objects
+# are labelled by their designation instead.
+MISNAMED = {"M 11", "M 93", "NGC 6530"}
+
+
 def convert_deep_sky(src, dst):
     names = load(src, "dsonames.json")
     rows = []
@@ -286,9 +292,10 @@ def convert_deep_sky(src, dst):
         mag = magnitude(p.get("mag"))
         major, minor = dimensions(p.get("dim"))
         taken.add(("NGC", ngc) if ngc else ("IC", ic) if ic else ("M", m["id"]))
+        ja = "" if "M " + m["id"][1:] in MISNAMED else clean(other.get("ja"))
         rows.append([m["id"][1:], ngc, ic, DSO_TYPES.get(p["type"], "Other"),
                      fmt(mag, 1) if mag is not None else "", fmt(ra(lon), 3), fmt(lat, 3), major, minor,
-                     clean(other.get("ja")), clean(p.get("alt") or other.get("name"))])
+                     ja, clean(p.get("alt") or other.get("name"))])
     for d in load(src, "dsos.14.json")["features"]:
         p = d["properties"]
         ngc, ic = number(d["id"], "NGC"), number(d["id"], "IC")
@@ -303,8 +310,9 @@ def convert_deep_sky(src, dst):
         lon, lat = d["geometry"]["coordinates"]
         other = names.get(d["id"], {})
         major, minor = dimensions(p.get("dim"))
+        ja = "" if d["id"] in MISNAMED else clean(other.get("ja"))
         rows.append(["", ngc, ic, kind, fmt(mag, 1), fmt(ra(lon), 3), fmt(lat, 3), major, minor,
-                     clean(other.get("ja")), clean(other.get("name"))])
+                     ja, clean(other.get("name"))])
     write(dst, "dso.txt", [
         f"Deep-sky objects: all Messier objects, and NGC/IC objects of magnitude {DSO_NGC_IC_MAG} or brighter.",
         "messier  ngc  ic  type  mag  ra  dec  major(arcmin)  minor(arcmin)  japanese-name  english-name",

@@ -2,8 +2,11 @@
 // Renders the sky view of the default sky, changed by property scripts, into a PNG file; or, with
 // --time, measures how long a full redraw takes.
 //
-//   zem_skypreview OUT.png [--size WxH] [--view RA DEC FOV] [--script TEXT]... [--no-legend]
-//                  [--no-labels] [--time N]
+//   zem_skypreview OUT.png [--size WxH] [--view RA DEC FOV] [--horizontal AZ ALT FOV]
+//                  [--place NAME] [--at YYYY-MM-DDTHH:MM:SS+09:00] [--grid altaz|equatorial]
+//                  [--script TEXT]... [--no-legend] [--no-labels] [--time N]
+// A view without --at is drawn for 2022-01-15 21:00 JST, so pictures stay the same; the place is
+// Tokyo unless a built-in city is named.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
@@ -33,7 +36,8 @@ int main(int argc, char** argv) {
     QStringList args = app.arguments();
     args.removeFirst();
     if (args.isEmpty()) {
-        std::fprintf(stderr, "usage: zem_skypreview OUT.png [--size WxH] [--view RA DEC FOV] [--script TEXT]... "
+        std::fprintf(stderr, "usage: zem_skypreview OUT.png [--size WxH] [--view RA DEC FOV] [--horizontal AZ ALT FOV] "
+                             "[--place NAME] [--at ISO-TIME] [--grid altaz|equatorial] [--script TEXT]... "
                              "[--no-legend] [--no-labels] [--time N]\n");
         return 2;
     }
@@ -50,6 +54,8 @@ int main(int argc, char** argv) {
     sky::RedrawTap tap(&view);
     engine.SetListener(&tap);
     view.setAnimated(false);
+    view.placeTime()->pause();
+    view.placeTime()->setTime(QDateTime::fromString(QStringLiteral("2022-01-15T21:00:00+09:00"), Qt::ISODate));
 
     const QString out = args.takeFirst();
     QSize size(960, 640);
@@ -62,6 +68,19 @@ int main(int argc, char** argv) {
         } else if (a == "--view" && args.size() >= 3) {
             const double ra = args.takeFirst().toDouble(), dec = args.takeFirst().toDouble();
             view.setView(ra, dec, args.takeFirst().toDouble());
+        } else if (a == "--horizontal" && args.size() >= 3) {
+            const double az = args.takeFirst().toDouble(), alt = args.takeFirst().toDouble();
+            view.setHorizontalView(az, alt, args.takeFirst().toDouble());
+        } else if (a == "--place" && !args.isEmpty()) {
+            const QString name = args.takeFirst();
+            for (const sky::Place& p : sky::BuiltInPlaces())
+                if (p.name == name) view.placeTime()->setPlace(p);
+        } else if (a == "--at" && !args.isEmpty()) {
+            view.placeTime()->setTime(QDateTime::fromString(args.takeFirst(), Qt::ISODate));
+        } else if (a == "--grid" && !args.isEmpty()) {
+            const QString grid = args.takeFirst();
+            if (grid == "altaz") view.setAltAzimuthGrid(true);
+            if (grid == "equatorial") view.setEquatorialGrid(true);
         } else if (a == "--script" && !args.isEmpty()) {
             engine.Doit(CString((args.takeFirst() + ";Show Sky").toStdWString()));
         } else if (a == "--no-legend") {
@@ -80,7 +99,10 @@ int main(int argc, char** argv) {
         std::vector<double> wall, cpu;
         for (int i = 0; i < timings; ++i) {
             // A new centre each time, so nothing of the previous frame is reused.
-            view.setView(view.centerRa() + 0.01, view.centerDec(), view.fieldOfView());
+            if (view.horizontal())
+                view.setHorizontalView(view.azimuth() + 0.01, view.altitude(), view.fieldOfView());
+            else
+                view.setView(view.centerRa() + 0.01, view.centerDec(), view.fieldOfView());
             const double start = ThreadMs();
             image = view.renderImage(size);
             cpu.push_back(ThreadMs() - start);

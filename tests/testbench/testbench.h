@@ -13,11 +13,11 @@
 #include <vector>
 
 #include "companions/zemqel/corqel.h"
-#include "framework/module.h"
+#include "framework/hostguard.h"
+#include "host/services.h"
+#include "host/transcript.h"
 #include "platform/dialog.h"
 #include "platform/input.h"
-#include "services.h"
-#include "transcript.h"
 
 namespace bench {
 
@@ -29,7 +29,6 @@ public:
     using Step = std::function<void(CDialog&)>;
 
     Bench();
-    ~Bench() override;
     Bench(const Bench&) = delete;
     Bench& operator=(const Bench&) = delete;
 
@@ -62,6 +61,7 @@ private:
     HostServices services_{out_};
     HostWindow main_{out_, L"main"}, parent_{out_, L"parent"};
     std::vector<std::vector<Step>> steps_;  // one list per nested run
+    zem::HostGuard guard_{{.mainWindow = &main_, .person = this, .engine = &engine, .engine2 = &engine2}};
 };
 
 // Shorthands for steps.

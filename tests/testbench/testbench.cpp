@@ -1,23 +1,11 @@
 // SPDX-License-Identifier: BSD-3-Clause
-#include "bench/bench.h"
-
-#include "companions/zemcst/qeldialog.h"
+#include "testbench/testbench.h"
 
 namespace bench {
 
 Bench::Bench() {
-    zem::ModuleLoad();
     engine.SetListener(&traffic_);
     engine2.SetListener(&traffic2_);
-    AfxSetModalPerson(this);
-    AfxSetMainWnd(&main_);
-    CQelDialog::SetDefaultEngines(&engine, &engine2);
-}
-
-Bench::~Bench() {
-    AfxSetModalPerson(nullptr);
-    AfxSetMainWnd(nullptr);
-    CQelDialog::SetDefaultEngines(nullptr, nullptr);
 }
 
 void Bench::LoadDefaultSky() { engine.LoadStateFile(CString(zem::FromUtf8(ZEM_DATA_DIR "/sky/default.qel"))); }
