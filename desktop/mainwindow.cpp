@@ -80,7 +80,9 @@ MainWindow::MainWindow(Session& session, QString defaultState, QWidget* parent)
     connect(&session_, &Session::MissingData, this, [this](const QString& data, const QString& catalog) {
         ShowInformation(this, QStringLiteral("%1のデータ（%2）がインストールされていません。").arg(data, catalog));
     });
-    resize(960, 640);
+    // Until a size is kept: most of the screen, with room beside it for a small dialog.
+    const QSize available = screen() ? screen()->availableGeometry().size() : QSize(1280, 800);
+    resize(std::min(1200, available.width() * 7 / 10), std::min(800, available.height() * 8 / 10));
     night_->AddFurniture(this);
 }
 
