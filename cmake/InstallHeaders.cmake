@@ -1,15 +1,29 @@
 # SPDX-License-Identifier: BSD-3-Clause
-# Runs at install time: copies the module's headers into <prefix>/include/zemd02/, turning their
-# includes of each other ("platform/wnd.h") into includes from there ("zemd02/platform/wnd.h").
-# Set before: zem_header_source, zem_header_files, zem_header_prefixes, zem_header_destination.
+# Runs at install time: copies the headers a host includes, and those they include, into
+# <prefix>/include/zemd02/, turning their includes of each other ("platform/wnd.h") into includes
+# from there ("zemd02/platform/wnd.h").
+# Set before: zem_header_source, zem_header_files, zem_header_destination.
 if(IS_ABSOLUTE "${zem_header_destination}")
   set(zem_header_root "$ENV{DESTDIR}${zem_header_destination}")
 else()
   set(zem_header_root "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/${zem_header_destination}")
 endif()
-foreach(header IN LISTS zem_header_files)
+set(pending ${zem_header_files})
+set(done)
+while(pending)
+  list(POP_FRONT pending header)
+  list(FIND done "${header}" seen)
+  if(seen GREATER -1)
+    continue()
+  endif()
+  list(APPEND done ${header})
   file(READ "${zem_header_source}/${header}" text)
-  string(REGEX REPLACE "#include \"(${zem_header_prefixes})/" "#include \"zemd02/\\1/" text "${text}")
+  string(REGEX MATCHALL "#include \"[^\"]+\"" includes "${text}")
+  foreach(include IN LISTS includes)
+    string(REGEX REPLACE "#include \"([^\"]+)\"" "\\1" included "${include}")
+    list(APPEND pending ${included})
+  endforeach()
+  string(REGEX REPLACE "#include \"([^\"]+)\"" "#include \"zemd02/\\1\"" text "${text}")
   set(target "${zem_header_root}/${header}")
   if(EXISTS "${target}")
     file(READ "${target}" installed)
@@ -23,4 +37,4 @@ foreach(header IN LISTS zem_header_files)
     file(WRITE "${target}" "${text}")
   endif()
   list(APPEND CMAKE_INSTALL_MANIFEST_FILES "${target}")
-endforeach()
+endwhile()

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QSocketNotifier>
 #include <csignal>
+#include <string_view>
 
 #include "desktop/app.h"
 #include "desktop/dialogunits.h"
@@ -39,26 +40,54 @@ void QuitOnSignals(QApplication& app) {
     std::signal(SIGTERM, OnSignal);
     std::signal(SIGINT, OnSignal);
 }
+
+// The program's options; their defaults are known once the application runs.
+const QCommandLineOption kData(QStringLiteral("data"), QStringLiteral("The engine's data folder (default: the shipped data)."),
+                               QStringLiteral("DIR"));
+const QCommandLineOption kConfig(QStringLiteral("config"),
+                                 QStringLiteral("Where the sky state is kept (default: $XDG_CONFIG_HOME/zemd02)."),
+                                 QStringLiteral("DIR"));
+
+void Describe(QCommandLineParser& parser) {
+    QCoreApplication::setApplicationName(QStringLiteral("zemd02-desktop"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZEM_VERSION));
+    parser.setApplicationDescription(QStringLiteral("The display-settings dialogs of the planetarium in real windows."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOption(kData);
+    parser.addOption(kConfig);
+}
+
+// --help and --version are answered before the windowing starts, so that they need no display.
+bool AsksForInformation(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view a = argv[i];
+        if (a == "--help" || a == "-h" || a == "-?" || a == "--help-all" || a == "--version" || a == "-v") return true;
+    }
+    return false;
+}
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (AsksForInformation(argc, argv)) {
+        QCoreApplication information(argc, argv);
+        QCommandLineParser parser;
+        Describe(parser);
+        parser.process(information);  // prints the answer and exits
+    }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("zemd02"));
     QApplication::setApplicationDisplayName(QStringLiteral("zemd02"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZEM_DESKTOP_ID));
     InstallDialogFontSubstitutes();
     QuitOnSignals(app);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("The display-settings dialogs of the planetarium in real windows."));
-    parser.addHelpOption();
-    QCommandLineOption data(QStringLiteral("data"), QStringLiteral("The engine's data folder."), QStringLiteral("DIR"), ShippedData());
-    QCommandLineOption config(QStringLiteral("config"), QStringLiteral("Where the sky state is kept."), QStringLiteral("DIR"),
-                              StateStore::DefaultFolder());
-    parser.addOption(data);
-    parser.addOption(config);
+    Describe(parser);
     parser.process(app);
+    const QString data = parser.isSet(kData) ? parser.value(kData) : ShippedData();
+    const QString config = parser.isSet(kConfig) ? parser.value(kConfig) : StateStore::DefaultFolder();
 
-    DesktopApp desktop({parser.value(data), parser.value(config)});
+    DesktopApp desktop({data, config});
     desktop.Start();
     return QApplication::exec();
 }

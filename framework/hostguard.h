@@ -6,13 +6,15 @@
 // is gone. One guard at a time: taking them away leaves none installed.
 #pragma once
 
+#include "platform/export.h"
+
 class CCorQel;
 class CModalPerson;
 class CWnd;
 
 namespace zem {
 
-class HostGuard {
+class ZEM_EXPORT HostGuard {
 public:
     struct Parts {
         CWnd* mainWindow = nullptr;

@@ -16,10 +16,10 @@ constexpr const wchar_t* kNotANumber = L"数値を入力してください。";
 
 }  // namespace
 
-void CMagFields::InitSpin(int spinId) {
-    if (CWnd* spin = m_dialog.GetDlgItem(spinId)) {
-        spin->SendMessage(UDM_SETRANGE, 0, 10000);  // upper 10000, lower 0: the up arrow counts up
-        spin->SendMessage(UDM_SETPOS, 0, 5000);
+void PrepareSpin(CWnd& dialog, UINT spin) {
+    if (CWnd* control = dialog.GetDlgItem(static_cast<int>(spin))) {
+        control->SendMessage(UDM_SETRANGE, 0, 10000);  // upper 10000, lower 0
+        control->SendMessage(UDM_SETPOS, 0, 5000);
     }
 }
 
@@ -99,8 +99,8 @@ void CMagLimit::Prepare() {
             if (CWnd* edit = m_dialog.GetDlgItem(static_cast<int>(id)))
                 edit->SendMessage(EM_LIMITTEXT, static_cast<WPARAM>(m_traits.textLimit), 0);
     }
-    m_fields.InitSpin(static_cast<int>(m_traits.minimum.spin));
-    m_fields.InitSpin(static_cast<int>(m_traits.maximum.spin));
+    PrepareSpin(m_dialog, m_traits.minimum.spin);
+    PrepareSpin(m_dialog, m_traits.maximum.spin);
 }
 
 CString CMagLimit::Path(const wchar_t* suffix) const { return CString(m_traits.prefix) + suffix; }

@@ -13,13 +13,19 @@
 
 namespace zem {
 
-// One edit with its up-down control, and the tenths a step keeps it within.
+// One edit with its up-down control, the tenths a step keeps it within, and the value its member
+// holds before the engine is read.
 struct MagField {
     UINT edit;
     UINT spin;
     int lower10;
     int upper10;
+    double initial = 0.0;
 };
+
+// The up-down control's own position means nothing; it starts mid-range so that it never runs
+// out before the person does, and its up arrow counts up.
+void PrepareSpin(CWnd& dialog, UINT spin);
 
 // How a range check reads its edit.
 enum class MagText {
@@ -27,7 +33,7 @@ enum class MagText {
     LeadingNumber,  // the leading number counts, 0.0 when there is none; no message of its own
 };
 
-class CMagFields {
+class ZEM_EXPORT CMagFields {
 public:
     explicit CMagFields(CWnd& dialog) : m_dialog(dialog) {}
     CMagFields(const CMagFields&) = delete;
@@ -43,10 +49,6 @@ public:
         m_pUpper10 = &upper10;
         m_pLower10 = &lower10;
     }
-
-    // The up-down control's own position means nothing; it starts mid-range so that it never
-    // runs out before the user does.
-    void InitSpin(int spinId);
 
     // One tenth up (delta > 0) or down (delta < 0), whatever the size of delta, within
     // [lower10, upper10]; the text is rewritten even when the value does not change.
@@ -79,6 +81,7 @@ private:
 // The limit group of a catalog overlay dialog.
 struct MagLimitTraits {
     const wchar_t* prefix;  // property prefix, "Star.GCVS"
+    UINT group;             // the frame the limit box sits on
     UINT limitCheck;        // "等級限定": any limit applies
     UINT autoRadio;         // "恒星等級に連動(&L)", mode 0; first of the radio group
     UINT fixedRadio;        // "固定(&F)", mode 1
@@ -87,16 +90,15 @@ struct MagLimitTraits {
     UINT toStatic;          // "～"
     UINT unitStatic;        // "等"
     int textLimit;          // characters the user may type in each edit; 0: no limit set
-    double lower, upper;    // range check, where rangeMessage is set
-    UINT rangeMessage;      // 0: no range check
+    UINT rangeMessage;      // the fields' bounds are checked where it is set; 0: no range check
     UINT orderMessage;      // 0: no order check
     UINT exchangeWidth = 0; // the fields' exchange: 0 the dialog's own, else the common-dialog one with this width
 };
 
-class CMagLimit {
+class ZEM_EXPORT CMagLimit {
 public:
-    CMagLimit(CQelDialog& dialog, CMagFields& fields, const MagLimitTraits& traits)
-        : m_dialog(dialog), m_fields(fields), m_traits(traits) {}
+    CMagLimit(CQelDialog& dialog, const MagLimitTraits& traits)
+        : m_dMax(traits.maximum.initial), m_dMin(traits.minimum.initial), m_dialog(dialog), m_traits(traits) {}
     CMagLimit(const CMagLimit&) = delete;
     CMagLimit& operator=(const CMagLimit&) = delete;
 
@@ -125,7 +127,6 @@ private:
     CString Path(const wchar_t* suffix) const;
 
     CQelDialog& m_dialog;
-    CMagFields& m_fields;
     const MagLimitTraits m_traits;
 };
 

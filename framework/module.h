@@ -7,8 +7,8 @@
 #include "platform/types.h"
 
 namespace zem {
-void ModuleLoad();
+ZEM_EXPORT void ModuleLoad();
 }
 
 // The registered message "Corvelle::QelListBoxAObj::MessageID".
-extern UINT g_nQelListBoxAObjMessage;
+extern ZEM_EXPORT UINT g_nQelListBoxAObjMessage;

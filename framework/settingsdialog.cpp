@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: BSD-3-Clause
 #include "framework/settingsdialog.h"
 
+#include "companions/zemdcm/ddxfmt.h"
 #include "companions/zemdcm/setcolordialog.h"
 #include "framework/messages.h"
 #include "framework/module.h"
@@ -40,24 +41,60 @@ std::unique_ptr<CWnd> Attached(UINT id, CWnd* parent) {
 }  // namespace
 
 void CSettingsDialog::AttachTable(std::span<const ControlRow> controls) {
-    for (const ControlRow& c : controls) {
-        switch (c.kind) {
-            case Ctl::GroupBox: m_controls.push_back(Attached<CQelGroupBox>(c.id, this)); break;
-            case Ctl::CheckBox: m_controls.push_back(Attached<CQelCheckBox>(c.id, this)); break;
-            case Ctl::FocusCheckBox: m_controls.push_back(Attached<CFocusCheckBox>(c.id, this)); break;
-            case Ctl::RadioButton: m_controls.push_back(Attached<CQelRadioButton>(c.id, this)); break;
-            case Ctl::Edit: m_controls.push_back(Attached<CQelEdit>(c.id, this)); break;
-            case Ctl::Static: m_controls.push_back(Attached<CQelStatic>(c.id, this)); break;
-            case Ctl::Spin: m_controls.push_back(Attached<CQelSpinButton>(c.id, this)); break;
-            case Ctl::ComboBox: m_controls.push_back(Attached<CQelComboBox>(c.id, this)); break;
-            case Ctl::Button: {
-                auto button = std::make_unique<CQelButton>();
-                AttachButton(*button, c.id, this);
-                m_controls.push_back(std::move(button));
-                break;
-            }
+    for (const ControlRow& c : controls) Attach(c.kind, c.id);
+}
+
+void CSettingsDialog::Attach(Ctl kind, UINT id) {
+    switch (kind) {
+        case Ctl::GroupBox: m_controls.push_back(Attached<CQelGroupBox>(id, this)); break;
+        case Ctl::CheckBox: m_controls.push_back(Attached<CQelCheckBox>(id, this)); break;
+        case Ctl::FocusCheckBox: m_controls.push_back(Attached<CFocusCheckBox>(id, this)); break;
+        case Ctl::RadioButton: m_controls.push_back(Attached<CQelRadioButton>(id, this)); break;
+        case Ctl::Edit: m_controls.push_back(Attached<CQelEdit>(id, this)); break;
+        case Ctl::Static: m_controls.push_back(Attached<CQelStatic>(id, this)); break;
+        case Ctl::Spin: m_controls.push_back(Attached<CQelSpinButton>(id, this)); break;
+        case Ctl::ComboBox: m_controls.push_back(Attached<CQelComboBox>(id, this)); break;
+        case Ctl::Button: {
+            auto button = std::make_unique<CQelButton>();
+            AttachButton(*button, id, this);
+            m_controls.push_back(std::move(button));
+            break;
         }
     }
+}
+
+CMessageMap::Entry CSettingsDialog::RowEntry(UINT code, UINT control, zem::Click click,
+                                             const zem::Companions* companions) {
+    return {WM_COMMAND, code, control, nullptr, [control, click, companions](CCmdTarget* t, WPARAM, LPARAM) -> LRESULT {
+                static_cast<CSettingsDialog*>(t)->OnRowClick(control, click, companions);
+                return 0;
+            }};
+}
+
+void CSettingsDialog::OnRowClick(UINT control, zem::Click click, const zem::Companions* companions) {
+    if (companions) EnableCompanions(control, *companions);
+    switch (click) {
+        case zem::Click::Apply: Apply(); break;
+        case zem::Click::RepaintApply:
+            SendMessage(WM_PAINT);
+            Apply();
+            break;
+        case zem::Click::ApplyEnable: ApplyAndEnable(); break;
+        case zem::Click::EnableApply:
+            SetEnableRules();
+            Apply();
+            break;
+        case zem::Click::ByHand: break;
+    }
+}
+
+void CSettingsDialog::EnableCompanions(UINT control, const zem::Companions& companions) {
+    if (companions[0]) EnableItems(companions, IsDlgButtonChecked(static_cast<int>(control)) != 0);
+}
+
+void CSettingsDialog::ExchangeNumber(CDataExchange* pDX, UINT edit, double& value, const wchar_t* format, UINT width) {
+    if (width) DDX_DoubleFmt(pDX, static_cast<int>(edit), value, format, width);
+    else DDX_Double(pDX, static_cast<int>(edit), value, format);
 }
 
 BOOL CSettingsDialog::ReadSetting(const wchar_t* read, const wchar_t* read2, const wchar_t* object, unsigned flags) {
@@ -141,4 +178,9 @@ void CSettingsDialog::EnableItem(UINT id, bool enable) {
 
 void CSettingsDialog::EnableItems(std::initializer_list<UINT> ids, bool enable) {
     for (UINT id : ids) EnableItem(id, enable);
+}
+
+void CSettingsDialog::EnableItems(const zem::Companions& ids, bool enable) {
+    for (UINT id : ids)
+        if (id) EnableItem(id, enable);
 }

@@ -12,21 +12,15 @@
 
 #include "companions/zemcst/qelcontrols.h"
 #include "companions/zemcst/qeldialog.h"
+#include "framework/magfield.h"
 #include "framework/settingrows.h"
+#include "platform/crt.h"
 
 // How a dialog applies a change.
 enum class ApplyKind {
     Live = 1,           // script + ";Show Sky"; Cancel always undoes
     LiveTracked = 2,    // as Live, and Cancel undoes only after something was applied
     Constellation = 3,  // script, message 2066 to the main window, ";Show Sky" alone; tracked
-};
-
-// The control-library class a template control is attached as.
-enum class Ctl : unsigned char { GroupBox, CheckBox, FocusCheckBox, RadioButton, Edit, Static, Spin, ComboBox, Button };
-
-struct ControlRow {
-    Ctl kind;
-    UINT id;
 };
 
 struct DialogTraits {
@@ -36,7 +30,7 @@ struct DialogTraits {
     ApplyKind applyKind;
 };
 
-class CSettingsDialog : public CQelDialog {
+class ZEM_EXPORT CSettingsDialog : public CQelDialog {
 public:
     CSettingsDialog(CCorQel* engine, CCorQel* engine2, CWnd* parent, const DialogTraits& traits);
     CSettingsDialog(CWnd* parent, const DialogTraits& traits, bool loadHelpKey = true);
@@ -57,10 +51,35 @@ public:
     static const CMessageMap& ThisMessageMap();
 
 protected:
+    // The message map of dialog D: its own entries, then one for each row (a click does what the
+    // row says) and for each number row (a change of the text does what the row says), chained
+    // to base. Rows whose click is ByHand are in the dialog's own entries.
+    template <class D>
+    static CMessageMap MapWithRows(const CMessageMap& base, std::vector<CMessageMap::Entry> entries) {
+        for (const auto& r : D::Rows())
+            if (r.click != zem::Click::ByHand) entries.push_back(RowEntry(BN_CLICKED, r.control, r.click, &r.enables));
+        if constexpr (requires { D::Numbers(); })
+            for (const auto& n : D::Numbers())
+                if (n.change != zem::Click::ByHand) entries.push_back(RowEntry(EN_CHANGE, n.edit, n.change, nullptr));
+        return CMessageMap(&base, std::move(entries));
+    }
+
     // Attaches a control object of its kind to each control of the table; the objects belong to
     // the dialog. Push buttons get the module's button colours.
     void AttachTable(std::span<const ControlRow> controls);
     static void AttachButton(CQelButton& button, UINT id, CWnd* parent);
+    // The rows' boxes; the number rows' edits and spins.
+    template <class D>
+    void AttachRows(zem::SettingRows<D> rows) {
+        for (const auto& r : rows) Attach(r.kind, r.control);
+    }
+    template <class D>
+    void AttachNumbers(zem::NumberRows<D> rows) {
+        for (const auto& n : rows) {
+            Attach(Ctl::Edit, n.edit);
+            if (n.spin) Attach(Ctl::Spin, n.spin);
+        }
+    }
 
     // Ranges of a dialog's setting rows: exchanged with their boxes, read from the engine, and
     // appended to a script, each in the order of the range.
@@ -87,6 +106,36 @@ protected:
         }
     }
 
+    // Number rows: the defaults (when the dialog is made); the text limits and the spins' ranges
+    // (before anything is read); the exchange, in the order of the rows; one read from the engine.
+    template <class D>
+    void InitNumbers(zem::NumberRows<D> rows) {
+        D& self = static_cast<D&>(*this);
+        for (const auto& n : rows) self.*n.member = n.initial;
+    }
+    template <class D>
+    void PrepareNumbers(zem::NumberRows<D> rows) {
+        for (const auto& n : rows)
+            if (n.textLimit > 0)
+                SendDlgItemMessage(static_cast<int>(n.edit), EM_LIMITTEXT, static_cast<WPARAM>(n.textLimit), 0);
+        for (const auto& n : rows)
+            if (n.spinRange) zem::PrepareSpin(*this, n.spin);
+    }
+    template <class D>
+    void ExchangeNumbers(CDataExchange* pDX, zem::NumberRows<D> rows) {
+        for (const auto& n : rows) ExchangeNumber(pDX, n);
+    }
+    template <class D>
+    void ExchangeNumber(CDataExchange* pDX, const zem::NumberRow<D>& n) {
+        ExchangeNumber(pDX, n.edit, static_cast<D&>(*this).*n.member, n.format, n.width);
+    }
+    template <class D>
+    void ReadNumber(const zem::NumberRow<D>& n) {
+        static_cast<D&>(*this).*n.member = crt::_wtof(Query(n.read));
+    }
+    // One number's exchange: the dialog's own (width 0) or the common-dialog one.
+    void ExchangeNumber(CDataExchange* pDX, UINT edit, double& value, const wchar_t* format, UINT width);
+
     // A script is built in a buffer the size of the dialog's last one and handed over whole.
     CString StartScript() const {
         CString s;
@@ -106,6 +155,22 @@ protected:
     }
     // The dialog's enable rules, from the controls' states.
     virtual void SetEnableRules() {}
+    // Each row's companions enabled while its box is ticked.
+    template <class D>
+    void EnableCompanions(zem::SettingRows<D> rows) {
+        for (const auto& r : rows) EnableCompanions(r.control, r.enables);
+    }
+    void EnableCompanions(UINT control, const zem::Companions& companions);
+    // Whether a row enables control (it is a name box under a show box).
+    template <class D>
+    static bool IsCompanion(zem::SettingRows<D> rows, UINT control) {
+        for (const auto& r : rows)
+            for (UINT id : r.enables)
+                if (id == control) return true;
+        return false;
+    }
+    // What a click on a row's box (or a change of a number row's text) does.
+    void OnRowClick(UINT control, zem::Click click, const zem::Companions* companions);
 
     // The last step of OnInitDialog: the undo script is the dialog's own rendering of what it
     // shows (it stays empty when the dialog refuses its own state).
@@ -118,6 +183,17 @@ protected:
     // Enable rules; a control the dialog does not have (no window yet) is passed over.
     void EnableItem(UINT id, bool enable);
     void EnableItems(std::initializer_list<UINT> ids, bool enable);
+    void EnableItems(const zem::Companions& ids, bool enable);
+    // The rows' boxes (but those with a rule of their own); the number rows' edits and spins.
+    template <class D>
+    void EnableRows(zem::SettingRows<D> rows, bool enable) {
+        for (const auto& r : rows)
+            if (!(r.flags & zem::kRowOwnRule)) EnableItem(r.control, enable);
+    }
+    template <class D>
+    void EnableNumbers(zem::NumberRows<D> rows, bool enable) {
+        for (const auto& n : rows) EnableItems({n.edit, n.spin}, enable);
+    }
     // Exchange of a double shown with format; reads it back as the framework reads doubles.
     void DDX_Double(CDataExchange* pDX, int id, double& value, const wchar_t* format);
 
@@ -126,6 +202,11 @@ protected:
     CString m_strUndoScript;
     BOOL m_bApplied = FALSE;
     int m_nScriptLength = 0;
+
+    // A command entry that does what a row's click says.
+    static CMessageMap::Entry RowEntry(UINT code, UINT control, zem::Click click, const zem::Companions* companions);
+    // One control object of its kind attached to a template control.
+    void Attach(Ctl kind, UINT id);
 
 private:
     BOOL ReadSetting(const wchar_t* read, const wchar_t* read2, const wchar_t* object, unsigned flags);

@@ -28,6 +28,7 @@ constexpr const char* kUsage =
     "  --data DIR    the engine's data path (default: the shipped data folder)\n"
     "  --queries     print queries (Q lines) too\n"
     "  --help        print this text\n"
+    "  --version     print the version\n"
     "\n"
     "Limits: a line holds at most 1 MiB, at most 64 dialogs are open at once, a spin presses an\n"
     "arrow at most 10000 times.\n"
@@ -82,6 +83,10 @@ int main(int argc, char** argv) {
         const char* a = argv[i];
         if (!std::strcmp(a, "--help")) {
             std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (!std::strcmp(a, "--version")) {
+            std::puts("zemd02-host " ZEM_VERSION);
             return 0;
         }
         if (!std::strcmp(a, "--empty")) empty = true;

@@ -4,22 +4,22 @@
 
 #include "platform/wnd.h"
 
-class CButton : public CWnd {
+class ZEM_EXPORT CButton : public CWnd {
 public:
     int GetCheck() const { return m_hWnd ? m_hWnd->check : 0; }
     void SetCheck(int check) { SendMessage(BM_SETCHECK, static_cast<WPARAM>(check), 0); }
 };
 
-class CEdit : public CWnd {
+class ZEM_EXPORT CEdit : public CWnd {
 public:
     void SetLimitText(UINT limit) { SendMessage(EM_LIMITTEXT, limit, 0); }
     void LimitText(int limit = 0) { SendMessage(EM_LIMITTEXT, static_cast<WPARAM>(limit), 0); }
     UINT GetLimitText() const { return m_hWnd ? static_cast<UINT>(m_hWnd->textLimit) : 0; }
 };
 
-class CStatic : public CWnd {};
+class ZEM_EXPORT CStatic : public CWnd {};
 
-class CSpinButtonCtrl : public CWnd {
+class ZEM_EXPORT CSpinButtonCtrl : public CWnd {
 public:
     void SetRange(short lower, short upper) { SendMessage(UDM_SETRANGE, 0, MAKELPARAM(static_cast<unsigned short>(upper), static_cast<unsigned short>(lower))); }
     void GetRange(int& lower, int& upper) const {
@@ -30,7 +30,7 @@ public:
     int GetPos() const { return m_hWnd ? m_hWnd->pos : 0; }
 };
 
-class CComboBox : public CWnd {
+class ZEM_EXPORT CComboBox : public CWnd {
 public:
     int AddString(const wchar_t* text) { return static_cast<int>(SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text))); }
     int GetCount() const { return m_hWnd ? static_cast<int>(m_hWnd->items.size()) : 0; }
@@ -40,7 +40,7 @@ public:
     void GetLBText(int index, CString& text) const;
 };
 
-class CListBox : public CWnd {
+class ZEM_EXPORT CListBox : public CWnd {
 public:
     int AddString(const wchar_t* text) { return static_cast<int>(SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text))); }
     int InsertString(int index, const wchar_t* text) {

@@ -17,7 +17,7 @@ double _wtof(const wchar_t* text);
 double wcstod(const wchar_t* text, wchar_t** end);
 
 // Formats into buffer (count characters including the terminator). On overflow the buffer is
-// emptied and -1 returned, as the checked original reports it.
+// emptied and -1 returned, as the checked version of that runtime's function reports it.
 template <class... Args>
 int swprintf_s(wchar_t* buffer, std::size_t count, const wchar_t* format, const Args&... args) {
     if (!buffer || count == 0) return -1;

@@ -11,7 +11,7 @@
 #include "platform/format.h"
 #include "platform/types.h"
 
-class CString {
+class ZEM_EXPORT CString {
 public:
     CString() = default;
     CString(const wchar_t* s) : s_(s ? s : L"") {}

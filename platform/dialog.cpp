@@ -17,6 +17,8 @@ CModalPerson* AfxGetModalPerson() { return Person(); }
 
 CDialog::CDialog(UINT templateId, CWnd* parent) : m_nIDTemplate(templateId), m_pParentWnd(parent) {}
 
+CModalPerson::~CModalPerson() = default;
+
 CDialog::~CDialog() {
     if (m_record) {
         AfxForgetFocusWithin(m_record.get());
@@ -210,17 +212,12 @@ void DDX_Text(CDataExchange* pDX, int id, CString& value) {
     else control->SetWindowText(value);
 }
 
-void DDX_Text(CDataExchange* pDX, int id, int& value) {
-    if (pDX->m_bFailed) return;
-    HWND w = pDX->PrepareEditCtrl(id);
-    if (!w) return;
-    CWnd* control = CWnd::FromHandle(w);
-    if (!pDX->m_bSaveAndValidate) {
-        control->SetWindowText(zem::Format(L"%d", value).c_str());
-        return;
-    }
-    const CString text = control->GetWindowText();
-    const wchar_t* p = text;
+namespace {
+
+// An int as the framework reads one: blanks around an optional sign and decimal digits, nothing
+// else, within the int range.
+bool SimpleIntParse(const wchar_t* text, int& value) {
+    const wchar_t* p = text ? text : L"";
     while (*p == L' ' || *p == L'\t') ++p;
     const wchar_t* digits = p + ((*p == L'+' || *p == L'-') ? 1 : 0);
     long long v = 0;
@@ -228,12 +225,36 @@ void DDX_Text(CDataExchange* pDX, int id, int& value) {
     while (*q >= L'0' && *q <= L'9' && v <= 0x7FFFFFFFLL) v = v * 10 + (*q++ - L'0');
     const wchar_t* rest = q;
     while (*rest == L' ' || *rest == L'\t') ++rest;
-    if (q == digits || *rest != L'\0' || v > 0x7FFFFFFFLL) {
-        AfxMessageBox(kParseIntMessage);
+    if (q == digits || *rest != L'\0' || v > 0x7FFFFFFFLL) return false;
+    value = static_cast<int>(*p == L'-' ? -v : v);
+    return true;
+}
+
+// The exchange of a number with an edit: written with format; read with parse, and a text it
+// cannot read shows message and fails the exchange, leaving value as it was.
+template <class T>
+void ExchangeNumber(CDataExchange* pDX, int id, T& value, const wchar_t* format, bool (*parse)(const wchar_t*, T&),
+                    const wchar_t* message) {
+    if (pDX->m_bFailed) return;
+    HWND w = pDX->PrepareEditCtrl(id);
+    if (!w) return;
+    if (!pDX->m_bSaveAndValidate) {
+        CWnd::FromHandle(w)->SetWindowText(zem::Format(format, value).c_str());
+        return;
+    }
+    T parsed{};
+    if (!parse(w->text.c_str(), parsed)) {
+        AfxMessageBox(message);
         pDX->Fail();
         return;
     }
-    value = static_cast<int>(*p == L'-' ? -v : v);
+    value = parsed;
+}
+
+}  // namespace
+
+void DDX_Text(CDataExchange* pDX, int id, int& value) {
+    ExchangeNumber(pDX, id, value, L"%d", SimpleIntParse, kParseIntMessage);
 }
 
 bool AfxSimpleFloatParse(const wchar_t* text, double& value) {
@@ -252,21 +273,7 @@ bool AfxSimpleFloatParse(const wchar_t* text, double& value) {
 }
 
 void DDX_Text(CDataExchange* pDX, int id, double& value) {
-    if (pDX->m_bFailed) return;
-    HWND w = pDX->PrepareEditCtrl(id);
-    if (!w) return;
-    CWnd* control = CWnd::FromHandle(w);
-    if (!pDX->m_bSaveAndValidate) {
-        control->SetWindowText(zem::Format(L"%.15g", value).c_str());
-        return;
-    }
-    double parsed = 0;
-    if (!AfxSimpleFloatParse(w->text.c_str(), parsed)) {
-        AfxMessageBox(kParseRealMessage);
-        pDX->Fail();
-        return;
-    }
-    value = parsed;
+    ExchangeNumber(pDX, id, value, L"%.15g", AfxSimpleFloatParse, kParseRealMessage);
 }
 
 void DDX_CBIndex(CDataExchange* pDX, int id, int& value) {

@@ -11,17 +11,17 @@ class CDialog;
 
 // Whoever acts on a modal dialog while it runs: the person at the screen, a scripted person in
 // tests, the scenario host. Run returns when the dialog has ended or the person has no more to do.
-class CModalPerson {
+class ZEM_EXPORT CModalPerson {
 public:
-    virtual ~CModalPerson() = default;
+    virtual ~CModalPerson();
     virtual void OnBegin(CDialog& /*dialog*/) {}            // before the dialog initialises
     virtual void Run(CDialog& dialog) = 0;                  // after it has initialised
     virtual void OnEnd(CDialog& /*dialog*/, INT_PTR /*result*/) {}  // after its windows are gone
 };
-void AfxSetModalPerson(CModalPerson* person);  // null: a dialog ends at once with -1
-CModalPerson* AfxGetModalPerson();
+ZEM_EXPORT void AfxSetModalPerson(CModalPerson* person);  // null: a dialog ends at once with -1
+ZEM_EXPORT CModalPerson* AfxGetModalPerson();
 
-class CDialog : public CWnd {
+class ZEM_EXPORT CDialog : public CWnd {
 public:
     explicit CDialog(UINT templateId, CWnd* parent = nullptr);
     ~CDialog() override;
@@ -58,7 +58,7 @@ private:
     int m_nModalResult = -1;
 };
 
-class CDataExchange {
+class ZEM_EXPORT CDataExchange {
 public:
     CDataExchange(CWnd* dialog, BOOL saveAndValidate) : m_bSaveAndValidate(saveAndValidate), m_pDlgWnd(dialog) {}
 
@@ -77,12 +77,12 @@ public:
 inline constexpr const wchar_t* kParseRealMessage = L"数値を入力してください。";
 inline constexpr const wchar_t* kParseIntMessage = L"整数を入力してください。";
 
-void DDX_Check(CDataExchange* pDX, int id, BOOL& value);
-void DDX_Radio(CDataExchange* pDX, int id, int& value);
-void DDX_Text(CDataExchange* pDX, int id, CString& value);
-void DDX_Text(CDataExchange* pDX, int id, int& value);
-void DDX_Text(CDataExchange* pDX, int id, double& value);
-void DDX_CBIndex(CDataExchange* pDX, int id, int& value);
+ZEM_EXPORT void DDX_Check(CDataExchange* pDX, int id, BOOL& value);
+ZEM_EXPORT void DDX_Radio(CDataExchange* pDX, int id, int& value);
+ZEM_EXPORT void DDX_Text(CDataExchange* pDX, int id, CString& value);
+ZEM_EXPORT void DDX_Text(CDataExchange* pDX, int id, int& value);
+ZEM_EXPORT void DDX_Text(CDataExchange* pDX, int id, double& value);
+ZEM_EXPORT void DDX_CBIndex(CDataExchange* pDX, int id, int& value);
 
 // The framework's reading of a double from text: blanks around a number, nothing else.
-bool AfxSimpleFloatParse(const wchar_t* text, double& value);
+ZEM_EXPORT bool AfxSimpleFloatParse(const wchar_t* text, double& value);

@@ -281,7 +281,7 @@ void FormatAppendV(std::wstring& out, std::wstring_view f, std::span<const Forma
                 long long v = 0;
                 if ((a = take()) && AsSigned(*a, v)) {
                     unsigned long long mag = static_cast<unsigned long long>(v);
-                    if (std::holds_alternative<long long>(*a)) mag &= 0xFFFFFFFFULL;  // int-sized like the original
+                    if (std::holds_alternative<long long>(*a)) mag &= 0xFFFFFFFFULL;  // int-sized, as that runtime's int is
                     const int base = conv == L'u' ? 10 : conv == L'o' ? 8 : 16;
                     Pad(out, Integer(mag, false, base, conv == L'X', field), field, field.precision < 0);
                 }

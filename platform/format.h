@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: BSD-3-Clause
-// printf-style formatting of wide text, as the runtime library of the original platform does it:
-// "%s" takes a wide string, numbers always use '.' whatever the process locale says.
+// printf-style formatting of wide text, as the C runtime of the desktop system the dialogs were
+// written for does it: "%s" takes a wide string, numbers always use '.' whatever the process
+// locale says.
 #pragma once
 
 #include <array>
@@ -11,12 +12,14 @@
 #include <type_traits>
 #include <variant>
 
+#include "platform/export.h"
+
 class CString;
 
 namespace zem {
 
 // One argument of a format call, captured by value with its type.
-class FormatArg {
+class ZEM_EXPORT FormatArg {
 public:
     using Value = std::variant<long long, unsigned long long, double, std::wstring_view, wchar_t, const void*>;
 
@@ -49,11 +52,11 @@ private:
 // Formats with the conversions %d %i %u %x %X %o %c %s %f %F %e %E %g %G %p %% and their flags,
 // width and precision ('*' included). A conversion whose argument is missing or of the wrong kind
 // writes nothing rather than reading past the arguments.
-std::wstring FormatV(std::wstring_view format, std::span<const FormatArg> args);
+ZEM_EXPORT std::wstring FormatV(std::wstring_view format, std::span<const FormatArg> args);
 // The same, appended to out. No argument may view out's own text.
-void FormatAppendV(std::wstring& out, std::wstring_view format, std::span<const FormatArg> args);
+ZEM_EXPORT void FormatAppendV(std::wstring& out, std::wstring_view format, std::span<const FormatArg> args);
 // Whether a text argument views memory in [begin, end) (a string formatting into itself).
-bool ViewsInto(std::span<const FormatArg> args, const wchar_t* begin, const wchar_t* end);
+ZEM_EXPORT bool ViewsInto(std::span<const FormatArg> args, const wchar_t* begin, const wchar_t* end);
 
 template <class... Args>
 std::wstring Format(std::wstring_view format, const Args&... args) {
@@ -62,11 +65,11 @@ std::wstring Format(std::wstring_view format, const Args&... args) {
 }
 
 // v as "%.1f" writes it, appended to out: the number format of every script statement.
-void AppendFixed1(std::wstring& out, double v);
+ZEM_EXPORT void AppendFixed1(std::wstring& out, double v);
 
 // UTF-8 <-> wide conversions (invalid input bytes become U+FFFD).
-std::wstring FromUtf8(std::string_view text);
-std::string ToUtf8(std::wstring_view text);
+ZEM_EXPORT std::wstring FromUtf8(std::string_view text);
+ZEM_EXPORT std::string ToUtf8(std::wstring_view text);
 inline std::string ToUtf8(const std::wstring& text) { return ToUtf8(std::wstring_view(text)); }
 inline std::string ToUtf8(const wchar_t* text) { return ToUtf8(std::wstring_view(text ? text : L"")); }
 

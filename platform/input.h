@@ -26,21 +26,21 @@ constexpr LRESULT kInputOutOfRange = 2;
 
 namespace input {
 
-InputResult Click(CWnd& dialog, UINT id);
+ZEM_EXPORT InputResult Click(CWnd& dialog, UINT id);
 // Selects all, then types text one keystroke at a time; a keystroke past the text limit is refused.
-InputResult Type(CWnd& dialog, UINT id, std::wstring_view text);
-InputResult Append(CWnd& dialog, UINT id, std::wstring_view text);
-InputResult Backspace(CWnd& dialog, UINT id, int count = 1);
-InputResult Clear(CWnd& dialog, UINT id);
+ZEM_EXPORT InputResult Type(CWnd& dialog, UINT id, std::wstring_view text);
+ZEM_EXPORT InputResult Append(CWnd& dialog, UINT id, std::wstring_view text);
+ZEM_EXPORT InputResult Backspace(CWnd& dialog, UINT id, int count = 1);
+ZEM_EXPORT InputResult Clear(CWnd& dialog, UINT id);
 // Replaces the whole text at once, cut at the text limit.
-InputResult Paste(CWnd& dialog, UINT id, std::wstring_view text);
+ZEM_EXPORT InputResult Paste(CWnd& dialog, UINT id, std::wstring_view text);
 // Presses an arrow of an up-down control count times; the delta follows the control's range.
-InputResult Spin(CWnd& dialog, UINT id, bool up, int count = 1);
-InputResult SpinRaw(CWnd& dialog, UINT id, int delta);
-InputResult Select(CWnd& dialog, UINT id, int index);
-InputResult Tick(CWnd& dialog, UINT id, int item);
-InputResult Cell(CWnd& dialog, UINT id, int row, int column);
+ZEM_EXPORT InputResult Spin(CWnd& dialog, UINT id, bool up, int count = 1);
+ZEM_EXPORT InputResult SpinRaw(CWnd& dialog, UINT id, int delta);
+ZEM_EXPORT InputResult Select(CWnd& dialog, UINT id, int index);
+ZEM_EXPORT InputResult Tick(CWnd& dialog, UINT id, int item);
+ZEM_EXPORT InputResult Cell(CWnd& dialog, UINT id, int row, int column);
 // The window's close box.
-InputResult Close(CWnd& dialog);
+ZEM_EXPORT InputResult Close(CWnd& dialog);
 
 }  // namespace input

@@ -6,13 +6,14 @@
 
 #include <functional>
 #include <initializer_list>
+#include <span>
 #include <vector>
 
 #include "platform/types.h"
 
 class CCmdTarget;
 
-class CMessageMap {
+class ZEM_EXPORT CMessageMap {
 public:
     // A handler gets the target, wParam and lParam; it returns the message's result.
     using Call = std::function<LRESULT(CCmdTarget*, WPARAM, LPARAM)>;
@@ -32,6 +33,11 @@ public:
     // The entry for a command/notification from control id, or for a window message.
     const Entry* FindCommand(UINT message, UINT code, UINT id) const;
     const Entry* FindMessage(UINT message) const;
+
+    // The table's own entries and the table it chains to (null at the end), for those who check
+    // what a class maps.
+    std::span<const Entry> Entries() const { return entries_; }
+    const CMessageMap* Base() const { return base_; }
 
 private:
     const CMessageMap* base_;
@@ -80,7 +86,7 @@ struct MessageMapOf {
     }
 };
 
-class CCmdTarget {
+class ZEM_EXPORT CCmdTarget {
 public:
     virtual ~CCmdTarget() = default;
     virtual const CMessageMap* GetMessageMap() const { return nullptr; }

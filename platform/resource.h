@@ -40,8 +40,8 @@ struct ResourceModule {
 
 // Joins a module to the resource search; later modules are searched first. The module must
 // outlive its use.
-void AfxAddResourceModule(const ResourceModule* module);
-void AfxRemoveResourceModule(const ResourceModule* module);
+ZEM_EXPORT void AfxAddResourceModule(const ResourceModule* module);
+ZEM_EXPORT void AfxRemoveResourceModule(const ResourceModule* module);
 
-const DialogTemplate* AfxFindDialogTemplate(UINT id);
-const wchar_t* AfxFindString(UINT id);
+ZEM_EXPORT const DialogTemplate* AfxFindDialogTemplate(UINT id);
+ZEM_EXPORT const wchar_t* AfxFindString(UINT id);

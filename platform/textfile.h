@@ -9,6 +9,6 @@
 namespace zem {
 
 // The file's text; false when it cannot be read (missing, a folder, unreadable). Never throws.
-bool ReadUtf8File(const CString& path, std::wstring& text);
+ZEM_EXPORT bool ReadUtf8File(const CString& path, std::wstring& text);
 
 }  // namespace zem

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "platform/export.h"
+
 using BOOL = int;
 using UINT = unsigned int;
 using DWORD = std::uint32_t;
@@ -17,8 +19,13 @@ using LRESULT = std::intptr_t;
 using UINT_PTR = std::uintptr_t;
 using INT_PTR = std::intptr_t;
 
+// A host may have defined these as macros before (GLib does); its definitions then stand.
+#ifndef TRUE
 constexpr BOOL TRUE = 1;
+#endif
+#ifndef FALSE
 constexpr BOOL FALSE = 0;
+#endif
 
 constexpr WORD LOWORD(std::uintptr_t v) { return static_cast<WORD>(v & 0xFFFF); }
 constexpr WORD HIWORD(std::uintptr_t v) { return static_cast<WORD>((v >> 16) & 0xFFFF); }

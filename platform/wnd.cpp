@@ -91,6 +91,10 @@ LRESULT AfxNotifyParent(HWND control, UINT code) {
 
 CWnd::~CWnd() { Detach(); }
 
+CWndObserver::~CWndObserver() = default;
+CMessageBoxService::~CMessageBoxService() = default;
+CInvalidArgReport::~CInvalidArgReport() = default;
+
 CWnd* CWnd::FromHandle(HWND window) {
     if (!window) return nullptr;
     if (window->attached) return window->attached;

@@ -52,16 +52,16 @@ using HWND = WndRecord*;
 // What changed in a window.
 enum class WndChange { Created, Destroyed, Text, Enabled, Check, Selection, Items, Focus, Custom };
 
-class CWndObserver {
+class ZEM_EXPORT CWndObserver {
 public:
-    virtual ~CWndObserver() = default;
+    virtual ~CWndObserver();
     virtual void OnWndChanged(HWND window, WndChange change) = 0;
 };
-void AfxAddWndObserver(CWndObserver* observer);
-void AfxRemoveWndObserver(CWndObserver* observer);
-void AfxNotifyWndChanged(HWND window, WndChange change);
+ZEM_EXPORT void AfxAddWndObserver(CWndObserver* observer);
+ZEM_EXPORT void AfxRemoveWndObserver(CWndObserver* observer);
+ZEM_EXPORT void AfxNotifyWndChanged(HWND window, WndChange change);
 
-class CWnd : public CCmdTarget {
+class ZEM_EXPORT CWnd : public CCmdTarget {
 public:
     CWnd() = default;
     CWnd(const CWnd&) = delete;
@@ -125,13 +125,13 @@ protected:
 };
 
 // Child window id of parent, or null.
-HWND AfxFindChild(HWND parent, UINT id);
+ZEM_EXPORT HWND AfxFindChild(HWND parent, UINT id);
 // Radio buttons, automatic or not.
-bool AfxIsRadio(HWND window);
+ZEM_EXPORT bool AfxIsRadio(HWND window);
 // The radio buttons of control's group, in template order. A group runs from the nearest control
 // at or before it with the group style to the next control that has the style. The range walks
 // the dialog's own list of controls; it holds nothing of its own.
-class CRadioGroup {
+class ZEM_EXPORT CRadioGroup {
 public:
     using Siblings = std::span<const std::unique_ptr<WndRecord>>;
     class iterator {
@@ -158,33 +158,33 @@ public:
 private:
     Siblings controls_;
 };
-CRadioGroup AfxRadioGroup(HWND control);
+ZEM_EXPORT CRadioGroup AfxRadioGroup(HWND control);
 // The procedure of each standard control kind (what DefWindowProc runs).
-LRESULT AfxDefControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+ZEM_EXPORT LRESULT AfxDefControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // Sends message to the window's own procedure (the attached object first).
-LRESULT AfxSendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+ZEM_EXPORT LRESULT AfxSendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // A control tells its parent: WM_COMMAND with its id and code.
-LRESULT AfxNotifyParent(HWND control, UINT code);
+ZEM_EXPORT LRESULT AfxNotifyParent(HWND control, UINT code);
 
 // The application's main window (a host window).
-void AfxSetMainWnd(CWnd* window);
-CWnd* AfxGetMainWnd();
+ZEM_EXPORT void AfxSetMainWnd(CWnd* window);
+ZEM_EXPORT CWnd* AfxGetMainWnd();
 
 // Registered messages: the same name (without regard to case) gives the same number, from 0xC000.
-UINT RegisterWindowMessageW(const wchar_t* name);
+ZEM_EXPORT UINT RegisterWindowMessageW(const wchar_t* name);
 
 // Message boxes are modal and answer IDOK unless the service says otherwise.
-class CMessageBoxService {
+class ZEM_EXPORT CMessageBoxService {
 public:
-    virtual ~CMessageBoxService() = default;
+    virtual ~CMessageBoxService();
     virtual int Show(const CString& text, const CString& caption, UINT type) = 0;
 };
-void AfxSetMessageBoxService(CMessageBoxService* service);  // null: answered IDOK silently
-int AfxMessageBox(const wchar_t* text, UINT type = MB_OK, UINT helpId = 0);
-int AfxMessageBox(UINT stringId, UINT type = MB_OK, UINT helpId = 0);
+ZEM_EXPORT void AfxSetMessageBoxService(CMessageBoxService* service);  // null: answered IDOK silently
+ZEM_EXPORT int AfxMessageBox(const wchar_t* text, UINT type = MB_OK, UINT helpId = 0);
+ZEM_EXPORT int AfxMessageBox(UINT stringId, UINT type = MB_OK, UINT helpId = 0);
 
 // Painting: a paint context begins and ends painting of a window; nothing is drawn headless.
-class CPaintDC {
+class ZEM_EXPORT CPaintDC {
 public:
     explicit CPaintDC(CWnd* window);
     ~CPaintDC();
@@ -194,14 +194,14 @@ public:
 private:
     CWnd* window_;
 };
-int AfxPaintCount(HWND window);  // how often painting of the window began (for views and tests)
+ZEM_EXPORT int AfxPaintCount(HWND window);  // how often painting of the window began (for views and tests)
 
-// Raised (not thrown) where the original framework would throw an error: the platform reports it
-// and the operation that hit it sends nothing.
-class CInvalidArgReport {
+// Raised (not thrown) where the dialog framework the dialogs were written for would throw an
+// error: the platform reports it and the operation that hit it sends nothing.
+class ZEM_EXPORT CInvalidArgReport {
 public:
-    virtual ~CInvalidArgReport() = default;
+    virtual ~CInvalidArgReport();
     virtual void OnInvalidArg(const char* where) = 0;
 };
-void AfxSetInvalidArgReport(CInvalidArgReport* report);
-void AfxReportInvalidArg(const char* where);
+ZEM_EXPORT void AfxSetInvalidArgReport(CInvalidArgReport* report);
+ZEM_EXPORT void AfxReportInvalidArg(const char* where);

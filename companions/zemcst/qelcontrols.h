@@ -6,22 +6,22 @@
 #include "platform/controls.h"
 
 template <class Base>
-class CQelAttached : public Base {
+class ZEM_EXPORT CQelAttached : public Base {
 public:
     BOOL Attach(UINT id, CWnd* parent) { return this->SubclassDlgItem(id, parent); }
 };
 
-class CQelGroupBox : public CQelAttached<CButton> {};
-class CQelCheckBox : public CQelAttached<CButton> {};
+class ZEM_EXPORT CQelGroupBox : public CQelAttached<CButton> {};
+class ZEM_EXPORT CQelCheckBox : public CQelAttached<CButton> {};
 // The small check box of the star and deep-sky grids; it draws its focus itself.
-class CFocusCheckBox : public CQelCheckBox {};
-class CQelRadioButton : public CQelAttached<CButton> {};
-class CQelEdit : public CQelAttached<CEdit> {};
-class CQelStatic : public CQelAttached<CStatic> {};
-class CQelSpinButton : public CQelAttached<CSpinButtonCtrl> {};
-class CQelComboBox : public CQelAttached<CComboBox> {};
+class ZEM_EXPORT CFocusCheckBox : public CQelCheckBox {};
+class ZEM_EXPORT CQelRadioButton : public CQelAttached<CButton> {};
+class ZEM_EXPORT CQelEdit : public CQelAttached<CEdit> {};
+class ZEM_EXPORT CQelStatic : public CQelAttached<CStatic> {};
+class ZEM_EXPORT CQelSpinButton : public CQelAttached<CSpinButtonCtrl> {};
+class ZEM_EXPORT CQelComboBox : public CQelAttached<CComboBox> {};
 
-class CQelButton : public CButton {
+class ZEM_EXPORT CQelButton : public CButton {
 public:
     BOOL Attach(UINT id, CWnd* parent, COLORREF focus, COLORREF face, COLORREF text, COLORREF disabled, UINT bevel);
 
@@ -30,7 +30,7 @@ public:
 };
 
 // Switches visual themes of windows off (the desktop draws such windows classic).
-class CQelTheme {
+class ZEM_EXPORT CQelTheme {
 public:
     static void SetWindowTheme(HWND window, const wchar_t* subAppName, const wchar_t* subIdList);
     static bool IsThemeOff(HWND window);

@@ -13,6 +13,8 @@ CCorQel* g_defaultEngine2 = nullptr;
 CQelHelpService* g_help = nullptr;
 }  // namespace
 
+CQelHelpService::~CQelHelpService() = default;
+
 CQelDialog::CQelDialog(CCorQel* engine, CCorQel* engine2, UINT templateId, CWnd* parent)
     : CDialog(templateId, parent), m_pQel(engine), m_pQel2(engine2) {}
 

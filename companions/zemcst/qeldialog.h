@@ -10,19 +10,19 @@
 #include "companions/zemqel/corqel.h"
 #include "platform/dialog.h"
 
-class CQelDialogBase {
+class ZEM_EXPORT CQelDialogBase {
 public:
     virtual ~CQelDialogBase() = default;
 };
 
 // Where Help goes. The application installs one; without it Help does nothing.
-class CQelHelpService {
+class ZEM_EXPORT CQelHelpService {
 public:
-    virtual ~CQelHelpService() = default;
+    virtual ~CQelHelpService();
     virtual void ShowHelp(const CString& helpKey) = 0;
 };
 
-class CQelDialog : public CDialog, public CQelDialogBase {
+class ZEM_EXPORT CQelDialog : public CDialog, public CQelDialogBase {
 public:
     CQelDialog(CCorQel* engine, CCorQel* engine2, UINT templateId, CWnd* parent);
     // The engines are the application's default ones (SetDefaultEngines), null when it has none.

@@ -11,7 +11,7 @@
 
 #include "platform/controls.h"
 
-class CQelListBoxAObj : public CWnd {
+class ZEM_EXPORT CQelListBoxAObj : public CWnd {
 public:
     static constexpr const wchar_t* kMessageName = L"Corvelle::QelListBoxAObj::MessageID";
     static constexpr WPARAM kRequestCells = 1;

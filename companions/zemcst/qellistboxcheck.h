@@ -7,7 +7,7 @@
 
 #include "platform/controls.h"
 
-class CQelListBoxCheck : public CListBox {
+class ZEM_EXPORT CQelListBoxCheck : public CListBox {
 public:
     // The command notification code a user tick raises (WM_COMMAND from the list's id).
     static constexpr UINT kCheckChange = 40;

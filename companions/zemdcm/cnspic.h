@@ -14,7 +14,7 @@ struct tagCnsPicInfo {
     int nHeight = 0;
 };
 
-class CCnsPic {
+class ZEM_EXPORT CCnsPic {
 public:
     // Fills info with the next set and returns nonzero; 0 when there is none left.
     BOOL EnumInfo(tagCnsPicInfo* info);

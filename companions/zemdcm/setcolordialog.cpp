@@ -9,6 +9,8 @@ int g_runs = 0;
 CString g_lastKey;
 }  // namespace
 
+CSetColorDialogPresenter::~CSetColorDialogPresenter() = default;
+
 CSetColorDialog::CSetColorDialog(CCorQel* engine, CCorQel* engine2, CString text0, CString text1, const wchar_t* colourKey)
     : m_pQel(engine), m_pQel2(engine2), m_strText0(std::move(text0)), m_strText1(std::move(text1)), m_strKey(colourKey) {}
 

@@ -10,13 +10,13 @@ class CSetColorDialog;
 
 // Shows the colour dialog. A desktop front end installs one that opens the real dialog; without
 // one the run is recorded and ends at once with IDOK.
-class CSetColorDialogPresenter {
+class ZEM_EXPORT CSetColorDialogPresenter {
 public:
-    virtual ~CSetColorDialogPresenter() = default;
+    virtual ~CSetColorDialogPresenter();
     virtual INT_PTR Run(CSetColorDialog& dialog) = 0;
 };
 
-class CSetColorDialog {
+class ZEM_EXPORT CSetColorDialog {
 public:
     CSetColorDialog(CCorQel* engine, CCorQel* engine2, CString text0, CString text1, const wchar_t* colourKey);
 

@@ -237,6 +237,8 @@ double LeadingNumber(std::wstring_view text) {
 
 }  // namespace
 
+CCorQelListener::~CCorQelListener() = default;
+
 CString CCorQel::Doit(const wchar_t* script) {
     try {
         const std::wstring_view text(script ? script : L"");

@@ -31,9 +31,9 @@
 #include "platform/types.h"
 
 // Sees every engine call as it happens. State loading by the host is not traffic.
-class CCorQelListener {
+class ZEM_EXPORT CCorQelListener {
 public:
-    virtual ~CCorQelListener() = default;
+    virtual ~CCorQelListener();
     // A Doit that was a query, with the text exactly as sent and the answer given.
     virtual void OnQuery(const CString& query, const CString& answer) = 0;
     // A Doit that was not a query, with the text exactly as sent, before it runs.
@@ -49,7 +49,7 @@ public:
     }
 };
 
-class CCorQel {
+class ZEM_EXPORT CCorQel {
 public:
     CCorQel() = default;
     CCorQel(const CCorQel&) = delete;

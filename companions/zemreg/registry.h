@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: BSD-3-Clause
 // CRegistry: the process-wide store of settings by section and key, as the maker's registry
 // library offers it. Section and key names compare without regard to case (ASCII, Latin-1,
-// Greek, Cyrillic and full-width letters), as registry names do on the original platform;
-// the first spelling seen is kept for saving. Values are kept exactly.
+// Greek, Cyrillic and full-width letters), as registry names do on the desktop system the dialogs
+// were written for; the first spelling seen is kept for saving. Values are kept exactly.
 //
 // Backing file (optional, the host's choice): UTF-8 text, a byte-order mark allowed.
 //   [Section]
@@ -22,7 +22,7 @@
 #include "platform/cstring.h"
 #include "platform/types.h"
 
-class CRegistry {
+class ZEM_EXPORT CRegistry {
 public:
     // value := the stored value, or defaultValue when there is none; TRUE when one was found.
     static BOOL Read(const CString& section, const CString& key, const CString& defaultValue, CString& value);

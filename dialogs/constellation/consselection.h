@@ -6,7 +6,9 @@
 #include <array>
 #include <cstdint>
 
-class CConsSelection {
+#include "platform/export.h"
+
+class ZEM_EXPORT CConsSelection {
 public:
     static constexpr int kCount = 88;
 

@@ -16,6 +16,7 @@
 #include "companions/zemcst/qellistboxaobj.h"
 #include "framework/magfield.h"
 #include "framework/settingsdialog.h"
+#include "resources/resource_ids.h"
 
 // One annotation kind and its check box.
 struct tagFeatureTypeInfo {
@@ -39,28 +40,46 @@ struct tagEtcObjInfo {
     UINT nVisibleID;
     UINT nNameID;
     CString strName;         // top-level property, no object prefix
-    BOOL bNameWithVisible;   // the name follows the show box (no row of this dialog does)
     BOOL bVisible;
     BOOL bName;
 };
 
-class CDlgNbl : public CSettingsDialog {
+class ZEM_EXPORT CDlgNbl : public CSettingsDialog {
 public:
     CDlgNbl(CCorQel* engine, CCorQel* engine2, int pgcDataExists, CWnd* parent);
     // Works as if the PGC data were not installed.
     explicit CDlgNbl(CWnd* parent = nullptr);
 
     const CMessageMap* GetMessageMap() const override;
+    static const DialogTraits& Traits();
+
+    // The outline and image switches, the PGC box, and the PGC labels that follow it; the image
+    // brightness is read and written between the images and PGC galaxies.
+    enum RowGroup : unsigned char { kImages, kPgc, kPgcLabels };
     static zem::SettingRows<CDlgNbl> Rows();
+    static zem::SettingRows<CDlgNbl> Rows(RowGroup group);
+    // The magnitude ranges and the image brightness.
+    static zem::NumberRows<CDlgNbl> Numbers();
+    // The annotation kinds and the other-objects grid, as the dialog starts them.
+    static std::span<const tagFeatureTypeInfo> FeatureTypes();
+    static std::span<const tagEtcObjInfo> OtherObjects();
+    // What the dialog reads and writes by hand, by control.
+    static zem::HandSettings HandSettings();
+
+    using D = CDlgNbl;
+    static const zem::SettingRow<D> kRows[];
+    static const zem::NumberRow<D> kNumbers[];
+    // A number row by its edit, found when the dialog is compiled.
+    static consteval const zem::NumberRow<D>& Number(UINT edit);
 
 protected:
-    // Live changes build silently; Close builds with the checks' messages.
-    BOOL GetScript(CString* script) override { return GetScript(script, TRUE); }
-    BOOL GetScript(CString* script, int silent);
+    // How the checks report a refusal: live changes are checked silently, Close with messages.
+    enum class Report { Silently, WithMessages };
+    BOOL GetScript(CString* script) override { return GetScript(script, Report::Silently); }
+    BOOL GetScript(CString* script, Report report);
     using CSettingsDialog::Apply;
     using CSettingsDialog::Undo;
 
-    void Init(int pgcDataExists);
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     void AttachControls() override;
@@ -81,59 +100,68 @@ protected:
     void ChangeDataItemOnceQelListBoxAObj(CQelListBoxAObj::tagUpdateInfo* info);
     void AppendListScript(CString& script);
 
-    // Other objects (dlgnbl_pgc.cpp).
+    // Other objects (dlgnbl_other.cpp).
     void InitEtcObj();
     void ReadEtcObj();
     void AppendEtcObj(CString& script);
+    void OnApplyEtc();
 
-    // Checks: 1 when the edit's leading number lies within the bounds.
-    int CheckMagRange(int editId, double upper, double lower, int silent);
-    int CheckPgcMagRange(int editId, double upper, double lower, int silent);
-    int CheckImageBrightnessRange(int editId, double lower, double upper, int silent);
-    int CheckMagOrder(int maxEditId, int minEditId, int silent);
-    void UpdateMagSpin(int editId, int delta);
+    // The edits (dlgnbl_fields.cpp): 1 when the edit's leading number lies within its row's
+    // bounds; 1 when the bright end is not numerically above the faint end.
+    int CheckRange(const zem::NumberRow<D>& field, Report report);
+    int CheckMagOrder(const zem::NumberRow<D>& bright, const zem::NumberRow<D>& faint, Report report);
+    void UpdateMagSpin(const zem::NumberRow<D>& field, int delta);
+    // The five spins step their edits alike: one tenth by the sign of the delta, within the edit's
+    // bounds; the edit's change notification applies.
+    void StepEdit(NMHDR* pNotify, LRESULT* pResult);
+    void OnDeltaposDspNblSpinLimitMagMax(NMHDR* pNotify, LRESULT* pResult) { StepEdit(pNotify, pResult); }
+    void OnDeltaposDspNblSpinLimitMagMin(NMHDR* pNotify, LRESULT* pResult) { StepEdit(pNotify, pResult); }
+    void OnDeltaposDspNblSpinImageBrightness(NMHDR* pNotify, LRESULT* pResult) { StepEdit(pNotify, pResult); }
+    void OnDeltaposDspNblSpinPgcLimitMagMax(NMHDR* pNotify, LRESULT* pResult) { StepEdit(pNotify, pResult); }
+    void OnDeltaposDspNblSpinPgcLimitMagMin(NMHDR* pNotify, LRESULT* pResult) { StepEdit(pNotify, pResult); }
+    void OnBtnImageReset();
 
+    // Enable rules (dlgnbl_enable.cpp).
     void SetNgcEnableOrDisable();
     void SetPgcEnableOrDisable();
     void SetEtcEnableOrDisable();
     bool AnyFeatureChecked() const;
+
+    // PGC galaxies (dlgnbl_pgc.cpp).
+    void ReadPgc();
+    void OnCheckPgcVisible();
+    void OnCheckPgcLimitMag();
+
     CString ObjectPath(const wchar_t* suffix) const { return m_strObject + suffix; }
 
     void OnApply() { Apply(); }
+    // An annotation box or the limit box: the annotations' enable rules, then apply.
     void OnCheckView();
-    void OnCheckLimitMag();
-    void OnCheckImage();
-    void OnBtnImageReset();
-    void OnCheckPgcVisible();
-    void OnCheckPgcLimitMag();
-    void OnApplyEtc();
+    void OnCheckLimitMag() { OnCheckView(); }
     void OnButtonColorFont() { OpenColourDialog(); }
-    void OnDeltaposDspNblSpinLimitMagMax(NMHDR* pNotify, LRESULT* pResult);
-    void OnDeltaposDspNblSpinLimitMagMin(NMHDR* pNotify, LRESULT* pResult);
-    void OnDeltaposDspNblSpinImageBrightness(NMHDR* pNotify, LRESULT* pResult);
-    void OnDeltaposDspNblSpinPgcLimitMagMax(NMHDR* pNotify, LRESULT* pResult);
-    void OnDeltaposDspNblSpinPgcLimitMagMin(NMHDR* pNotify, LRESULT* pResult);
 
-    // The model; Init gives the defaults.
-    BOOL m_bLimitMag;
+    // The model; the numbers take their rows' defaults when the dialog is made.
+    BOOL m_bLimitMag = TRUE;
     double m_dLimitMagMax;  // bright end
     double m_dLimitMagMin;  // faint end
-    BOOL m_bOutline;
-    BOOL m_bImage;
+    BOOL m_bOutline = FALSE;
+    BOOL m_bImage = FALSE;
     double m_dImageBrightness;
-    BOOL m_bPgc;
-    BOOL m_bPgcNumber;
-    BOOL m_bPgcAliasName;
-    BOOL m_bPgcMagnitude;
-    BOOL m_bPgcLimitMag;
+    BOOL m_bPgc = FALSE;
+    BOOL m_bPgcNumber = FALSE;
+    BOOL m_bPgcAliasName = FALSE;
+    BOOL m_bPgcMagnitude = FALSE;
+    BOOL m_bPgcLimitMag = FALSE;
     double m_dPgcLimitMagMax;
     double m_dPgcLimitMagMin;
-    BOOL m_bPgcPoint;
-    int m_nPgcShape;  // 0 image, 1 outline, -1 none
-    CString m_strObject;
+    BOOL m_bPgcPoint = FALSE;
+    int m_nPgcShape = -1;  // 0 image, 1 outline, -1 none
+    // The prefix of the deep-sky properties.
+    static constexpr const wchar_t* kObject = L"DeepSkyObject";
+    CString m_strObject = kObject;
     BOOL m_bPgcDataExist;
     // Set while the PGC handler works, and for good once the missing-data notice has been sent.
-    BOOL m_bPgcLock;
+    BOOL m_bPgcLock = FALSE;
 
     std::vector<tagFeatureTypeInfo> m_aFeatureType;
     std::vector<tagLBoxAObjInfo> m_aCatalog;
@@ -161,3 +189,52 @@ private:
     // The list with that control id; null for any other id.
     static const CellList* FindCellList(UINT id);
 };
+
+// The image box enables the brightness; a PGC box the dialog's PGC handler takes (the data may be
+// missing). The limit and point boxes of PGC galaxies are asked only while PGC galaxies are shown
+// and written always, so they are not rows.
+inline constexpr zem::SettingRow<CDlgNbl> CDlgNbl::kRows[] = {
+    {IDC_NBL_OUTLINE, &D::m_bOutline, L"DeepSkyObject.Outline.Visible", L"DeepSkyObject.Outline.Visible"},
+    {IDC_NBL_IMAGE, &D::m_bImage, L"DeepSkyObject.Image.Visible", L"DeepSkyObject.Image.Visible", zem::Click::Apply,
+     {IDC_NBL_BRIGHTNESS_LABEL, IDC_NBL_BRIGHTNESS, IDC_NBL_BRIGHTNESS_SPIN, IDC_NBL_IMAGE_RESET}},
+    {IDC_NBL_PGC, &D::m_bPgc, L"DeepSkyObject.PGC.Visible", L"DeepSkyObject.PGC.Visible", zem::Click::ByHand, {},
+     D::kPgc},
+    {IDC_NBL_PGC_NUMBER, &D::m_bPgcNumber, L"DeepSkyObject.PGC.Number.Visible", L"DeepSkyObject.PGC.Number.Visible",
+     zem::Click::ByHand, {}, D::kPgcLabels},
+    {IDC_NBL_PGC_ALIAS, &D::m_bPgcAliasName, L"DeepSkyObject.PGC.AliasName.Visible",
+     L"DeepSkyObject.PGC.AliasName.Visible", zem::Click::Apply, {}, D::kPgcLabels},
+    {IDC_NBL_PGC_MAGNITUDE, &D::m_bPgcMagnitude, L"DeepSkyObject.PGC.Magnitude.Visible",
+     L"DeepSkyObject.PGC.Magnitude.Visible", zem::Click::ByHand, {}, D::kPgcLabels},
+};
+
+// The edits read their leading number; the spins keep the platform's range (only the sign of a
+// delta counts) and the edits no text limit.
+inline constexpr zem::NumberRow<CDlgNbl> CDlgNbl::kNumbers[] = {
+    {.edit = IDC_NBL_MAG_MAX, .spin = IDC_NBL_MAG_MAX_SPIN, .member = &D::m_dLimitMagMax,
+     .read = L"DeepSkyObject.FixedMagnitudeLimit.Maximum", .write = L"DeepSkyObject.FixedMagnitudeLimit.Maximum",
+     .lower10 = -20, .upper10 = 180, .message = IDS_MAG_RANGE, .width = 5},
+    {.edit = IDC_NBL_MAG_MIN, .spin = IDC_NBL_MAG_MIN_SPIN, .member = &D::m_dLimitMagMin,
+     .read = L"DeepSkyObject.FixedMagnitudeLimit.Minimum", .write = L"DeepSkyObject.FixedMagnitudeLimit.Minimum",
+     .lower10 = -20, .upper10 = 180, .initial = 12.5, .message = IDS_MAG_RANGE, .width = 5},
+    {.edit = IDC_NBL_BRIGHTNESS, .spin = IDC_NBL_BRIGHTNESS_SPIN, .member = &D::m_dImageBrightness,
+     .read = L"DeepSkyObject.Image.Brightness", .write = L"DeepSkyObject.Image.Brightness", .lower10 = 1,
+     .upper10 = 10, .initial = 1.0, .message = IDS_NBL_IMAGE_BRIGHTNESS_RANGE, .width = 3},
+    {.edit = IDC_NBL_PGC_MAG_MAX, .spin = IDC_NBL_PGC_MAG_MAX_SPIN, .member = &D::m_dPgcLimitMagMax,
+     .read = L"DeepSkyObject.PGC.FixedMagnitudeLimit.Maximum",
+     .write = L"DeepSkyObject.PGC.FixedMagnitudeLimit.Maximum", .lower10 = -20, .upper10 = 260,
+     .message = IDS_MAG_RANGE, .width = 5},
+    {.edit = IDC_NBL_PGC_MAG_MIN, .spin = IDC_NBL_PGC_MAG_MIN_SPIN, .member = &D::m_dPgcLimitMagMin,
+     .read = L"DeepSkyObject.PGC.FixedMagnitudeLimit.Minimum",
+     .write = L"DeepSkyObject.PGC.FixedMagnitudeLimit.Minimum", .lower10 = -20, .upper10 = 260, .initial = 26.0,
+     .message = IDS_MAG_RANGE, .width = 5},
+};
+
+inline zem::SettingRows<CDlgNbl> CDlgNbl::Rows() { return kRows; }
+inline zem::NumberRows<CDlgNbl> CDlgNbl::Numbers() { return kNumbers; }
+
+inline zem::SettingRows<CDlgNbl> CDlgNbl::Rows(RowGroup group) {
+    static constexpr auto groups = zem::Groups<3>(kRows);
+    return groups[group];
+}
+
+consteval const zem::NumberRow<CDlgNbl>& CDlgNbl::Number(UINT edit) { return zem::Find(kNumbers, edit); }

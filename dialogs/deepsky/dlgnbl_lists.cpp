@@ -3,12 +3,12 @@
 // rows, their states at opening, the lists' set-up, the cells the lists ask for, a changed cell,
 // and the restriction statements.
 #include <algorithm>
+#include <array>
 #include <limits>
 #include <optional>
 #include <utility>
 
 #include "dialogs/deepsky/dlgnbl.h"
-#include "resources/resource_ids.h"
 
 namespace {
 
@@ -109,6 +109,45 @@ CString CellText(const tagLBoxAObjInfo& row) {
 
 }  // namespace
 
+// Made once from the dialog's tables: the annotation kinds, the levels and types (each type with
+// every kind), the other objects; then the boxes whose statements are not rows.
+zem::HandSettings CDlgNbl::HandSettings() {
+    struct Made {
+        std::vector<std::pair<UINT, std::array<std::wstring, 2>>> paths;  // reads, writes
+        std::vector<zem::HandSetting> settings;
+    };
+    static const Made made = [] {
+        Made m;
+        const std::wstring object = kObject;
+        auto add = [&](UINT control, const std::wstring& reads, const std::wstring& writes) {
+            m.paths.push_back({control, {reads, writes}});
+        };
+        for (const auto& f : kFeatureTypes) {
+            const std::wstring path = object + L"." + f.strName.str() + L".Visible";
+            add(f.nID, path, f.nType == 1 ? path + L";MagellanicCloud.Name.Visible" : path);
+        }
+        std::wstring levels, types;
+        for (const auto& l : kLevels) levels += object + L"." + l.strName.str() + L".Visible;";
+        for (const auto& t : kTypes)
+            for (const auto& f : kFeatureTypes) types += object + L"." + t.strName.str() + L"." + f.strName.str() + L".Visible;";
+        add(IDC_NBL_LEVEL_LIST, levels, levels);
+        add(IDC_NBL_TYPE_LIST, types, types);
+        for (const tagEtcObjInfo& e : OtherObjects()) {
+            add(e.nVisibleID, e.strName.str() + L".Visible", e.strName.str() + L".Visible");
+            add(e.nNameID, e.strName.str() + L".Name.Visible", e.strName.str() + L".Name.Visible");
+        }
+        add(IDC_NBL_LIMIT_MAG, object + L".FixedMagnitudeLimit", object + L".FixedMagnitudeLimit");
+        add(IDC_NBL_PGC_LIMIT_MAG, object + L".PGC.FixedMagnitudeLimit", object + L".PGC.FixedMagnitudeLimit");
+        add(IDC_NBL_PGC_POINT, object + L".PGC.Point.Visible", object + L".PGC.Point.Visible");
+        add(IDC_NBL_PGC_SHAPE_IMAGE, object + L".PGC.Outline.Visible",
+            object + L".PGC.Image.Visible;" + object + L".PGC.Outline.Visible");
+        // The texts stay where they are from here on (a vector moves its elements with it).
+        for (const auto& [control, lists] : m.paths) m.settings.push_back({control, lists[0].c_str(), lists[1].c_str()});
+        return m;
+    }();
+    return made.settings;
+}
+
 std::span<const CDlgNbl::CellList> CDlgNbl::CellLists() {
     static const CellList lists[] = {
         {IDC_NBL_CATALOG_LIST, &CDlgNbl::m_aCatalog, &CDlgNbl::m_lstCatalog, L"カタログ"},
@@ -123,6 +162,8 @@ const CDlgNbl::CellList* CDlgNbl::FindCellList(UINT id) {
         if (l.id == id) return &l;
     return nullptr;
 }
+
+std::span<const tagFeatureTypeInfo> CDlgNbl::FeatureTypes() { return kFeatureTypes; }
 
 void CDlgNbl::InitFeatureTypes() { m_aFeatureType.assign(std::begin(kFeatureTypes), std::end(kFeatureTypes)); }
 

@@ -4,66 +4,63 @@
 #include <algorithm>
 
 #include "framework/numbers.h"
-#include "platform/crt.h"
-#include "resources/resource_ids.h"
 
 namespace {
 
 const DialogTraits kTraits{IDD_DSP_MW, IDS_HELP_MILKYWAY, L"MilkyWay.Outline.Color", ApplyKind::Live};
 
-constexpr int kMinTenths = 1;
-constexpr int kMaxTenths = 50;
+constexpr const auto& kBrightness = zem::Find(CDlgMw::kNumbers, IDC_MW_BRIGHTNESS_EDIT);
 
 }  // namespace
 
 CDlgMw::CDlgMw(CCorQel* engine, CCorQel* engine2, CWnd* parent) : CSettingsDialog(engine, engine2, parent, kTraits) {}
 CDlgMw::CDlgMw(CWnd* parent) : CSettingsDialog(parent, kTraits) {}
 
-const CMessageMap* CDlgMw::GetMessageMap() const {
-    using M = MessageMapOf<CDlgMw>;
-    static const CMessageMap map(&CSettingsDialog::ThisMessageMap(), {
-        M::OnBnClicked(IDC_MW_COLOR, &CDlgMw::OnButtonBrightness),
-        M::OnBnClicked(IDC_MW_VISIBLE, &CDlgMw::OnCheckView),
-        M::OnBnClicked(IDC_MW_REAL, &CDlgMw::OnRadioReal),
-        M::OnBnClicked(IDC_MW_OUTLINE, &CDlgMw::OnRadioOutline),
-        M::OnEnChange(IDC_MW_BRIGHTNESS_EDIT, &CDlgMw::OnEditBrightness),
-        M::OnNotify(UDN_DELTAPOS, IDC_MW_BRIGHTNESS_SPIN, &CDlgMw::OnDeltaposSpinBrightness),
-    });
-    return &map;
+const DialogTraits& CDlgMw::Traits() { return kTraits; }
+
+zem::HandSettings CDlgMw::HandSettings() {
+    static constexpr zem::HandSetting settings[] = {
+        {IDC_MW_REAL, L"Milkyway.Image.Visible;Milkyway.Outline.Visible",
+         L"Milkyway.Image.Visible;Milkyway.Outline.Visible;MagellanicCloud.Image.Visible;MagellanicCloud.Outline.Visible"},
+        {IDC_MW_BRIGHTNESS_EDIT, L"", L"MagellanicCloud.Image.Brightness"},
+    };
+    return settings;
 }
 
-// The Magellanic Clouds follow the Milky Way's switch.
-zem::SettingRows<CDlgMw> CDlgMw::Rows() {
-    using D = CDlgMw;
-    static const zem::SettingRow<D> rows[] = {
-        {.control = IDC_MW_VISIBLE, .member = &D::m_bVisible, .read = L"Milkyway.Visible",
-         .write = L"Milkyway.Visible", .write2 = L"MagellanicCloud.Visible"},
-    };
-    return zem::Rows(rows);
+const CMessageMap* CDlgMw::GetMessageMap() const {
+    using M = MessageMapOf<CDlgMw>;
+    static const CMessageMap map = MapWithRows<D>(CSettingsDialog::ThisMessageMap(), {
+        M::OnBnClicked(IDC_MW_COLOR, &D::OnButtonBrightness),
+        M::OnBnClicked(IDC_MW_REAL, &D::OnRadioReal),
+        M::OnBnClicked(IDC_MW_OUTLINE, &D::OnRadioOutline),
+        M::OnEnChange(IDC_MW_BRIGHTNESS_EDIT, &D::OnEditBrightness),
+        M::OnNotify(UDN_DELTAPOS, IDC_MW_BRIGHTNESS_SPIN, &D::OnDeltaposSpinBrightness),
+    });
+    return &map;
 }
 
 void CDlgMw::DoDataExchange(CDataExchange* pDX) {
     CSettingsDialog::DoDataExchange(pDX);
     ExchangeRows(pDX, Rows());
     DDX_Radio(pDX, IDC_MW_REAL, m_nMode);
-    DDX_Double(pDX, IDC_MW_BRIGHTNESS_EDIT, m_dBrightness, L"%.1f");
+    ExchangeNumbers(pDX, Numbers());
 }
 
 void CDlgMw::AttachControls() {
     CSettingsDialog::AttachControls();
     static const ControlRow controls[] = {
-        {Ctl::Button, IDC_MW_COLOR},           {Ctl::GroupBox, IDC_MW_GROUP},       {Ctl::Static, IDC_MW_BRIGHTNESS_LABEL},
-        {Ctl::CheckBox, IDC_MW_VISIBLE},       {Ctl::RadioButton, IDC_MW_REAL},     {Ctl::RadioButton, IDC_MW_OUTLINE},
-        {Ctl::Spin, IDC_MW_BRIGHTNESS_SPIN},
+        {Ctl::Button, IDC_MW_COLOR},       {Ctl::GroupBox, IDC_MW_GROUP},      {Ctl::Static, IDC_MW_BRIGHTNESS_LABEL},
+        {Ctl::RadioButton, IDC_MW_REAL},   {Ctl::RadioButton, IDC_MW_OUTLINE},
     };
     AttachTable(controls);
-    m_editBrightness.Attach(IDC_MW_BRIGHTNESS_EDIT, this);
+    AttachRows(Rows());
+    AttachNumbers(Numbers());
 }
 
 BOOL CDlgMw::OnInitDialog() {
     CSettingsDialog::OnInitDialog();
     AttachControls();
-    m_editBrightness.SetLimitText(5);
+    PrepareNumbers(Numbers());
 
     ReadRows(Rows());
     const bool image = Query(L"Milkyway.Image.Visible") == L"TRUE";
@@ -75,7 +72,7 @@ BOOL CDlgMw::OnInitDialog() {
         m_bVisible = FALSE;
         m_nMode = 0;
     }
-    m_dBrightness = crt::_wtof(Query(L"Milkyway.Image.Brightness"));
+    ReadNumber(kBrightness);
     m_nBrightness10 = zem::Tenths(m_dBrightness);
 
     UpdateData(FALSE);
@@ -86,14 +83,15 @@ BOOL CDlgMw::OnInitDialog() {
 
 BOOL CDlgMw::GetScript(CString* script) {
     UpdateData(TRUE);  // an unreadable brightness keeps its previous value, which is sent again
-    m_nBrightness10 = std::clamp(zem::Tenths(m_dBrightness), kMinTenths, kMaxTenths);
+    m_nBrightness10 = std::clamp(zem::Tenths(m_dBrightness), kBrightness.lower10, kBrightness.upper10);
 
     CString s = StartScript();
     AppendRows(s, Rows());
     if (m_nMode == 0) {
         s += L"Milkyway.Image.Visible = TRUE ; Milkyway.Outline.Visible = FALSE ; "
              L"MagellanicCloud.Image.Visible = TRUE ; MagellanicCloud.Outline.Visible = FALSE ; ";
-        s += L"Milkyway.Image.Brightness = ";
+        s += kBrightness.write;
+        s += L" = ";
         s.AppendFixed1(m_dBrightness);
         s += L" ; MagellanicCloud.Image.Brightness = ";
         s.AppendFixed1(m_dBrightness * 0.25);
@@ -120,11 +118,10 @@ void CDlgMw::UpdateBrightnessValue() {
     m_dBrightness = m_nBrightness10 / 10.0;
     CString text;
     text.AppendFixed1(m_dBrightness);
-    m_editBrightness.SetWindowText(text);  // its change notification validates and applies
+    SetDlgItemText(IDC_MW_BRIGHTNESS_EDIT, text);  // its change notification validates and applies
 }
 
 void CDlgMw::OnButtonBrightness() { OpenColourDialog(); }
-void CDlgMw::OnCheckView() { Apply(); }
 void CDlgMw::OnRadioReal() { Apply(); }
 void CDlgMw::OnRadioOutline() { Apply(); }
 
@@ -132,8 +129,8 @@ void CDlgMw::OnEditBrightness() {
     const double kept = m_dBrightness;
     UpdateData(TRUE);
     const int tenths = zem::Tenths(m_dBrightness);
-    if (tenths < kMinTenths || tenths > kMaxTenths) {
-        AfxMessageBox(IDS_MW_BRIGHTNESS_RANGE, MB_ICONINFORMATION);
+    if (tenths < kBrightness.lower10 || tenths > kBrightness.upper10) {
+        AfxMessageBox(kBrightness.message, MB_ICONINFORMATION);
         m_dBrightness = kept;
         UpdateData(FALSE);
         return;
@@ -148,12 +145,12 @@ void CDlgMw::OnDeltaposSpinBrightness(NMHDR* pNotify, LRESULT* pResult) {
     // The spin keeps its default range (maximum 0, minimum 100), so the up arrow arrives negative.
     const long long next = static_cast<long long>(m_nBrightness10) + (delta < 0 ? 1 : delta > 0 ? -1 : 0);
     if (delta == 0) return;
-    if (next > kMaxTenths) {
-        m_nBrightness10 = kMaxTenths;
+    if (next > kBrightness.upper10) {
+        m_nBrightness10 = kBrightness.upper10;
         return;
     }
-    if (next < kMinTenths) {
-        m_nBrightness10 = kMinTenths;
+    if (next < kBrightness.lower10) {
+        m_nBrightness10 = kBrightness.lower10;
         return;
     }
     m_nBrightness10 = static_cast<int>(next);

@@ -4,8 +4,9 @@
 #pragma once
 
 #include "framework/settingsdialog.h"
+#include "resources/resource_ids.h"
 
-class CDlgMw : public CSettingsDialog {
+class ZEM_EXPORT CDlgMw : public CSettingsDialog {
 public:
     CDlgMw(CCorQel* engine, CCorQel* engine2, CWnd* parent);
     explicit CDlgMw(CWnd* parent = nullptr);
@@ -14,7 +15,15 @@ public:
     void Apply() override;
 
     const CMessageMap* GetMessageMap() const override;
+    static const DialogTraits& Traits();
     static zem::SettingRows<CDlgMw> Rows();
+    static zem::NumberRows<CDlgMw> Numbers();
+    // What the dialog reads and writes by hand, by control.
+    static zem::HandSettings HandSettings();
+
+    using D = CDlgMw;
+    static const zem::SettingRow<D> kRows[];
+    static const zem::NumberRow<D> kNumbers[];
 
 protected:
     BOOL OnInitDialog() override;
@@ -25,7 +34,6 @@ protected:
     void UpdateBrightnessValue();
 
     void OnButtonBrightness();
-    void OnCheckView();
     void OnRadioReal();
     void OnRadioOutline();
     void OnEditBrightness();
@@ -35,6 +43,21 @@ protected:
     int m_nMode = 0;               // 0 real image, 1 outline; anything else draws neither
     double m_dBrightness = 0.0;
     int m_nBrightness10 = 0;       // the brightness in tenths, for the spin
-
-    CQelEdit m_editBrightness;
 };
+
+// The Magellanic Clouds follow the Milky Way's switch.
+inline constexpr zem::SettingRow<CDlgMw> CDlgMw::kRows[] = {
+    {.control = IDC_MW_VISIBLE, .member = &D::m_bVisible, .read = L"Milkyway.Visible",
+     .write = L"Milkyway.Visible", .write2 = L"MagellanicCloud.Visible"},
+};
+
+// The brightness is written by hand (only for the real image, with the clouds' quarter of it);
+// the spin keeps the platform's range, so its up arrow arrives negative.
+inline constexpr zem::NumberRow<CDlgMw> CDlgMw::kNumbers[] = {
+    {.edit = IDC_MW_BRIGHTNESS_EDIT, .spin = IDC_MW_BRIGHTNESS_SPIN, .member = &D::m_dBrightness,
+     .read = L"Milkyway.Image.Brightness", .write = L"Milkyway.Image.Brightness", .lower10 = 1, .upper10 = 50,
+     .message = IDS_MW_BRIGHTNESS_RANGE, .textLimit = 5, .change = zem::Click::ByHand},
+};
+
+inline zem::SettingRows<CDlgMw> CDlgMw::Rows() { return kRows; }
+inline zem::NumberRows<CDlgMw> CDlgMw::Numbers() { return kNumbers; }

@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: BSD-3-Clause
 // The catalog detail dialogs are check boxes only: each box is a setting row, and every click
 // sends the whole script at once. They make their script as a returned text, where an empty text
-// means nothing to send. D gives its rows (Rows) and its controls (Controls).
+// means nothing to send. D gives its rows (Rows) and its other controls (Controls).
 #pragma once
-
-#include <vector>
 
 #include "framework/settingsdialog.h"
 
 template <class D>
-class CDetailDialog : public CSettingsDialog {
+class ZEM_EXPORT CDetailDialog : public CSettingsDialog {
 public:
     using CSettingsDialog::CSettingsDialog;
 
@@ -22,12 +20,7 @@ public:
     }
 
     const CMessageMap* GetMessageMap() const override {
-        static const CMessageMap map = [] {
-            std::vector<CMessageMap::Entry> entries;
-            for (const auto& row : D::Rows())
-                entries.push_back(MessageMapOf<CDetailDialog>::OnBnClicked(row.control, &CDetailDialog::OnApply));
-            return CMessageMap(&CSettingsDialog::ThisMessageMap(), std::move(entries));
-        }();
+        static const CMessageMap map = MapWithRows<D>(CSettingsDialog::ThisMessageMap(), {});
         return &map;
     }
 
@@ -54,7 +47,6 @@ protected:
     void AttachControls() override {
         CSettingsDialog::AttachControls();
         AttachTable(D::Controls());
+        AttachRows(D::Rows());
     }
-
-    void OnApply() { Apply(); }
 };

@@ -3,6 +3,28 @@
 
 #include "companions/zemdcm/ddxfmt.h"
 
+void COverlayDialog::AddLimitEntries(std::vector<CMessageMap::Entry>& entries, const zem::MagLimitTraits& t) {
+    using M = MessageMapOf<COverlayDialog>;
+    for (UINT id : {t.limitCheck, t.autoRadio, t.fixedRadio})
+        entries.push_back(RowEntry(BN_CLICKED, id, zem::Click::ApplyEnable, nullptr));
+    entries.push_back(RowEntry(EN_CHANGE, t.maximum.edit, zem::Click::Apply, nullptr));
+    entries.push_back(M::OnNotify(UDN_DELTAPOS, t.maximum.spin, &COverlayDialog::OnDeltaposSpinMagMax));
+    entries.push_back(RowEntry(EN_CHANGE, t.minimum.edit, zem::Click::Apply, nullptr));
+    entries.push_back(M::OnNotify(UDN_DELTAPOS, t.minimum.spin, &COverlayDialog::OnDeltaposSpinMagMin));
+}
+
+void COverlayDialog::AttachControls() {
+    CSettingsDialog::AttachControls();
+    const zem::MagLimitTraits& t = m_limit.Traits();
+    const ControlRow controls[] = {
+        {Ctl::GroupBox, t.group},          {Ctl::CheckBox, t.limitCheck},   {Ctl::RadioButton, t.autoRadio},
+        {Ctl::RadioButton, t.fixedRadio},  {Ctl::Edit, t.maximum.edit},     {Ctl::Spin, t.maximum.spin},
+        {Ctl::Static, t.toStatic},         {Ctl::Edit, t.minimum.edit},     {Ctl::Spin, t.minimum.spin},
+        {Ctl::Static, t.unitStatic},
+    };
+    AttachTable(controls);
+}
+
 BOOL COverlayDialog::OnInitDialog() {
     CSettingsDialog::OnInitDialog();
     AttachControls();
@@ -35,32 +57,32 @@ BOOL COverlayDialog::GetScript(CString* script) {
     return FinishScript(s, script);
 }
 
-void COverlayDialog::InitLimit(double bright, double faint) {
-    m_limit.m_bLimit = FALSE;
-    m_limit.m_nMode = 0;
-    m_limit.m_dMax = bright;
-    m_limit.m_dMin = faint;
-    m_mag.SetEditReady(TRUE);
-}
-
 BOOL COverlayDialog::ValidateLimit() {
     const zem::MagLimitTraits& t = m_limit.Traits();
     if (t.rangeMessage) {
-        const int message = static_cast<int>(t.rangeMessage);
-        if (!CheckMagRange(static_cast<int>(t.minimum.edit), t.upper, t.lower, message)) return FALSE;
-        if (!CheckMagRange(static_cast<int>(t.maximum.edit), t.upper, t.lower, message)) return FALSE;
+        for (const zem::MagField& f : {t.minimum, t.maximum})
+            if (!m_mag.CheckMagRange(static_cast<int>(f.edit), f.upper10 / 10.0, f.lower10 / 10.0, t.rangeMessage))
+                return FALSE;
     }
     return m_limit.CheckOrder();
 }
 
 void COverlayDialog::ExchangeMag(CDataExchange* pDX, UINT editId, double& value) {
-    const UINT width = m_limit.Traits().exchangeWidth;
-    if (width) DDX_DoubleFmt(pDX, static_cast<int>(editId), value, L"%.1f", width);
-    else DDX_Double(pDX, static_cast<int>(editId), value, L"%.1f");
+    ExchangeNumber(pDX, editId, value, L"%.1f", m_limit.Traits().exchangeWidth);
 }
 
-void COverlayDialog::StepField(const zem::MagField& field, NMHDR* pNotify, LRESULT* pResult) {
-    UpdateMagSpin(static_cast<int>(field.edit), zem::SpinDelta(pNotify), field.upper10, field.lower10);
+void COverlayDialog::StepField(UINT edit, int lower10, int upper10, NMHDR* pNotify, LRESULT* pResult) {
+    m_mag.UpdateMagSpin(static_cast<int>(edit), zem::SpinDelta(pNotify), upper10, lower10);
     Apply();
     *pResult = 0;
+}
+
+void COverlayDialog::OnDeltaposSpinMagMax(NMHDR* pNotify, LRESULT* pResult) {
+    const zem::MagField& f = m_limit.Traits().maximum;
+    StepField(f.edit, f.lower10, f.upper10, pNotify, pResult);
+}
+
+void COverlayDialog::OnDeltaposSpinMagMin(NMHDR* pNotify, LRESULT* pResult) {
+    const zem::MagField& f = m_limit.Traits().minimum;
+    StepField(f.edit, f.lower10, f.upper10, pNotify, pResult);
 }

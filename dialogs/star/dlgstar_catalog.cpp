@@ -5,42 +5,21 @@
 #include "dialogs/overlay/dlgstarusnoa20.h"
 #include "dialogs/star/dlgstar.h"
 #include "platform/crt.h"
-#include "resources/resource_ids.h"
-
-namespace {
-
-// The standard data's limit, in tenths.
-constexpr int kStandardMag10 = 141;
-
-// The extended catalog index of an engine catalog code (2 GSC-ACT, 3 Tycho, 4 Tycho-2,
-// 5 USNO-A2.0); -1 for the standard data and anything else.
-int ExtCatalogOfCode(int code) {
-    switch (code) {
-        case 2: return 0;
-        case 4: return 1;
-        case 3: return 2;
-        case 5: return 3;
-        default: return -1;
-    }
-}
-
-}  // namespace
 
 // The list shows the engine's names of the catalogs it has; the limits are kept for all four.
 void CDlgStar::InitExtData() {
-    m_nExtDataCount = 0;
     CString query;
-    for (int i = 0; i < kExtCatalogs; ++i) {
-        query.Format(L"Star.Catalog.%s.LocalName", m_aszExtData[i]);
+    for (int i = 0; i < CStarCatalogs::kCount; ++i) {
+        query.Format(L"Star.Catalog.%s.LocalName", CStarCatalogs::QueryWord(i));
         const CString name = Query(query);
         if (!name.IsEmpty()) {
             m_cmbExtData.AddString(name);
-            m_anExtDataIndex[m_nExtDataCount++] = i;
+            m_catalogs.List(i);
         }
-        query.Format(L"Star.Catalog.%s.MagnitudeLimit.Minmag", m_aszExtData[i]);
-        m_anExtMinMag10[i] = RoundDown(crt::_wtof(Query(query)) * 10 + 0.5);
+        query.Format(L"Star.Catalog.%s.MagnitudeLimit.Minmag", CStarCatalogs::QueryWord(i));
+        m_catalogs.SetLimit(i, crt::_wtof(Query(query)));
     }
-    if (m_nExtDataCount == 0) m_cmbExtData.EnableWindow(FALSE);
+    if (m_catalogs.Count() == 0) m_cmbExtData.EnableWindow(FALSE);
 }
 
 // The data in use. With standard data the list still shows the catalog automatic switching would
@@ -58,27 +37,17 @@ void CDlgStar::ReadStarCatalogInfo() {
     } else {
         m_nCatalogMode = 1;
     }
-    const int k = ExtCatalogOfCode(code);
-    m_nExtData = -1;
-    for (int pos = 0; pos < m_nExtDataCount && k >= 0; ++pos) {
-        if (m_anExtDataIndex[pos] == k) {
-            m_nExtData = pos;
-            break;
-        }
-    }
+    m_nExtData = m_catalogs.PositionOf(CStarCatalogs::IndexOfCode(code));
     m_nExtDataInit = m_nExtData;
 }
 
 // The bound of the data in use, as the dialog opens.
 void CDlgStar::InitMagBound() {
-    m_nMagUpper10 = kStandardMag10;
-    if (!IsDlgButtonChecked(IDC_STAR_DATA_STD) && m_nExtData >= 0) m_nMagUpper10 = m_anExtMinMag10[m_anExtDataIndex[m_nExtData]];
+    const bool extended = !IsDlgButtonChecked(IDC_STAR_DATA_STD) && m_nExtData >= 0;
+    m_catalogs.Use(extended ? m_catalogs.IndexAt(m_nExtData) + 1 : 0);
 }
 
-int CDlgStar::SelectedExtCatalog() const {
-    const int pos = m_cmbExtData.GetCurSel();
-    return (pos >= 0 && pos < m_nExtDataCount) ? m_anExtDataIndex[pos] : -1;
-}
+int CDlgStar::SelectedExtCatalog() const { return m_catalogs.IndexAt(m_cmbExtData.GetCurSel()); }
 
 // A linked limit below the new data's default is raised to it; then every field is brought
 // within the new bound (a limit above it comes down to it).
@@ -95,7 +64,7 @@ void CDlgStar::RaiseAutoMagToDefault(int selection) {
 
 // selection: 0 standard data, 1..4 extended catalog index + 1.
 void CDlgStar::ChangeStarData(int selection, int catalogMode) {
-    m_nMagUpper10 = selection == 0 ? kStandardMag10 : m_anExtMinMag10[selection - 1];
+    m_catalogs.Use(selection);
     RaiseAutoMagToDefault(selection);
     m_nCatalogMode = catalogMode;
     Apply();
@@ -144,7 +113,7 @@ void CDlgStar::OnBnClickedDspStarExtdata() {
 }
 
 void CDlgStar::UpdateExtDataRadio() {
-    EnableItems({IDC_STAR_EXTDATA_LABEL, IDC_STAR_EXTDATA}, m_nExtDataCount > 0 && !IsDlgButtonChecked(IDC_STAR_DATA_STD));
+    EnableItems({IDC_STAR_EXTDATA_LABEL, IDC_STAR_EXTDATA}, m_catalogs.Count() > 0 && !IsDlgButtonChecked(IDC_STAR_DATA_STD));
 }
 
 void CDlgStar::UpdateExtdataControls() {
@@ -155,7 +124,7 @@ void CDlgStar::UpdateExtdataControls() {
 // 1 when extended data may be chosen. Otherwise the standard data is put back, and the first time
 // the data radios are locked and the host is told that no extended catalog is installed.
 int CDlgStar::CheckExtData() {
-    if (m_nExtDataCount > 0) return 1;
+    if (m_catalogs.Count() > 0) return 1;
     if (m_bExtDataNotified && m_bExtDataLocked) {
         CheckRadioButton(IDC_STAR_DATA_STD, IDC_STAR_DATA_AUTO, IDC_STAR_DATA_STD);
         return 0;

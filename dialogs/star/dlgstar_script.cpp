@@ -3,7 +3,6 @@
 #include "dialogs/star/dlgstar.h"
 
 #include "platform/crt.h"
-#include "resources/resource_ids.h"
 
 namespace {
 
@@ -11,46 +10,75 @@ namespace {
 constexpr const wchar_t* kLabelKinds[] = {L"Star.JapaneseName",    L"Star.EnglishName",  L"Star.BayerLetter",
                                           L"Star.FlamsteedNumber", L"Star.VariableName", L"Star.Magnitude"};
 
-// The words the script gives the extended catalogs, by extended catalog index.
-constexpr const wchar_t* kScriptWords[] = {L"GSCACT", L"TYCHO2", L"TYCHO", L"USNOA20"};
-
-constexpr double kMagLower = -6.0;
-
 }  // namespace
+
+zem::HandSettings CDlgStar::HandSettings() {
+    static constexpr zem::HandSetting settings[] = {
+        {IDC_STAR_MAG_AUTO, L"Star.AutoMagnitudeLimit", L"Star.AutoMagnitudeLimit;Star.FixedMagnitudeLimit"},
+        {IDC_STAR_SHAPE, L"Star.Custom.Visible;Star.custom.file;Star.Blur.Visible;Star.Mirado.Visible",
+         L"Star.Blur.Visible;Star.Mirado.Visible;Star.custom.visible;Star.custom.file"},
+        {IDC_STAR_PROPER_NAME, L"Star.JapaneseName.Visible;Star.EnglishName.Visible",
+         L"Star.JapaneseName.Visible;Star.EnglishName.Visible"},
+        {IDC_STAR_NAME_JAPANESE, L"Star.JapaneseName.Visible;Star.EnglishName.Visible",
+         L"Star.JapaneseName.Visible;Star.EnglishName.Visible"},
+        {IDC_STAR_NAME_LIMIT, L"Star.JapaneseName.MagnitudeLimit",
+         L"Star.JapaneseName.MagnitudeLimit;Star.EnglishName.MagnitudeLimit;Star.BayerLetter.MagnitudeLimit;"
+         L"Star.FlamsteedNumber.MagnitudeLimit;Star.VariableName.MagnitudeLimit;Star.Magnitude.MagnitudeLimit"},
+        {IDC_STAR_NAME_LIMIT_MAG, L"",
+         L"Star.EnglishName.MagnitudeLimit.Minimum;Star.BayerLetter.MagnitudeLimit.Minimum;"
+         L"Star.FlamsteedNumber.MagnitudeLimit.Minimum;Star.VariableName.MagnitudeLimit.Minimum;"
+         L"Star.Magnitude.MagnitudeLimit.Minimum"},
+        {IDC_STAR_ABSMAG, L"star.Distance.Tenparsec", L"star.Distance.Calc3D;star.Distance.Tenparsec"},
+        {IDC_STAR_DATA_STD, L"Star.Catalog;Star.Catalog.Switch;Star.Catalog.Switch.Catalog",
+         L"Star.Catalog.Switch;Star.Catalog;Star.Catalog.Switch.Catalog"},
+        {IDC_STAR_EXTDATA,
+         L"Star.Catalog.GSC.LocalName;Star.Catalog.GSC.MagnitudeLimit.Minmag;Star.Catalog.Tycho2.LocalName;"
+         L"Star.Catalog.Tycho2.MagnitudeLimit.Minmag;Star.Catalog.Tycho.LocalName;"
+         L"Star.Catalog.Tycho.MagnitudeLimit.Minmag;Star.Catalog.USNOA20.LocalName;"
+         L"Star.Catalog.USNOA20.MagnitudeLimit.Minmag",
+         L"Star.Catalog;Star.Catalog.Switch.Catalog"},
+    };
+    return settings;
+}
 
 // The upper bound of the magnitude checks: the standard data's, the limit of the catalog chosen
 // in the list, or -1.0 (nothing passes) while extended data has no catalog chosen.
 double CDlgStar::GetMagUpperBound() {
-    if (IsDlgButtonChecked(IDC_STAR_DATA_STD)) return 14.1;
+    if (IsDlgButtonChecked(IDC_STAR_DATA_STD)) return m_catalogs.Limit10(0) / 10.0;
     const int k = SelectedExtCatalog();
-    return k < 0 ? -1.0 : m_anExtMinMag10[k] / 10.0;
+    return k < 0 ? -1.0 : m_catalogs.Limit10(k + 1) / 10.0;
 }
 
 // The fields in a fixed order, each whether or not its setting is on; the first failure has
 // told the user and ends the check.
 BOOL CDlgStar::CheckFields() {
     const double upper = GetMagUpperBound();
+    auto inRange = [&](const zem::NumberRow<D>& n) {
+        return CheckMagRange(static_cast<int>(n.edit), upper, n.Lower(), static_cast<int>(n.message));
+    };
     if (IsDlgButtonChecked(IDC_STAR_MAG_AUTO)) {
-        if (!CheckMagRange(IDC_STAR_MAG_AUTO_MIN, upper, kMagLower, IDS_MAG_RANGE)) return FALSE;
+        if (!inRange(Number(IDC_STAR_MAG_AUTO_MIN))) return FALSE;
     } else {
-        if (!CheckMagRange(IDC_STAR_MAG_MIN, upper, kMagLower, IDS_MAG_RANGE)) return FALSE;
-        if (!CheckMagRange(IDC_STAR_MAG_MAX, upper, kMagLower, IDS_MAG_RANGE)) return FALSE;
+        if (!inRange(Number(IDC_STAR_MAG_MIN))) return FALSE;
+        if (!inRange(Number(IDC_STAR_MAG_MAX))) return FALSE;
         if (crt::_wtof(EditText(IDC_STAR_MAG_MAX)) > crt::_wtof(EditText(IDC_STAR_MAG_MIN))) {
             AfxMessageBox(IDS_MAG_ORDER, MB_ICONINFORMATION);
             return FALSE;
         }
     }
-    if (!CheckMagRange(IDC_STAR_NAME_LIMIT_MAG, upper, kMagLower, IDS_MAG_RANGE)) return FALSE;
-    if (!CheckMagRange(IDC_STAR_SIZE, 10.0, 0.1, IDS_STAR_SIZE_RANGE)) return FALSE;
+    if (!inRange(Number(IDC_STAR_NAME_LIMIT_MAG))) return FALSE;
+    const auto& size = Number(IDC_STAR_SIZE);
+    if (!CheckMagRange(IDC_STAR_SIZE, size.Upper(), size.Lower(), static_cast<int>(size.message))) return FALSE;
     // The twinkle strength's message names no bounds, and it takes the focus as well.
+    const auto& twinkle = Number(IDC_STAR_TWINKLE_STRENGTH);
     double strength = 0.0;
     if (!m_mag.ReadWholeNumber(IDC_STAR_TWINKLE_STRENGTH, strength)) return FALSE;
-    if (0.1 > strength || strength > 1.0) {
-        AfxMessageBox(IDS_TWINKLE_STRENGTH_RANGE, MB_ICONINFORMATION);
+    if (twinkle.Lower() > strength || strength > twinkle.Upper()) {
+        AfxMessageBox(twinkle.message, MB_ICONINFORMATION);
         if (CWnd* edit = GetDlgItem(IDC_STAR_TWINKLE_STRENGTH)) edit->SetFocus();
         return FALSE;
     }
-    return CheckMagRange(IDC_STAR_PM_MAG, upper, kMagLower, IDS_MAG_RANGE);
+    return inRange(Number(IDC_STAR_PM_MAG));
 }
 
 BOOL CDlgStar::GetScript(CString* script) {
@@ -65,49 +93,48 @@ BOOL CDlgStar::GetScript(CString* script) {
         // A clicked star of an extended catalog means nothing once another catalog is drawn.
         if (Query(L"ClickData.Object").Left(8).CompareNoCase(L"Star.Xno") == 0) s += L"ClickData.Object = \"\";";
     }
-    const auto rows = Rows();
-    AppendRows(s, rows.subspan(kShowRow, 1));
-    AppendRows(s, rows.subspan(kProperMotionRow, 1));
-    if (m_bProperMotion) AppendScriptValue(s, {L"Star.ProperMotion.MagnitudeLimit.Minimum"}, m_dProperMotionMag);
+    AppendRows(s, Rows(kShow));
+    AppendRows(s, Rows(kProperMotion));
+    if (m_bProperMotion) AppendScriptValue(s, {Number(IDC_STAR_PM_MAG).write}, m_dProperMotionMag);
     // The mode not chosen is not mentioned.
     if (m_nMagMode == 0) {
         s += L"Star.AutoMagnitudeLimit = TRUE;";
-        AppendScriptValue(s, {L"Star.AutoMagnitudeLimit.Minimum"}, m_dAutoMagMin);
+        AppendScriptValue(s, {Number(IDC_STAR_MAG_AUTO_MIN).write}, m_dAutoMagMin);
     } else {
         s += L"Star.FixedMagnitudeLimit = TRUE;";
-        AppendScriptValue(s, {L"Star.FixedMagnitudeLimit.Maximum"}, m_dFixedMagMax);
-        AppendScriptValue(s, {L"Star.FixedMagnitudeLimit.Minimum"}, m_dFixedMagMin);
+        AppendScriptValue(s, {Number(IDC_STAR_MAG_MAX).write}, m_dFixedMagMax);
+        AppendScriptValue(s, {Number(IDC_STAR_MAG_MIN).write}, m_dFixedMagMin);
     }
-    AppendRows(s, rows.subspan(kTwinkleRow, 1));
-    AppendScriptValue(s, {L"Star.Twinkle.Strength"}, m_dTwinkleStrength);
-    AppendScriptValue(s, {L"Star.Size"}, m_dSize);
+    AppendRows(s, Rows(kTwinkle));
+    AppendScriptValue(s, {Number(IDC_STAR_TWINKLE_STRENGTH).write}, m_dTwinkleStrength);
+    AppendScriptValue(s, {Number(IDC_STAR_SIZE).write}, m_dSize);
     AppendImageStyle(s);
 
     const bool japanese = m_bProperName && m_nNameLang == 0;
     const bool english = m_bProperName && m_nNameLang != 0;
     AppendScriptBool(s, L"Star.JapaneseName.Visible", japanese);
     AppendScriptBool(s, L"Star.EnglishName.Visible", english);
-    AppendRows(s, rows.subspan(kLabelRows, kOverlayRows - kLabelRows));
+    AppendRows(s, Rows(kLabels));
     for (const wchar_t* kind : kLabelKinds) AppendScriptBool(s, {kind, L".MagnitudeLimit"}, m_bNameMagLimit);
     if (m_bNameMagLimit)
         for (const wchar_t* kind : kLabelKinds) AppendScriptValue(s, {kind, L".MagnitudeLimit.Minimum"}, m_dNameMagLimit);
 
     if (m_bAbsMag) {
-        AppendScriptValue(s, {L"star.Distance.Tenparsec.Multiplier"}, m_dAbsMagParsec / 10);
+        AppendScriptValue(s, {Number(IDC_STAR_ABSMAG_PARSEC).write}, m_dAbsMagParsec / 10);
         s += L"star.Distance.Calc3D = 0;star.Distance.Tenparsec = 1;";
     } else {
         s += L"star.Distance.Calc3D = 0.007;star.Distance.Tenparsec = 0;star.Distance.Tenparsec.Multiplier = 10;";
     }
 
     if (!AppendCatalogScript(s)) return FALSE;
-    AppendRows(s, rows.subspan(kOverlayRows));
+    AppendRows(s, Rows(kOverlays));
     return FinishScript(s, script);
 }
 
 // The star data: with standard data and automatic switching the engine keeps the standard
 // catalog and is told the catalog to switch to; with extended data that catalog is drawn.
 BOOL CDlgStar::AppendCatalogScript(CString& s) {
-    const std::wstring_view word = (m_nExtData >= 0 && m_nExtData < m_nExtDataCount) ? kScriptWords[m_anExtDataIndex[m_nExtData]] : L"";
+    const std::wstring_view word = CStarCatalogs::ScriptWord(m_catalogs.IndexAt(m_nExtData));
     switch (m_nCatalogMode) {
         case 0:
         case 2:
