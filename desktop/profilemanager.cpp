@@ -53,7 +53,7 @@ ProfileDifferenceDialog::ProfileDifferenceDialog(const QString& name, const std:
             top = new QTreeWidgetItem({group});
             order.push_back(top);
         }
-        new QTreeWidgetItem(top, {named ? named->label : change.path, change.before, QStringLiteral("→ ") + change.after, change.path});
+        new QTreeWidgetItem(top, {named ? named->Shown() : change.path, change.before, QStringLiteral("→ ") + change.after, change.path});
     }
     std::stable_partition(order.begin(), order.end(), [](QTreeWidgetItem* item) { return item->text(0) != kOthers; });
     for (QTreeWidgetItem* top : order) {

@@ -33,7 +33,7 @@ QVariant PropertyModel::data(const QModelIndex& index, int role) const {
                 case kPath: return row.path;
                 case kValue: return row.value;
                 case kDialog: return row.name ? row.name->dialog : QString();
-                case kLabel: return row.name ? row.name->label : QString();
+                case kLabel: return row.name ? row.name->Shown() : QString();
                 default: return {};
             }
         case Qt::FontRole:

@@ -11,12 +11,15 @@
 #include "platform/types.h"
 
 struct SettingName {
-    QString dialogClass;  // CDlgMw
-    QString dialog;       // the dialog's title: 天の川
-    QString label;        // the control's label, without its access key and colon: 明るさ
-    QString kind;         // what the control is, in words a person uses: チェック, 数値, ...
+    QString dialogClass;  // CDlgNbl
+    QString dialog;       // the dialog's title: 星雲・星団
+    QString frame;        // the title of the frame it lies in, when that says more: 画像
+    QString label;        // the control's label as a person reads it: 明るさ
     UINT control = 0;
-    QStringList paths;    // the properties the control reads and writes
+    QStringList paths;    // the properties the control writes, then those it only reads
+
+    // The setting as listed: 画像 › 明るさ
+    QString Shown() const { return frame.isEmpty() ? label : frame + QStringLiteral(" › ") + label; }
 };
 
 class SettingNames {
@@ -25,8 +28,8 @@ public:
     static const SettingNames& Get();
 
     const std::vector<SettingName>& All() const { return names_; }
-    // The control that writes path (else the first that reads it), in any ASCII case; null when
-    // no dialog controls it.
+    // The first control that writes path (else the first that reads it), in any ASCII case; null
+    // when no dialog controls it.
     const SettingName* Find(const QString& path) const;
 
 private:

@@ -12,7 +12,7 @@ std::vector<const SettingName*> FindSettings(const QString& words) {
     std::vector<const SettingName*> found;
     if (wanted.isEmpty()) return found;
     for (const SettingName& setting : SettingNames::Get().All()) {
-        const QString text = setting.dialog + u' ' + setting.label + u' ' + setting.paths.join(u' ');
+        const QString text = setting.dialog + u' ' + setting.frame + u' ' + setting.label + u' ' + setting.paths.join(u' ');
         const bool all = std::all_of(wanted.begin(), wanted.end(), [&](const QString& word) { return text.contains(word, Qt::CaseInsensitive); });
         if (all) found.push_back(&setting);
     }
@@ -20,7 +20,7 @@ std::vector<const SettingName*> FindSettings(const QString& words) {
 }
 
 QString DescribeSetting(const SettingName& setting) {
-    return QStringLiteral("%1 › %2  (%3)").arg(setting.dialog, setting.label, setting.paths.value(0));
+    return QStringLiteral("%1 › %2  (%3)").arg(setting.dialog, setting.Shown(), setting.paths.value(0));
 }
 
 SettingsSearchBox::SettingsSearchBox(QWidget* parent) : QLineEdit(parent), completer_(new QCompleter(this)), model_(new QStandardItemModel(this)) {

@@ -5,6 +5,7 @@
 // traffic log is compared with the host's in traffic_test.)
 #include <QDockWidget>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QSortFilterProxyModel>
@@ -25,6 +26,7 @@ class MainWindowTest : public QObject {
 private slots:
     void dialogMenuFollowsTheClassList();
     void propertyTableMarksTheLastRedraw();
+    void tableNamesDialogAndSetting();
     void valueInSightAtAnyWidth();
     void logHiddenUntilAsked();
     void missingDataAndConstellationMessages();
@@ -97,6 +99,23 @@ void MainWindowTest::propertyTableMarksTheLastRedraw() {
     QVERIFY(afterOutline.contains(QStringLiteral("Milkyway.Outline.Visible")));
     QCOMPARE(afterSpin, QStringList{QStringLiteral("Milkyway.Image.Brightness")});
     QCOMPARE(program.Window().Properties()->rowCount(), static_cast<int>(engine.GetPropertyCount()));
+}
+
+void MainWindowTest::tableNamesDialogAndSetting() {
+    Program program;
+    const PropertyModel& model = *program.Window().Properties();
+    QMap<QString, QString> named;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        const auto cell = [&](int column) { return model.data(model.index(row, column), Qt::DisplayRole).toString(); };
+        named[cell(PropertyModel::kPath)] = cell(PropertyModel::kDialog) + u'|' + cell(PropertyModel::kLabel);
+    }
+    QCOMPARE(named.value(QStringLiteral("Milkyway.Image.Brightness")), QStringLiteral("天の川|明るさ"));
+    QCOMPARE(named.value(QStringLiteral("DeepSkyObject.Image.Brightness")), QStringLiteral("星雲・星団|画像 › 明るさ"));
+    QCOMPARE(named.value(QStringLiteral("Star.Catalog.Gsc.Blend.Visible")), QStringLiteral("GSC-ACT詳細設定|GSC-ACT表示設定 › ブレンド"));
+    QCOMPARE(named.value(QStringLiteral("View.Projection")), QStringLiteral("|"));  // no dialog sets it
+    // The filter finds a property by its setting's words too.
+    program.Window().PropertyFilter()->setText(QStringLiteral("またたき"));
+    QCOMPARE(program.Window().FilteredProperties()->rowCount(), 1);
 }
 
 void MainWindowTest::valueInSightAtAnyWidth() {

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <QUndoStack>
 
+#include "desktop/profilemanager.h"
 #include "desktop/profiles.h"
 #include "platform/textfile.h"
 #include "support.h"
@@ -163,7 +164,17 @@ void ProfilesTest::applyShowsTheChangesThenSendsOneScript() {
     person.steps[QStringLiteral("apply")] = [&](TemplateView*) { program.Window().Profiles().Apply(QStringLiteral("星図")); };
     QVERIFY(person.Play({"qt apply"}));
     QCOMPARE(program.Take(), QStringList());
-    QCOMPARE(answers.shown.size(), 9);
+    QCOMPARE(answers.shown, (QStringList{
+        "天の川 / 精細／輪郭 / TRUE / → FALSE / Milkyway.Image.Visible",
+        "天の川 / 精細／輪郭 / FALSE / → TRUE / Milkyway.Outline.Visible",
+        "天の川 / 精細／輪郭 / TRUE / → FALSE / MagellanicCloud.Image.Visible",
+        "天の川 / 精細／輪郭 / FALSE / → TRUE / MagellanicCloud.Outline.Visible",
+        "星座 / 星座境界線 / FALSE / → TRUE / Constellation.Boundary.Visible",
+        "星座 / 星座絵 / TRUE / → FALSE / Constellation.Picture.Visible",
+        "恒星 / 名称等 › フラムスチード番号 / FALSE / → TRUE / Star.FlamsteedNumber.Visible",
+        "星雲・星団 / 番号 / FALSE / → TRUE / DeepSkyObject.Number.Visible",
+        "星雲・星団 / 画像 / TRUE / → FALSE / DeepSkyObject.Image.Visible",
+    }));
     QVERIFY(!answers.overTheSky);  // the list opens beside the sky, as the dialogs do
     // Applied: the one script, the sky redrawn once.
     answers.apply = true;
@@ -270,35 +281,55 @@ void ProfilesTest::importRefusesWhatCouldBreakAScript() {
 }
 
 void ProfilesTest::differencesBetweenTwoProfiles() {
-    const auto changes = ProfileDifferences(Shipped(QStringLiteral("肉眼")), Shipped(QStringLiteral("星図")));
+    // From the naked eye to the chart: by dialog, in the order their properties come; each setting
+    // by its label (a radio group by its choices, within its frame), value now → after.
+    const ProfileDifferenceDialog differences(QStringLiteral("星図"), ProfileDifferences(Shipped(QStringLiteral("肉眼")), Shipped(QStringLiteral("星図"))), nullptr);
     QStringList listed;
-    for (const ProfileChange& c : changes) listed << QStringLiteral("%1: %2 -> %3").arg(c.path, c.before, c.after);
-    const QStringList expected{
-        "Milkyway.Image.Visible: TRUE -> FALSE",
-        "Milkyway.Outline.Visible: FALSE -> TRUE",
-        "MagellanicCloud.Image.Visible: TRUE -> FALSE",
-        "MagellanicCloud.Outline.Visible: FALSE -> TRUE",
-        "star.extrasolarplanet.visible: FALSE -> TRUE",
-        "Constellation.Boundary.Visible: FALSE -> TRUE",
-        "Constellation.Picture.Visible: TRUE -> FALSE",
-        "Star.AutoMagnitudeLimit: FALSE -> TRUE",
-        "Star.FixedMagnitudeLimit: TRUE -> FALSE",
-        "Star.FixedMagnitudeLimit.Minimum: 6.0 -> 8.0",
-        "Star.Twinkle.Visible: TRUE -> FALSE",
-        "Star.BayerLetter.Visible: FALSE -> TRUE",
-        "Star.FlamsteedNumber.Visible: FALSE -> TRUE",
-        "Star.GCVS.AutoMagnitudeLimit: FALSE -> TRUE",
-        "Star.GCVS.FixedMagnitudeLimit: TRUE -> FALSE",
-        "Star.GCVS.FixedMagnitudeLimit.Minimum: 6.0 -> 8.0",
-        "Star.WDS.Primary.Mark.Visible: FALSE -> TRUE",
-        "Star.WDS.Pair.Line.Visible: FALSE -> TRUE",
-        "Star.WDS.Secondary.Mark.Visible: FALSE -> TRUE",
-        "DeepSkyObject.Number.Visible: FALSE -> TRUE",
-        "DeepSkyObject.VisibleByTelescope.Visible: FALSE -> TRUE",
-        "DeepSkyObject.FixedMagnitudeLimit.Minimum: 5.0 -> 12.0",
-        "DeepSkyObject.Image.Visible: TRUE -> FALSE",
-    };
-    QCOMPARE(listed, expected);
+    for (int g = 0; g < differences.List()->topLevelItemCount(); ++g) {
+        const QTreeWidgetItem* group = differences.List()->topLevelItem(g);
+        listed << QStringLiteral("[%1]").arg(group->text(0));
+        for (int i = 0; i < group->childCount(); ++i) {
+            const QTreeWidgetItem* row = group->child(i);
+            listed << QStringLiteral("%1: %2 %3 (%4)").arg(row->text(0), row->text(1), row->text(2), row->text(3));
+        }
+    }
+    QCOMPARE(listed, (QStringList{
+        "[天の川]",
+        "精細／輪郭: TRUE → FALSE (Milkyway.Image.Visible)",
+        "精細／輪郭: FALSE → TRUE (Milkyway.Outline.Visible)",
+        "精細／輪郭: TRUE → FALSE (MagellanicCloud.Image.Visible)",
+        "精細／輪郭: FALSE → TRUE (MagellanicCloud.Outline.Visible)",
+        "[系外惑星]",
+        "表示: FALSE → TRUE (star.extrasolarplanet.visible)",
+        "[星座]",
+        "星座境界線: FALSE → TRUE (Constellation.Boundary.Visible)",
+        "星座絵: TRUE → FALSE (Constellation.Picture.Visible)",
+        "[恒星]",
+        "等級 › 視野角に連動／固定: FALSE → TRUE (Star.AutoMagnitudeLimit)",
+        "等級 › 視野角に連動／固定: TRUE → FALSE (Star.FixedMagnitudeLimit)",
+        "等級 › 固定: 6.0 → 8.0 (Star.FixedMagnitudeLimit.Minimum)",
+        "星像 › またたき: TRUE → FALSE (Star.Twinkle.Visible)",
+        "名称等 › バイエル名: FALSE → TRUE (Star.BayerLetter.Visible)",
+        "名称等 › フラムスチード番号: FALSE → TRUE (Star.FlamsteedNumber.Visible)",
+        "[変光星]",
+        "等級限定: FALSE → TRUE (Star.GCVS.AutoMagnitudeLimit)",
+        "等級限定: TRUE → FALSE (Star.GCVS.FixedMagnitudeLimit)",
+        "等級限定 › 固定: 6.0 → 8.0 (Star.GCVS.FixedMagnitudeLimit.Minimum)",
+        "[二重星]",
+        "表示: FALSE → TRUE (Star.WDS.Primary.Mark.Visible)",
+        "星系: FALSE → TRUE (Star.WDS.Pair.Line.Visible)",
+        "星系: FALSE → TRUE (Star.WDS.Secondary.Mark.Visible)",
+        "[星雲・星団]",
+        "番号: FALSE → TRUE (DeepSkyObject.Number.Visible)",
+        "限定 › レベル: FALSE → TRUE (DeepSkyObject.VisibleByTelescope.Visible)",
+        "等級 › 限定: 5.0 → 12.0 (DeepSkyObject.FixedMagnitudeLimit.Minimum)",
+        "画像: TRUE → FALSE (DeepSkyObject.Image.Visible)",
+    }));
+    // A property no dialog controls comes last, by its path.
+    const ProfileDifferenceDialog others(QStringLiteral("x"), {{"View.Projection", "Stereographic", "Orthographic"}, {"Milkyway.Visible", "TRUE", "FALSE"}}, nullptr);
+    QCOMPARE(others.List()->topLevelItem(0)->text(0), QStringLiteral("天の川"));
+    QCOMPARE(others.List()->topLevelItem(1)->text(0), QStringLiteral("その他のプロパティ"));
+    QCOMPARE(others.List()->topLevelItem(1)->child(0)->text(0), QStringLiteral("View.Projection"));
 }
 
 void ProfilesTest::keptOverARestart() {
