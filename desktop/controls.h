@@ -19,9 +19,9 @@
 class CQelListBoxAObj;
 class CQelListBoxCheck;
 
-// The application's style with the check and radio boxes of the original windowing system: a
-// 13-pixel box and a narrow gap before the label, so that labels get the room their templates
-// planned for them.
+// The application's style with the check and radio boxes of the windowing system the templates
+// were drawn for: a 13-pixel box and a narrow gap before the label, so that labels get the room
+// their templates planned for them.
 QStyle* TemplateButtonStyle();
 
 // A check box that does not toggle itself; the platform decides its state.

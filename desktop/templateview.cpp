@@ -267,7 +267,8 @@ void TemplateView::SetUpKeyboard() {
 }
 
 void TemplateView::SyncRadioTabStops() {
-    // As with the original auto radio buttons, the checked radio of a group is its tab stop.
+    // As with the auto radio buttons of the windowing system the templates were drawn for, the
+    // checked radio of a group is its tab stop.
     std::size_t first = 0;
     while (first < controls_.size()) {
         std::size_t end = first + 1;

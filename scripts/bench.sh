@@ -19,7 +19,7 @@ else
 fi
 ZEM_BUILD=$build ZEM_TARGET=zemd02-bench "$root/scripts/build.sh" "${configure[@]}" >&2
 "$build/bench/zemd02-bench" "${runs[@]}" "$@"
-if cmake --build "$build" --target help | grep -q "zemd02-skybench"; then
+if cmake --build "$build" --target help | grep "zemd02-skybench" > /dev/null; then
   cmake --build "$build" --target zemd02-skybench >&2
   echo
   "$build/bench/sky/zemd02-skybench" "${runs[@]}" --benchmark_report_aggregates_only=true "$@"

@@ -151,7 +151,9 @@ zemd02-host /usr/share/zemd02/data/demo/milkyway.scn | diff -u "$scratch/host.ou
   || fail "the packaged zemd02-host runs the demo differently"
 answers /usr/bin
 for package in zemd02-tools:zemd02-host zemd02-desktop:zemd02-desktop; do
-  dpkg-deb -c "$debs/${package%%:*}"_*.deb | grep -q "/usr/share/man/man1/${package#*:}.1.gz$" \
+  # The listing is read whole: grep -q would stop reading early and dpkg-deb would die of SIGPIPE.
+  listing=$(dpkg-deb -c "$debs/${package%%:*}"_*.deb)
+  grep -q "/usr/share/man/man1/${package#*:}.1.gz$" <<<"$listing" \
     || fail "${package%%:*} has no man page ${package#*:}(1)"
 done
 step "  the packaged programs run the demo, answer --help and --version, and have their man pages"

@@ -119,7 +119,7 @@ void LayoutTest::conversion_data() {
     QTest::addColumn<int>("baseY");
     QTest::addColumn<QRect>("units");
     QTest::addColumn<QRect>("pixels");
-    // The original's own font: 1.5 pixels a unit both ways, halves rounded up.
+    // The font the templates were laid out in: 1.5 pixels a unit both ways, halves rounded up.
     QTest::newRow("6x12") << 6 << 12 << QRect(7, 7, 147, 58) << QRect(11, 11, 221, 87);
     // Each field is rounded on its own, so the right edge is not x + width rounded.
     QTest::newRow("7x13") << 7 << 13 << QRect(13, 7, 40, 10) << QRect(23, 11, 70, 16);
