@@ -111,9 +111,8 @@ QWidget* MainWindow::BuildPropertyPanel() {
     // Dialog and setting first, then the value, then the path; the widths follow the table's so
     // that the value is always in sight.
     QHeaderView* header = table_->horizontalHeader();
-    header->moveSection(PropertyModel::kDialog, 0);
-    header->moveSection(PropertyModel::kLabel, 1);
-    header->moveSection(PropertyModel::kValue, 2);
+    int place = 0;  // moveSection takes places on screen, not columns
+    for (int column : {PropertyModel::kDialog, PropertyModel::kLabel, PropertyModel::kValue}) header->moveSection(header->visualIndex(column), place++);
     header->setSectionResizeMode(QHeaderView::Fixed);
     header->setStretchLastSection(false);
     table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

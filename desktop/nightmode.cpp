@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: BSD-3-Clause
 #include "desktop/nightmode.h"
 
+#include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QCheckBox>
@@ -73,9 +74,15 @@ public:
         Filtered(option->rect, painter, [&](QPainter* p) { QProxyStyle::drawComplexControl(control, option, p, widget); });
     }
     QIcon standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const override {
-        const QIcon day = QProxyStyle::standardIcon(icon, option, widget);
+        return Red(QProxyStyle::standardIcon(icon, option, widget), QSize(16, 16));
+    }
+
+    // Each size of the icon (else size) in red.
+    static QIcon Red(const QIcon& day, const QSize& size) {
         QIcon night;
-        for (const QSize& size : day.availableSizes()) night.addPixmap(Red(day.pixmap(size)));
+        QList<QSize> sizes = day.availableSizes();
+        if (sizes.isEmpty()) sizes << size;
+        for (const QSize& s : sizes) night.addPixmap(Red(day.pixmap(s)));
         return night.isNull() ? day : night;
     }
 
@@ -217,9 +224,17 @@ void NightMode::StyleFurniture(QWidget* window) {
     }
     QStyle* style = on_ ? style_.data() : nullptr;  // none: the application's again
     window->setStyle(style);
+    std::vector<QLineEdit*> clearable;
     for (QWidget* part : window->findChildren<QWidget*>()) {
         const bool picture = std::any_of(pictures_.begin(), pictures_.end(), [part](const QPointer<QWidget>& p) { return p == part || p->isAncestorOf(part); });
-        if (!picture && !part->isWindow()) part->setStyle(style);
+        if (picture || part->isWindow()) continue;
+        part->setStyle(style);
+        if (auto* edit = qobject_cast<QLineEdit*>(part); edit && edit->isClearButtonEnabled()) clearable.push_back(edit);
+    }
+    // A clear button takes the style's icon when it is made: made again from this style.
+    for (QLineEdit* edit : clearable) {
+        edit->setClearButtonEnabled(false);
+        edit->setClearButtonEnabled(true);
     }
 }
 
@@ -232,6 +247,15 @@ void NightMode::FilterPicture(QWidget* widget) {
 bool NightMode::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Polish)
         if (auto* widget = qobject_cast<QWidget*>(watched)) Outline(widget, true);
+    // The icons on a window's buttons (Yes, No, OK, from the style or the desktop's theme) are
+    // pictures too: red before it shows.
+    if (event->type() == QEvent::Show)
+        if (auto* window = qobject_cast<QDialog*>(watched))
+            for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+                if (!button->icon().isNull() && !button->property(kFiltered).toBool()) {
+                    button->setIcon(NightStyle::Red(button->icon(), button->iconSize()));
+                    button->setProperty(kFiltered, true);
+                }
     // A message box's icon is a picture of the style's: red like the rest before it shows.
     if (event->type() == QEvent::Show)
         if (auto* box = qobject_cast<QMessageBox*>(watched))

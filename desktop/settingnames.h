@@ -18,8 +18,8 @@ struct SettingName {
     UINT control = 0;
     QStringList paths;    // the properties the control writes, then those it only reads
 
-    // The setting as listed: 画像 › 明るさ
-    QString Shown() const { return frame.isEmpty() ? label : frame + QStringLiteral(" › ") + label; }
+    // The setting as listed: 画像 > 明るさ
+    QString Shown() const { return frame.isEmpty() ? label : frame + QStringLiteral(" > ") + label; }
 };
 
 class SettingNames {

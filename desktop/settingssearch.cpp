@@ -4,7 +4,9 @@
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QStandardItemModel>
+#include <QStyle>
 #include <algorithm>
 
 std::vector<const SettingName*> FindSettings(const QString& words) {
@@ -20,7 +22,7 @@ std::vector<const SettingName*> FindSettings(const QString& words) {
 }
 
 QString DescribeSetting(const SettingName& setting) {
-    return QStringLiteral("%1 › %2  (%3)").arg(setting.dialog, setting.Shown(), setting.paths.value(0));
+    return QStringLiteral("%1 > %2  (%3)").arg(setting.dialog, setting.Shown(), setting.paths.value(0));
 }
 
 SettingsSearchBox::SettingsSearchBox(QWidget* parent) : QLineEdit(parent), completer_(new QCompleter(this)), model_(new QStandardItemModel(this)) {
@@ -42,13 +44,23 @@ SettingsSearchBox::SettingsSearchBox(QWidget* parent) : QLineEdit(parent), compl
 void SettingsSearchBox::Search(const QString& text) {
     found_ = FindSettings(text);
     model_->clear();
+    const QFontMetrics metrics(completer_->popup()->font());
+    int widest = 0;
     for (const SettingName* setting : found_) {
         auto* item = new QStandardItem(DescribeSetting(*setting));
         item->setToolTip(setting->paths.join(u'\n'));
+        widest = std::max(widest, metrics.horizontalAdvance(item->text()));
         model_->appendRow(item);
     }
-    if (found_.empty()) completer_->popup()->hide();
-    else completer_->complete();
+    if (found_.empty()) {
+        completer_->popup()->hide();
+        return;
+    }
+    // The list as wide as its longest line (up to half the screen), ending where the box ends, so
+    // that each setting is read whole.
+    const int room = widest + 2 * completer_->popup()->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 16;
+    const int listWidth = std::max(width(), std::min(room, screen()->availableGeometry().width() / 2));
+    completer_->complete(QRect(width() - listWidth, 0, listWidth, height()));
 }
 
 void SettingsSearchBox::Choose(int row) {

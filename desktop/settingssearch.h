@@ -17,7 +17,7 @@ class QStandardItemModel;
 // The settings whose dialog title, frame title, label or paths hold every word of words (blanks
 // between words; letters in any case), in the catalogue's order.
 std::vector<const SettingName*> FindSettings(const QString& words);
-// How a found setting is listed: 星雲・星団 › 画像 › 明るさ  (DeepSkyObject.Image.Brightness)
+// How a found setting is listed: 星雲・星団 > 画像 > 明るさ  (DeepSkyObject.Image.Brightness)
 QString DescribeSetting(const SettingName& setting);
 
 class SettingsSearchBox : public QLineEdit {

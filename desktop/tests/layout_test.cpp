@@ -90,12 +90,12 @@ void FixTheSky(Program& program) {
 
 // Windows as they lie on the screen, each at its place (without the frames a window manager
 // would draw), on a plain background.
-QImage Screen(const QList<QWidget*>& windows) {
+QImage Screen(const QList<QWidget*>& windows, const QColor& background = QColor(72, 78, 88)) {
     QRect area;
     for (QWidget* window : windows) area |= window->geometry();
     area.adjust(-8, -8, 8, 8);
     QImage screen(area.size(), QImage::Format_RGB32);
-    screen.fill(QColor(72, 78, 88));
+    screen.fill(background);
     QPainter painter(&screen);
     for (QWidget* window : windows) painter.drawPixmap(window->geometry().topLeft() - area.topLeft(), window->grab());
     return screen;
@@ -242,7 +242,7 @@ void LayoutTest::nightModePicture() {
     FixTheSky(program);
     window.NightAction()->trigger();
     Person person(program);
-    person.onDialog = [&](TemplateView& view) { SavePicture(Screen({&window, &view}), QStringLiteral("night-mode.png")); };
+    person.onDialog = [&](TemplateView& view) { SavePicture(Screen({&window, &view}, Qt::black), QStringLiteral("night-mode.png")); };
     QVERIFY(person.Play({"open CDlgNbl", "cancel"}));
     window.NightAction()->trigger();
 }

@@ -110,8 +110,8 @@ void MainWindowTest::tableNamesDialogAndSetting() {
         named[cell(PropertyModel::kPath)] = cell(PropertyModel::kDialog) + u'|' + cell(PropertyModel::kLabel);
     }
     QCOMPARE(named.value(QStringLiteral("Milkyway.Image.Brightness")), QStringLiteral("天の川|明るさ"));
-    QCOMPARE(named.value(QStringLiteral("DeepSkyObject.Image.Brightness")), QStringLiteral("星雲・星団|画像 › 明るさ"));
-    QCOMPARE(named.value(QStringLiteral("Star.Catalog.Gsc.Blend.Visible")), QStringLiteral("GSC-ACT詳細設定|GSC-ACT表示設定 › ブレンド"));
+    QCOMPARE(named.value(QStringLiteral("DeepSkyObject.Image.Brightness")), QStringLiteral("星雲・星団|画像 > 明るさ"));
+    QCOMPARE(named.value(QStringLiteral("Star.Catalog.Gsc.Blend.Visible")), QStringLiteral("GSC-ACT詳細設定|GSC-ACT表示設定 > ブレンド"));
     QCOMPARE(named.value(QStringLiteral("View.Projection")), QStringLiteral("|"));  // no dialog sets it
     // The filter finds a property by its setting's words too.
     program.Window().PropertyFilter()->setText(QStringLiteral("またたき"));
@@ -121,6 +121,10 @@ void MainWindowTest::tableNamesDialogAndSetting() {
 void MainWindowTest::valueInSightAtAnyWidth() {
     Program program;
     QTableView* table = program.Window().PropertyTable();
+    // On screen: the dialog, the setting, the value, then the path.
+    QHeaderView* header = table->horizontalHeader();
+    const QList<int> order{PropertyModel::kDialog, PropertyModel::kLabel, PropertyModel::kValue, PropertyModel::kPath};
+    for (int place = 0; place < order.size(); ++place) QCOMPARE(header->logicalIndex(place), order[place]);
     const QFontMetrics metrics(table->font());
     for (int width : {180, 320, 600, 1200}) {
         table->resize(width, 300);

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: BSD-3-Clause
 // Night mode: once switched on, every window drawn afterwards (a dialog, a message box, a menu)
 // and the sky are red on black and dimmed; it is kept over a restart and switched off again.
+#include <QAbstractButton>
 #include <QMenuBar>
+#include <QStyle>
 
 #include "desktop/nightmode.h"
+#include "desktop/settingssearch.h"
 #include "support.h"
 
 using namespace desktoptest;
@@ -78,10 +81,14 @@ void NightModeTest::reachesWindowsOpenedLater() {
     QVERIFY(seen);
     // A message box, its icon included; a menu; the sky.
     QMessageBox box(QMessageBox::Information, QStringLiteral("zemd02"), QStringLiteral("夜間モードの確認"), QMessageBox::Ok, &window);
+    // Its button with an icon, as desktops that show them give it.
+    box.button(QMessageBox::Ok)->setIcon(QIcon(QApplication::style()->standardPixmap(QStyle::SP_DialogOkButton)));
     box.show();
     CheckNight(box.grab().toImage(), "a message box");
     QMenu* menu = window.menuBar()->actions().front()->menu();
     CheckNight(menu->grab().toImage(), "a menu");
+    window.Search()->setText(QStringLiteral("明るさ"));  // its clear button fades in
+    QTest::qWait(400);
     CheckNight(window.grab().toImage(), "the main window with the sky");
     // Off: the day's colours again, the sky unfiltered.
     window.NightAction()->trigger();

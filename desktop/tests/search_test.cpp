@@ -27,7 +27,7 @@ namespace {
 
 QStringList Listed(const std::vector<const SettingName*>& found) {
     QStringList listed;
-    for (const SettingName* s : found) listed << QStringLiteral("%1 %2 › %3").arg(s->control).arg(s->dialog, s->Shown());
+    for (const SettingName* s : found) listed << QStringLiteral("%1 %2 > %3").arg(s->control).arg(s->dialog, s->Shown());
     return listed;
 }
 
@@ -50,19 +50,19 @@ void SearchTest::names() {
     QCOMPARE(dialogs.size(), 11);
     const SettingName* brightness = SettingNames::Get().Find(QStringLiteral("DEEPSKYOBJECT.image.brightness"));
     QVERIFY(brightness);
-    QCOMPARE(brightness->dialog + u'|' + brightness->Shown(), QStringLiteral("星雲・星団|画像 › 明るさ"));
-    QCOMPARE(SettingNames::Get().Find(QStringLiteral("Asterism.Visible"))->Shown(), QStringLiteral("星空の目印 › 表示"));
+    QCOMPARE(brightness->dialog + u'|' + brightness->Shown(), QStringLiteral("星雲・星団|画像 > 明るさ"));
+    QCOMPARE(SettingNames::Get().Find(QStringLiteral("Asterism.Visible"))->Shown(), QStringLiteral("星空の目印 > 表示"));
     QVERIFY(!SettingNames::Get().Find(QStringLiteral("View.Projection")));
 }
 
 void SearchTest::found_data() {
     QTest::addColumn<QString>("words");
     QTest::addColumn<QStringList>("listed");
-    QTest::newRow("a word of a label") << "明るさ" << QStringList{"1306 天の川 › 明るさ", "1225 星雲・星団 › 画像 › 明るさ"};
-    QTest::newRow("two words") << "画像 明るさ" << QStringList{"1225 星雲・星団 › 画像 › 明るさ"};
-    QTest::newRow("a frame's title") << "ニックネーム" << QStringList{"1123 星座 › 天体のニックネーム › 表示", "1124 星座 › 天体のニックネーム › 名称"};
-    QTest::newRow("a path in another case") << "milkyway.image.bright" << QStringList{"1306 天の川 › 明るさ"};
-    QTest::newRow("a path read, not written") << "Star.Catalog.Tycho2.MagnitudeLimit" << QStringList{"1053 恒星 › 拡張データ"};
+    QTest::newRow("a word of a label") << "明るさ" << QStringList{"1306 天の川 > 明るさ", "1225 星雲・星団 > 画像 > 明るさ"};
+    QTest::newRow("two words") << "画像 明るさ" << QStringList{"1225 星雲・星団 > 画像 > 明るさ"};
+    QTest::newRow("a frame's title") << "ニックネーム" << QStringList{"1123 星座 > 天体のニックネーム > 表示", "1124 星座 > 天体のニックネーム > 名称"};
+    QTest::newRow("a path in another case") << "milkyway.image.bright" << QStringList{"1306 天の川 > 明るさ"};
+    QTest::newRow("a path read, not written") << "Star.Catalog.Tycho2.MagnitudeLimit" << QStringList{"1053 恒星 > 拡張データ"};
     QTest::newRow("nothing") << "木星" << QStringList{};
     QTest::newRow("blank") << "  " << QStringList{};
 }
@@ -107,6 +107,12 @@ void SearchTest::chosenOpensTheDialogOnTheControl() {
         Type(box, typed);
         QAbstractItemView* list = box->List()->popup();
         QVERIFY(list->isVisible());
+        // Each line read whole, the list under the box.
+        for (int i = 0; i < list->model()->rowCount(); ++i) {
+            const QModelIndex line = list->model()->index(i, 0);
+            QVERIFY(list->fontMetrics().horizontalAdvance(line.data().toString()) <= list->viewport()->width());
+        }
+        QCOMPARE(list->geometry().right(), box->mapToGlobal(QPoint(box->width() - 1, 0)).x());
         if (row < 0) {
             QTest::keyClick(box, Qt::Key_Return);
             return;
