@@ -2,6 +2,7 @@
 #include "desktop/profilemanager.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -12,6 +13,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTreeWidget>
 #include <QUndoStack>
 #include <QVBoxLayout>
@@ -181,12 +183,16 @@ std::optional<QString> ProfileManager::AskName(const QString& label, const QStri
 }
 
 std::optional<QString> ProfileManager::AskFile(bool save, const QString& suggestion) {
-    QFileDialog ask(ModalParent(window_), kTitle, suggestion, QStringLiteral("星空の設定 (*.qel)"));
+    // In the folder used last, else the person's documents.
+    if (fileFolder_.isEmpty()) fileFolder_ = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QFileInfo(fileFolder_).isDir()) fileFolder_ = QDir::homePath();
+    QFileDialog ask(ModalParent(window_), kTitle, QDir(fileFolder_).filePath(suggestion), QStringLiteral("星空の設定 (*.qel)"));
     ask.setOption(QFileDialog::DontUseNativeDialog);
     ask.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     ask.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     ask.setDefaultSuffix(QStringLiteral("qel"));
     if (ExecModal(ask) != QDialog::Accepted || ask.selectedFiles().isEmpty()) return std::nullopt;
+    fileFolder_ = QFileInfo(ask.selectedFiles().front()).absolutePath();
     return ask.selectedFiles().front();
 }
 

@@ -87,4 +87,5 @@ private:
     QWidget* window_;
     DialogPlacement* placement_ = nullptr;
     ProfileStore store_;
+    QString fileFolder_;  // where the last profile was written to or read from
 };

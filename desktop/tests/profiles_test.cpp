@@ -54,6 +54,7 @@ struct Answers {
     QStringList shown;  // "group / setting / before / after / path"
     QString name;       // typed into a name prompt
     QString file;       // chosen in a file dialog
+    QString folder;     // the folder the last file dialog opened in
     bool overTheSky = false;  // a list of differences covered the sky
 };
 
@@ -77,6 +78,7 @@ void Answer(Person& person, Answers& answers, QWidget* sky) {
             return true;
         }
         if (auto* files = qobject_cast<QFileDialog*>(&window)) {
+            answers.folder = files->directory().absolutePath();
             files->selectFile(answers.file);
             QMetaObject::invokeMethod(files, "accept");
             return true;
@@ -246,6 +248,7 @@ void ProfilesTest::exportAndImport() {
     answers.name = QStringLiteral("借りた双眼鏡");
     person.steps[QStringLiteral("import")] = [&](TemplateView*) { profiles.AskImport(); };
     QVERIFY(person.Play({"qt import"}));
+    QCOMPARE(answers.folder, out.path());  // where the last file went
     QCOMPARE(*profiles.Store().Read(QStringLiteral("借りた双眼鏡")), Shipped(QStringLiteral("双眼鏡")));
 }
 
