@@ -10,12 +10,12 @@
 
 #include "desktop/bridges.h"
 #include "desktop/mainwindow.h"
+#include "desktop/persistence.h"
 #include "desktop/session.h"
 #include "desktop/skycontrols.h"
 #include "desktop/sky/skycatalog.h"
 #include "desktop/sky/skytap.h"
 #include "desktop/sky/skyview.h"
-#include "desktop/statestore.h"
 #include "framework/hostguard.h"
 
 struct DesktopOptions {
@@ -33,8 +33,8 @@ public:
 
     // Loads the state and shows the main window; tells the person about a damaged saved state.
     void Start();
-    // Writes the state now; false when it could not be written.
-    bool SaveNow();
+    // Writes the state now; false when it was not written.
+    bool SaveNow() { return persistence_.SaveNow(); }
 
     Session& GetSession() { return session_; }
     MainWindow& Window() { return *window_; }
@@ -42,8 +42,9 @@ public:
     sky::SkyView* Sky() { return sky_; }
     SkyControls* SkyControl() { return skyControls_.get(); }
     QString SettingsPath() const;
-    const StateStore& Store() const { return store_; }
-    const StateStore::Loaded& LoadResult() const { return loaded_; }
+    const StateStore& Store() const { return persistence_.Store(); }
+    const StateStore::Loaded& LoadResult() const { return persistence_.LoadResult(); }
+    const Persistence& Keeper() const { return persistence_; }
     QString DefaultState() const;
     // The registry library's file in the config folder, read at start when it is there.
     QString RegistryPath() const;
@@ -56,14 +57,12 @@ private:
     void SaveGeometry();
 
     DesktopOptions options_;
-    StateStore store_;
-    StateStore::Loaded loaded_;
     Session session_;
     std::unique_ptr<MainWindow> window_;
     DesktopServices services_;
     DesktopPerson person_;
+    Persistence persistence_;
     QTimer saveTimer_;
-    int saves_ = 0;
     // The live sky in the middle of the main window; it follows every "Show Sky" of the engine.
     sky::Catalog catalog_;
     sky::SkyView* sky_ = nullptr;  // owned by the main window

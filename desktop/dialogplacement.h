@@ -48,6 +48,8 @@ public:
 
     // Positions are kept in this settings file (group "dialogs"); none: not kept.
     void SetSettingsFile(const QString& path);
+    // The positions read stay in use; new ones are no longer written.
+    void KeepNothing() { settingsFile_.clear(); }
     // A view about to run, sized by Present: moves it (and the main window when it must make room).
     void Place(TemplateView& view, TemplateView* opener);
     // A view whose dialog ended: its position is kept, and a main window that made room for it

@@ -270,6 +270,11 @@ void MainWindow::UseFolders(const QString& configFolder, const QString& dataFold
     nightAction_->setChecked(settings.value(QStringLiteral("nightMode"), false).toBool());
 }
 
+void MainWindow::KeepNothing() {
+    settingsFile_.clear();
+    placement_->KeepNothing();
+}
+
 void MainWindow::SetNightMode(bool on) {
     night_->SetOn(on);
     if (!settingsFile_.isEmpty()) QSettings(settingsFile_, QSettings::IniFormat).setValue(QStringLiteral("nightMode"), on);

@@ -63,6 +63,9 @@ public:
     // The program's folders: the config folder keeps the dialogs' positions and night mode; the
     // data folder ships the profiles.
     void UseFolders(const QString& configFolder, const QString& dataFolder);
+    // A program that opened its config folder read-only reads the positions and night mode there
+    // but writes neither.
+    void KeepNothing();
 
     DialogPlacement& Placement() { return *placement_; }
     NightMode& Night() { return *night_; }

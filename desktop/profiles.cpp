@@ -4,12 +4,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include "companions/zemqel/corqel.h"
-#include "companions/zemqel/statefile.h"
-#include "desktop/statestore.h"
+#include "desktop/store/configfolder.h"
 #include "platform/textfile.h"
+#include "platform/wholefile.h"
 
 namespace {
 
@@ -89,7 +88,8 @@ std::optional<std::wstring> ProfileScript(const std::vector<ProfileChange>& chan
 }
 
 QString ProfileStore::DefaultFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/zemd02/profiles");
+    // By the same XDG rules as the config folder.
+    return QFile::decodeName(QByteArray::fromStdString(store::XdgBaseFolder("XDG_DATA_HOME", ".local/share"))) + QStringLiteral("/zemd02/profiles");
 }
 
 QString ProfileStore::PathOf(const QString& name) const { return folder_ + u'/' + FileName(name); }
@@ -169,9 +169,11 @@ QString ProfileStore::NameProblem(const QString& name) {
 }
 
 QString ProfileStore::StateProblem(const std::wstring& state) {
-    if (!StateStore::IsCompleteState(state)) return QStringLiteral("星空の設定として読めない行があります。");
+    // Every statement understood, at least one property; a byte that was not UTF-8 reads as
+    // U+FFFD, which the engine never writes.
     CCorQel engine;
-    engine.LoadState(CString(state));
+    if (state.find(L'\uFFFD') != std::wstring::npos || engine.LoadState(CString(state)) != 0 || engine.GetPropertyCount() == 0)
+        return QStringLiteral("星空の設定として読めない行があります。");
     for (const auto& [path, value] : engine.GetProperties())
         if (!Statement(path.str(), value.str()))
             return QStringLiteral("%1 の値 %2 は設定として送れません（\" を含むか、名前が ? で始まります）。")

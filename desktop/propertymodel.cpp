@@ -4,16 +4,17 @@
 #include <QBrush>
 #include <QColor>
 #include <QFont>
-#include <cwctype>
+
+#include "platform/casefold.h"
 
 #include "desktop/nightmode.h"
 #include "desktop/settingnames.h"
 
 namespace {
+// Rows are keyed as the engine names a property: ASCII case aside.
 std::wstring Lower(const std::wstring& path) {
     std::wstring key = path;
-    for (auto& c : key)
-        if (c < 128) c = static_cast<wchar_t>(std::towlower(c));
+    for (auto& c : key) c = zem::AsciiLower(c);
     return key;
 }
 }  // namespace

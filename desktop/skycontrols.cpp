@@ -28,7 +28,7 @@ SkyControls::SkyControls(QWidget& window, QMenu& viewMenu, sky::SkyView& view, Q
     connect(equatorialGrid_, &QAction::toggled, &view_, &sky::SkyView::setEquatorialGrid);
     // A new place or time is kept at once; the view itself is kept when the program ends.
     connect(view.placeTime(), &sky::PlaceTime::changed, this, [this] {
-        if (restoring_) return;
+        if (restoring_ || !keep_) return;
         QSettings settings(iniPath_, QSettings::IniFormat);
         settings.beginGroup(kPlaceTime);
         view_.placeTime()->save(settings);

@@ -24,6 +24,8 @@ public:
 
     void Restore(QSettings& settings);
     void Save(QSettings& settings) const;
+    // A program that opened its config folder read-only keeps nothing on its own.
+    void KeepNothing() { keep_ = false; }
 
     PlaceTimeWindow* Window() const { return placeTime_; }
     QAction* PlaceTimeAction() const { return placeTimeAction_; }
@@ -36,4 +38,5 @@ private:
     PlaceTimeWindow* placeTime_;
     QAction *placeTimeAction_, *altAzGrid_, *equatorialGrid_;
     bool restoring_ = false;
+    bool keep_ = true;
 };

@@ -30,8 +30,8 @@ constexpr const char* kUsage =
     "  --help        print this text\n"
     "  --version     print the version\n"
     "\n"
-    "Limits: a line holds at most 1 MiB, at most 64 dialogs are open at once, a spin presses an\n"
-    "arrow at most 10000 times.\n"
+    "Limits: a line holds at most 1 MiB, a file block at most 16 MiB, at most 64 dialogs are open\n"
+    "at once, a spin presses an arrow at most 10000 times.\n"
     "Exit status: 0 when the scenario ran to its end; 1 when a line could not be understood or\n"
     "exceeds a limit (after a line starting with \"! \" saying why); 2 for a bad command line,\n"
     "including a SCENARIO or state file that cannot be read.\n";

@@ -136,14 +136,35 @@ void ScenarioHost::Environment(const ScenarioLine& line) {
     }
 }
 
+// The block goes to the file a line at a time, so that the host never holds more than one line of
+// it; a block past its limit is read to its end and refused, leaving no file.
 void ScenarioHost::WriteFile(const std::wstring& path) {
-    std::vector<std::wstring> lines;
-    bool closed = false;
+    std::wstring why;
+    std::error_code ec;
+    if (tempData_.empty()) {
+        std::string folder = (std::filesystem::temp_directory_path(ec) / "zemd02-data-XXXXXX").string();
+        if (!ec && mkdtemp(folder.data())) {
+            tempData_ = folder;
+            setup_.engine->SetDataPath(CString(zem::FromUtf8(tempData_.string())));
+            out_.SetDataAlias(zem::FromUtf8(tempData_.string()));
+        } else {
+            why = L"cannot make a temporary data folder";
+        }
+    }
+    std::filesystem::path target;
+    std::ofstream file;
+    if (why.empty()) {
+        target = tempData_ / zem::ToUtf8(path);
+        std::filesystem::create_directories(target.parent_path(), ec);
+        file.open(target, std::ios::binary | std::ios::trunc);
+    }
+    std::size_t written = 0;
+    bool closed = false, inputFailed = false;
     // The file's lines are taken as they stand, blank and '#' lines included.
     for (std::string bytes;;) {
         if (const Read read = ReadLine(bytes); read != Read::Line) {
-            EndInput(read);
-            if (status_ != kRanToEnd) return;
+            EndInput(read);  // says why when the input failed
+            inputFailed = status_ != kRanToEnd;
             break;
         }
         std::wstring text = zem::FromUtf8(bytes);
@@ -152,23 +173,20 @@ void ScenarioHost::WriteFile(const std::wstring& path) {
             closed = true;
             break;
         }
+        if (!why.empty()) continue;
         for (std::size_t at = text.find(L"\\t"); at != std::wstring::npos; at = text.find(L"\\t", at + 1)) text.replace(at, 2, L"\t");
-        lines.push_back(text);
+        std::string line = zem::ToUtf8(text);
+        line += '\n';
+        written += line.size();
+        if (written > kMaxFileBytes) why = L"file longer than " + std::to_wstring(kMaxFileBytes) + L" bytes: " + path;
+        else file.write(line.data(), static_cast<std::streamsize>(line.size()));
     }
-    if (!closed) return Fail(L"file without end: " + path);
-    std::error_code ec;
-    if (tempData_.empty()) {
-        std::string folder = (std::filesystem::temp_directory_path(ec) / "zemd02-data-XXXXXX").string();
-        if (ec || !mkdtemp(folder.data())) return Fail(L"cannot make a temporary data folder");
-        tempData_ = folder;
-        setup_.engine->SetDataPath(CString(zem::FromUtf8(tempData_.string())));
-        out_.SetDataAlias(zem::FromUtf8(tempData_.string()));
-    }
-    const std::filesystem::path target = tempData_ / zem::ToUtf8(path);
-    std::filesystem::create_directories(target.parent_path(), ec);
-    std::ofstream file(target, std::ios::binary);
-    for (const auto& l : lines) file << zem::ToUtf8(l) << '\n';
-    if (!file) Fail(L"cannot write " + path);
+    if (why.empty() && !closed && !inputFailed) why = L"file without end: " + path;
+    file.close();
+    if (why.empty() && !inputFailed && !file) why = L"cannot write " + path;
+    if (why.empty() && !inputFailed) return;
+    if (!target.empty()) std::filesystem::remove(target, ec);
+    if (!why.empty()) Fail(why);
 }
 
 void ScenarioHost::Open(const ScenarioLine& line) {

@@ -16,6 +16,9 @@
 #include "host/transcript.h"
 #include "platform/dialog.h"
 
+// The most a `file` block may hold, as written (UTF-8, line feeds included).
+constexpr std::size_t kMaxFileBytes = 16u << 20;
+
 // While it lives, the host is the module's host application: its main window, engines and person
 // (itself) are installed.
 class ScenarioHost : public CModalPerson {

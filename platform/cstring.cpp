@@ -1,23 +1,13 @@
 // SPDX-License-Identifier: BSD-3-Clause
 #include "platform/cstring.h"
 
-#include <cwctype>
 #include <functional>
 
+#include "platform/casefold.h"
 #include "platform/resource.h"
 
 namespace {
 bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n' || c == L'\v' || c == L'\f' || c == L'\x3000'; }
-wchar_t Lower(wchar_t c) {
-    if (c >= L'A' && c <= L'Z') return static_cast<wchar_t>(c - L'A' + L'a');
-    if (c < 0x80) return c;
-    return static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
-}
-wchar_t Upper(wchar_t c) {
-    if (c >= L'a' && c <= L'z') return static_cast<wchar_t>(c - L'a' + L'A');
-    if (c < 0x80) return c;
-    return static_cast<wchar_t>(std::towupper(static_cast<wint_t>(c)));
-}
 }  // namespace
 
 CString CString::Join(std::wstring_view a, std::wstring_view b) {
@@ -49,15 +39,7 @@ int CString::Compare(const wchar_t* other) const {
     return r < 0 ? -1 : r > 0 ? 1 : 0;
 }
 
-int CString::CompareNoCase(const wchar_t* other) const {
-    const std::wstring_view b(other ? other : L"");
-    const std::size_t n = std::min(s_.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        const wchar_t x = Lower(s_[i]), y = Lower(b[i]);
-        if (x != y) return x < y ? -1 : 1;
-    }
-    return s_.size() < b.size() ? -1 : s_.size() > b.size() ? 1 : 0;
-}
+int CString::CompareNoCase(const wchar_t* other) const { return zem::CompareNoCase(s_, other ? other : L""); }
 
 CString& CString::TrimLeft() {
     std::size_t i = 0;
@@ -76,12 +58,12 @@ CString& CString::TrimRight() {
 CString& CString::Trim() { return TrimRight().TrimLeft(); }
 
 CString& CString::MakeUpper() {
-    for (auto& c : s_) c = Upper(c);
+    for (auto& c : s_) c = zem::AsciiUpper(c);
     return *this;
 }
 
 CString& CString::MakeLower() {
-    for (auto& c : s_) c = Lower(c);
+    for (auto& c : s_) c = zem::AsciiLower(c);
     return *this;
 }
 

@@ -58,8 +58,8 @@ public:
 
     // Ordinal comparison: <0, 0, >0.
     int Compare(const wchar_t* other) const;
-    // Comparison ignoring the case of ASCII letters and of the wide forms the runtime's
-    // towlower knows; the result follows the lowered texts.
+    // Comparison ignoring the case of ASCII letters only (platform/casefold.h), the same in every
+    // locale; the result follows the lowered texts.
     int CompareNoCase(const wchar_t* other) const;
 
     // Formatting writes into the text's own buffer, unless an argument is the text itself.
@@ -77,6 +77,7 @@ public:
     CString& Trim();
     CString& TrimLeft();
     CString& TrimRight();
+    // ASCII letters only, whatever the locale.
     CString& MakeUpper();
     CString& MakeLower();
     // Replaces every occurrence of old (non-empty) by replacement; returns the count.

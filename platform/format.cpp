@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "platform/casefold.h"
 #include "platform/cstring.h"
 
 namespace zem {
@@ -65,7 +66,7 @@ std::wstring Integer(unsigned long long magnitude, bool negative, int base, bool
     auto r = std::to_chars(buf, buf + sizeof buf, magnitude, base);
     std::string digits(buf, r.ptr);
     if (upper)
-        for (auto& c : digits) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        for (auto& c : digits) c = AsciiUpper(c);
     if (field.precision >= 0) {
         if (field.precision == 0 && magnitude == 0) digits.clear();
         while (static_cast<int>(digits.size()) < field.precision) digits.insert(digits.begin(), '0');
@@ -109,7 +110,7 @@ std::wstring Floating(double v, wchar_t conv, const Field& field) {
     std::string text(buf, r.ptr);
     if (field.alt && text.find('.') == std::string::npos && (conv == L'f' || conv == L'F')) text += '.';
     if (upper)
-        for (auto& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        for (auto& c : text) c = AsciiUpper(c);
     return sign + Widen(text.data(), text.data() + text.size());
 }
 

@@ -1,21 +1,14 @@
 // SPDX-License-Identifier: BSD-3-Clause
 #include "platform/textfile.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include "platform/wholefile.h"
 
 namespace zem {
 
-bool ReadUtf8File(const CString& path, std::wstring& text) {
+bool ReadUtf8File(const CString& path, std::wstring& text, std::size_t limit) {
     try {
-        const std::string native = ToUtf8(path);
-        std::error_code ec;
-        if (std::filesystem::is_directory(native, ec)) return false;  // opens, but reads nothing
-        std::ifstream in(native, std::ios::binary);
-        if (!in) return false;
-        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        if (in.bad()) return false;
+        std::string bytes;
+        if (!ReadWholeFile(ToUtf8(path), bytes, limit)) return false;
         std::string_view view(bytes);
         if (view.starts_with("\xEF\xBB\xBF")) view.remove_prefix(3);
         text = FromUtf8(view);

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: BSD-3-Clause
 #include "companions/zemqel/corqel.h"
 
-#include "companions/zemqel/statefile.h"
+#include "platform/casefold.h"
+#include "platform/textfile.h"
+#include "platform/wholefile.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -22,8 +24,6 @@ constexpr std::wstring_view kDataPathProperty = L"info.module.datapath";
 // Space, and tab to carriage return (\t \n \v \f \r).
 inline bool IsBlank(wchar_t c) { return c == L' ' || static_cast<std::uint32_t>(c - L'\t') <= L'\r' - L'\t'; }
 
-wchar_t AsciiLower(wchar_t c) { return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
-
 inline std::wstring_view Trim(std::wstring_view s) {
     const wchar_t* b = s.data();
     const wchar_t* e = b + s.size();
@@ -32,12 +32,7 @@ inline std::wstring_view Trim(std::wstring_view s) {
     return std::wstring_view(b, static_cast<std::size_t>(e - b));
 }
 
-bool EqualNoCase(std::wstring_view a, std::wstring_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
-    return true;
-}
+using zem::EqualNoCase;
 
 // Two characters as one word, for comparing and hashing a path a word at a time.
 inline std::uint64_t Pair(const wchar_t* p) {
@@ -159,7 +154,8 @@ bool ForEachStatement(std::wstring_view script, F&& f) {
             }
         } else {
             const std::wstring_view t = Span(begin, last);
-            s.kind = t.empty() ? Kind::Empty : IsShowSky(t) ? Kind::Redraw : Kind::Other;
+            // A comment ('#' first, no '=') is skipped like an empty statement.
+            s.kind = t.empty() || t.front() == L'#' ? Kind::Empty : IsShowSky(t) ? Kind::Redraw : Kind::Other;
         }
         f(s);
     }
@@ -298,11 +294,9 @@ int CCorQel::LoadState(const CString& text) {
 
 bool CCorQel::LoadStateFile(const CString& path) {
     try {
-        std::string bytes;
-        if (!zem::ReadWholeFile(zem::ToUtf8(path), bytes)) return false;
-        std::string_view view(bytes);
-        if (view.starts_with("\xEF\xBB\xBF")) view.remove_prefix(3);
-        LoadState(CString(zem::FromUtf8(view)));
+        std::wstring text;
+        if (!zem::ReadUtf8File(path, text)) return false;
+        LoadState(CString(std::move(text)));
         return true;
     } catch (...) {
         return false;

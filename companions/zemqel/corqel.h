@@ -9,8 +9,9 @@
 //     escapes inside; any other VALUE is stored as its trimmed text; the first '=' splits, so a
 //     VALUE may hold further '=';
 //   - "Show Sky" (any case, one or more blanks between the words) redraws;
-//   - empty statements are skipped; anything else (an empty PATH, a PATH holding '"', other words)
-//     is ignored and counted.
+//   - empty statements and comments (a statement without '=' whose first non-blank character is
+//     '#', such as the line "# 618 statements" at the end of a state file) are skipped; anything
+//     else (an empty PATH, a PATH holding '"', other words) is ignored and counted.
 // A Doit text whose first non-blank character is '?' is one query: the rest, trimmed, is the path.
 // Paths compare without regard to ASCII case; the first spelling seen is kept for display.
 //

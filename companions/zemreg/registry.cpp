@@ -1,19 +1,14 @@
 // SPDX-License-Identifier: BSD-3-Clause
 #include "companions/zemreg/registry.h"
 
-#include "platform/textfile.h"
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <filesystem>
 #include <map>
 #include <mutex>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "platform/textfile.h"
+#include "platform/wholefile.h"
 
 namespace {
 
@@ -198,38 +193,6 @@ void ParseLine(std::wstring_view line, std::wstring& section, std::vector<Item>&
     items.push_back(Item{section, std::move(key), quoted ? Unescape(trimmed.substr(1, trimmed.size() - 2)) : std::wstring(value)});
 }
 
-// Writes the file beside the target and renames it over the target once it is on disk, so that a
-// crash leaves the old file or the new one, never a mix.
-bool WriteAtomically(const std::string& target, const std::string& bytes) {
-    std::string temp = target + ".XXXXXX";
-    const int fd = mkstemp(temp.data());
-    if (fd < 0) return false;
-    bool ok = true;
-    struct stat old {};
-    ok = fchmod(fd, stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644) == 0;
-    for (std::size_t done = 0; ok && done < bytes.size();) {
-        const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) ok = false;
-        else done += static_cast<std::size_t>(n);
-    }
-    ok = ok && fsync(fd) == 0;
-    ok = close(fd) == 0 && ok;
-    ok = ok && rename(temp.c_str(), target.c_str()) == 0;
-    if (!ok) {
-        unlink(temp.c_str());
-        return false;
-    }
-    // The rename itself lasts once the folder is on disk too.
-    const std::string folder = std::filesystem::path(target).parent_path().string();
-    const int dir = open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (dir >= 0) {
-        fsync(dir);
-        close(dir);
-    }
-    return true;
-}
-
 }  // namespace
 
 BOOL CRegistry::Read(const CString& section, const CString& key, const CString& defaultValue, CString& value) {
@@ -269,17 +232,20 @@ void CRegistry::Clear() {
 }
 
 bool CRegistry::LoadFile(const CString& path) {
-    try {
-        std::wstring text;
-        if (!zem::ReadUtf8File(path, text)) return false;
+    std::wstring text;
+    return zem::ReadUtf8File(path, text) && LoadText(CString(std::move(text)));
+}
 
+bool CRegistry::LoadText(const CString& text) {
+    try {
         // Parse first, so that a failure leaves the store as it was.
         std::vector<Item> items;
         std::wstring section;
-        for (std::size_t pos = 0; pos <= text.size();) {
-            std::size_t end = text.find(L'\n', pos);
-            if (end == std::wstring::npos) end = text.size();
-            std::wstring_view line = std::wstring_view(text).substr(pos, end - pos);
+        const std::wstring_view all = text.str();
+        for (std::size_t pos = 0; pos <= all.size();) {
+            std::size_t end = all.find(L'\n', pos);
+            if (end == std::wstring::npos) end = all.size();
+            std::wstring_view line = all.substr(pos, end - pos);
             if (!line.empty() && line.back() == L'\r') line.remove_suffix(1);  // CRLF
             ParseLine(line, section, items);
             pos = end + 1;
@@ -310,7 +276,7 @@ bool CRegistry::SaveFile(const CString& path) {
                 text += L"\n";
             }
         }
-        return WriteAtomically(zem::ToUtf8(path), zem::ToUtf8(std::wstring_view(text)));
+        return zem::WriteFileAtomically(zem::ToUtf8(path), zem::ToUtf8(std::wstring_view(text)));
     } catch (...) {
         return false;
     }

@@ -15,8 +15,8 @@
 // not read back bare (blanks at either end, line breaks, a leading quote, a key that is empty,
 // holds '=' or starts with ';', '#' or '['; a section holding ']'), so every name and value the
 // store holds comes back from the file. Write stores nothing when a name or value holds a
-// character that UTF-8 cannot carry (a surrogate, or a value past U+10FFFF). A save goes to a
-// temporary file beside the target, flushed to disk, then renamed over it.
+// character that UTF-8 cannot carry (a surrogate, or a value past U+10FFFF). A save replaces the
+// file atomically (zem::WriteFileAtomically).
 #pragma once
 
 #include "platform/cstring.h"
@@ -33,5 +33,7 @@ public:
     // Merges the file's values into the store (values in the file win). False when the file
     // cannot be read; the store is then unchanged.
     static bool LoadFile(const CString& path);
+    // The same for the text of such a file, read by the host (which may bound it first).
+    static bool LoadText(const CString& text);
     static bool SaveFile(const CString& path);
 };

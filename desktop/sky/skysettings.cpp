@@ -6,9 +6,13 @@
 #include <cmath>
 
 #include "companions/zemqel/corqel.h"
+#include "platform/casefold.h"
 
 namespace sky {
 namespace {
+
+// The engine's words compare as the engine compares them: ASCII case aside, nothing more.
+bool IsWord(const QString& text, const wchar_t* word) { return zem::EqualNoCase(text.toStdWString(), word); }
 
 class Reader {
 public:
@@ -21,7 +25,7 @@ public:
     // Any case of TRUE is true, any other text false; an unknown property keeps the fallback.
     bool Flag(const QString& path, bool fallback = false) const {
         const QString t = Text(path);
-        return t.isEmpty() ? fallback : t.compare(QLatin1String("TRUE"), Qt::CaseInsensitive) == 0;
+        return t.isEmpty() ? fallback : IsWord(t, L"TRUE");
     }
     double Number(const QString& path, double fallback) const {
         bool ok = false;
@@ -91,7 +95,7 @@ void ReadLegend(const Reader& r, Settings& s) {
         QStringLiteral("%1パーセク").arg(r.Number("star.Distance.Tenparsec.Multiplier", 1) * 10, 0, 'f', 0));
     const QString catalog = r.Text("Star.Catalog");
     const bool autoSwitch = r.Flag("Star.Catalog.Switch");
-    row("拡張データ", autoSwitch || (!catalog.isEmpty() && catalog.compare(QLatin1String("Hipparcos"), Qt::CaseInsensitive)),
+    row("拡張データ", autoSwitch || (!catalog.isEmpty() && !IsWord(catalog, L"Hipparcos")),
         autoSwitch ? QStringLiteral("自動切換え %1").arg(r.Text("Star.Catalog.Switch.Catalog")) : catalog);
     row("日本での星の呼び名", r.Flag("JapaneseStarNames.Visible"));
     row("太陽系から近い恒星", r.Flag("NearbyStars.Visible"));
@@ -119,14 +123,14 @@ void ReadLegend(const Reader& r, Settings& s) {
 }  // namespace
 
 MagnitudeMode MagnitudeModeOfScript(const QString& script, MagnitudeMode hint) {
+    // Matched on the script with its ASCII letters lowered, since a caseless expression would
+    // also take letters the engine tells apart (the long s, the Kelvin sign).
     static const QRegularExpression assignment(
-        QStringLiteral(R"((?:^|;)\s*Star\.(Auto|Fixed)MagnitudeLimit\s*=\s*("?)TRUE\2\s*(?=;|$))"),
-        QRegularExpression::CaseInsensitiveOption);
-    for (auto it = assignment.globalMatch(script); it.hasNext();) {
-        const auto m = it.next();
-        hint = m.captured(1).compare(QLatin1String("Auto"), Qt::CaseInsensitive) == 0 ? MagnitudeMode::Linked
-                                                                                       : MagnitudeMode::Fixed;
-    }
+        QStringLiteral(R"((?:^|;)\s*star\.(auto|fixed)magnitudelimit\s*=\s*("?)true\2\s*(?=;|$))"));
+    QString lowered = script;
+    for (QChar& c : lowered) c = QChar(static_cast<char16_t>(zem::AsciiLower(c.unicode())));
+    for (auto it = assignment.globalMatch(lowered); it.hasNext();)
+        hint = it.next().captured(1) == QLatin1String("auto") ? MagnitudeMode::Linked : MagnitudeMode::Fixed;
     return hint;
 }
 
@@ -152,7 +156,7 @@ Settings ReadSettings(const CCorQel* engine, MagnitudeMode modeHint) {
     const Reader r(engine);
     Settings s;
 
-    s.horizon = r.Text("View.Coordinate").compare(QLatin1String("Horizon"), Qt::CaseInsensitive) == 0;
+    s.horizon = IsWord(r.Text("View.Coordinate"), L"Horizon");
     s.stars = r.Flag("Star.Visible");
     // The star dialog writes only the mode it chose, so both may read TRUE; then the mode last
     // seen in a script decides.

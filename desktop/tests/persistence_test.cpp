@@ -4,12 +4,13 @@
 // leaves the last complete state.
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QThread>
 #include <cstdio>
 
-#include "platform/textfile.h"
-#include "support.h"
+#include "companions/zemreg/registry.h"
+#include "keeping.h"
 
 using namespace desktoptest;
 
@@ -20,24 +21,18 @@ private slots:
     void restartLoadsTheSavedState();
     void damagedStateIsSetAside_data();
     void damagedStateIsSetAside();
+    void sealedStateKeepsAwkwardProperties();
+    void oversizedFilesAreRefused();
+    void linkedStateIsFollowedOrRefused();
+    void relativeXdgFolderIsIgnored();
+    void strayTemporariesAreCleared();
     void killedBetweenApplies_data();
     void killedBetweenApplies();
 };
 
 namespace {
 
-const wchar_t* const kBrightness = L"Milkyway.Image.Brightness";
-
-// The brightness a saved state holds, or "" when the file is not a whole state.
-QString SavedBrightness(const QString& file) {
-    std::wstring text;
-    if (!zem::ReadUtf8File(CString(file.toStdWString()), text) || !StateStore::IsCompleteState(text)) return {};
-    CCorQel engine;
-    engine.LoadState(CString(text));
-    return QString::fromStdWString(engine.Peek(kBrightness).str());
-}
-
-QString Brightness(Program& program) { return QString::fromStdWString(program.Sess().Engine().Peek(kBrightness).str()); }
+QString Brightness(Program& program) { return desktoptest::Brightness(program.Sess().Engine()); }
 
 std::wstring DefaultSky() {
     CCorQel engine;
@@ -105,9 +100,27 @@ void PersistenceTest::restartLoadsTheSavedState() {
 
 void PersistenceTest::damagedStateIsSetAside_data() {
     QTest::addColumn<QByteArray>("content");
-    QTest::newRow("not UTF-8") << QByteArray("Milkyway.Visible = TRUE;\n\xff\xfe garbage = 1;\n");
+    const QByteArray sky = QString::fromStdWString(DefaultSky()).toUtf8();
+    const QByteArray closing = QByteArray::fromStdString(store::ClosingLine(sky.count('\n'), sky.toStdString())) + '\n';
+    QByteArray first40;
+    for (const QByteArray& line : sky.split('\n').mid(0, 40)) first40 += line + '\n';
+    const QByteArray notUtf8 = "Milkyway.Visible = TRUE;\n\xff\xfe garbage = 1;\n";
+    QTest::newRow("not UTF-8") << notUtf8 + QByteArray::fromStdString(store::ClosingLine(2, notUtf8.toStdString())) + '\n';
     QTest::newRow("cut in a statement") << QByteArray("Milkyway.Visible = TRUE;\nMilkyway.Ima");
     QTest::newRow("empty") << QByteArray();
+    // Cut at a line end, every statement whole: only the closing line tells.
+    QTest::newRow("cut at a line end") << first40;
+    QTest::newRow("closing line cut") << sky + closing.left(closing.size() - 5);
+    QTest::newRow("closing line of the whole file") << first40 + closing;
+    QTest::newRow("wrong count") << first40 + QByteArray::fromStdString(store::ClosingLine(41, first40.toStdString())) + '\n';
+    QTest::newRow("more after the closing line") << sky + closing + "Milkyway.Visible = FALSE;\n";
+    // A value may hold a line that reads like a closing line; cut right after it, the file still
+    // is not whole.
+    CCorQel engine;
+    engine.Set(L"Milkyway.Visible", L"TRUE");
+    engine.Set(L"Note", L"x\n# 2 statements, checksum 0123456789abcdef\ny");
+    const QByteArray note = QByteArray::fromStdString(store::SealState(engine));
+    QTest::newRow("cut after a line like the closing one") << note.left(note.indexOf("\ny;") + 1);
 }
 
 void PersistenceTest::damagedStateIsSetAside() {
@@ -134,6 +147,108 @@ void PersistenceTest::damagedStateIsSetAside() {
     QVERIFY(person.Play({"open CDlgMw", "spin 1307 up", "ok"}));
     QCOMPARE(SavedBrightness(folder + QStringLiteral("/sky.qel")), QStringLiteral("2.1"));
     QVERIFY(QFile::exists(aside));
+}
+
+// What the desktop writes loads back whole, whatever the engine holds: a path that begins with
+// what reads as a byte-order mark, a replacement character typed into a value, a value holding a
+// line like a closing line.
+void PersistenceTest::sealedStateKeepsAwkwardProperties() {
+    CCorQel engine, back;
+    engine.Set(L"\uFEFFFirst", L"1");
+    engine.Set(L"Typed", L"\uFFFD");
+    engine.Set(L"Note", L"x\n# 2 statements, checksum 0123456789abcdef\ny");
+    QCOMPARE(store::LoadSealedState(store::SealState(engine), back), store::StateVerdict::Whole);
+    QVERIFY(back.GetProperties() == engine.GetProperties());
+}
+
+void PersistenceTest::oversizedFilesAreRefused() {
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QStringLiteral("/zemd02");
+    QVERIFY(QDir().mkpath(folder));
+    QFile state(folder + QStringLiteral("/sky.qel"));
+    QVERIFY(state.open(QIODevice::WriteOnly));
+    state.write("Milkyway.Image.Brightness = " + QByteArray(16 << 20, '7') + ";\n");
+    state.close();
+    QFile registry(folder + QStringLiteral("/registry.ini"));
+    QVERIFY(registry.open(QIODevice::WriteOnly));
+    registry.write("[Default]\nStar.Mirado.Visible=TRUE\n;" + QByteArray(1 << 20, ' ') + "\n");
+    registry.close();
+
+    Program program(folder);
+    Person person(program);
+    QTRY_COMPARE(person.messages.size(), 1);
+    QVERIFY2(person.messages[0].contains(QStringLiteral("16 MiB")) && person.messages[0].contains(QStringLiteral("1 MiB")),
+             qPrintable(person.messages[0]));
+    QVERIFY(person.messages[0].contains(program.App().LoadResult().setAside));
+    QCOMPARE(program.Sess().Engine().SaveState().str(), DefaultSky());
+    CString mirado;
+    QVERIFY(!CRegistry::Read(L"Default", L"Star.Mirado.Visible", L"", mirado));
+}
+
+// A saved state that is a link to a file is read and written through the link; a link to nothing
+// is neither read nor replaced, and the person is told.
+void PersistenceTest::linkedStateIsFollowedOrRefused() {
+    QTemporaryDir dir;
+    const QString elsewhere = dir.path() + QStringLiteral("/elsewhere"), folder = dir.path() + QStringLiteral("/zemd02");
+    {
+        Program first(elsewhere);
+        QVERIFY(Person(first).Play({"open CDlgMw", "spin 1307 up", "ok"}));
+    }
+    QVERIFY(QDir().mkpath(folder));
+    const QString link = folder + QStringLiteral("/sky.qel");
+    QVERIFY(QFile::link(elsewhere + QStringLiteral("/sky.qel"), link));
+    {
+        Program program(folder);
+        QVERIFY(program.App().LoadResult().fromSaved);
+        QCOMPARE(Brightness(program), QStringLiteral("2.1"));
+        QVERIFY(Person(program).Play({"open CDlgMw", "spin 1307 up", "ok"}));
+    }
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(SavedBrightness(elsewhere + QStringLiteral("/sky.qel")), QStringLiteral("2.2"));
+
+    const QString gone = dir.path() + QStringLiteral("/gone.qel");
+    QVERIFY(QFile::remove(link) && QFile::link(gone, link));
+    Program program(folder);
+    Person person(program);
+    QTRY_COMPARE(person.messages.size(), 1);
+    QVERIFY2(person.messages[0].contains(link), qPrintable(person.messages[0]));
+    QCOMPARE(program.Sess().Engine().SaveState().str(), DefaultSky());
+    QVERIFY(person.Play({"open CDlgMw", "spin 1307 up", "spin 1307 up", "ok"}));
+    QCOMPARE(person.messages.size(), 2);  // the save that failed, told once
+    QVERIFY2(person.messages[1].contains(link), qPrintable(person.messages[1]));
+    QCOMPARE(QFileInfo(link).symLinkTarget(), gone);
+    QVERIFY(!QFile::exists(gone));
+}
+
+void PersistenceTest::relativeXdgFolderIsIgnored() {
+    const QByteArray kept = qgetenv("XDG_CONFIG_HOME");
+    const QString fallback = QDir::homePath() + QStringLiteral("/.config/zemd02");
+    for (const char* value : {"config", "./config", ""}) {
+        qputenv("XDG_CONFIG_HOME", value);
+        QCOMPARE(StateStore::DefaultFolder(), fallback);
+    }
+    qunsetenv("XDG_CONFIG_HOME");
+    QCOMPARE(StateStore::DefaultFolder(), fallback);
+    qputenv("XDG_CONFIG_HOME", "/somewhere/else");
+    QCOMPARE(StateStore::DefaultFolder(), QStringLiteral("/somewhere/else/zemd02"));
+    qputenv("XDG_CONFIG_HOME", kept);
+}
+
+// What saves cut short left behind goes at the next start; nothing else does.
+void PersistenceTest::strayTemporariesAreCleared() {
+    QTemporaryDir dir;
+    const QString folder = dir.path() + QStringLiteral("/zemd02");
+    QVERIFY(QDir().mkpath(folder));
+    const QStringList stray = {"sky.qel.tmp.4242.0", "sky.qel.tmp.17.3", "registry.ini.tmp.99.12"};
+    const QStringList kept = {"sky.qel.tmp.x.1", "sky.qel.tmp.1.2.bak", "sky.qel.damaged", "notes.sky.qel.tmp.1.1", "desktop.ini"};
+    for (const QString& name : stray + kept) {
+        QFile file(folder + u'/' + name);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("Milkyway.Visible = TRUE;\n");
+    }
+    Program program(folder);
+    for (const QString& name : stray) QVERIFY2(!QFile::exists(folder + u'/' + name), qPrintable(name));
+    for (const QString& name : kept) QVERIFY2(QFile::exists(folder + u'/' + name), qPrintable(name));
 }
 
 void PersistenceTest::killedBetweenApplies_data() {
@@ -178,13 +293,6 @@ void PersistenceTest::killedBetweenApplies() {
     }
 }
 
-int main(int argc, char** argv) {
-    desktoptest::PrepareEnvironment();
-    QApplication app(argc, argv);
-    QApplication::setStyle(QStringLiteral("Fusion"));
-    if (const QString folder = qEnvironmentVariable("ZEM_PERSISTENCE_CHILD"); !folder.isEmpty()) return RunChild(folder);
-    PersistenceTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+int main(int argc, char** argv) { return RunTestOrChild<PersistenceTest>(argc, argv, "ZEM_PERSISTENCE_CHILD", RunChild); }
 
 #include "persistence_test.moc"

@@ -12,6 +12,8 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QStyleOptionButton>
+#include <cstdlib>
+#include <filesystem>
 
 #include "companions/zemdcm/cnspic.h"
 #include "companions/zemreg/registry.h"
@@ -21,7 +23,47 @@
 
 namespace desktoptest {
 
+namespace {
+
+// Everything a test and the programs it starts put in the temporary folder goes in one folder of
+// the test's own, removed when the test ends: a child that is killed cannot clean up after itself,
+// so the test that started it does. A child finds the variable set and uses its parent's folder.
+class Scratch {
+public:
+    static constexpr const char* kVariable = "ZEM_DESKTOP_TEST_SCRATCH";
+    Scratch() {
+        if (qEnvironmentVariableIsSet(kVariable)) return;
+        std::error_code ec;
+        std::string path = (std::filesystem::temp_directory_path(ec) / "zemd02-desktop-test-XXXXXX").string();
+        if (ec || !::mkdtemp(path.data())) return;
+        path_ = path;
+        // Others may pass through to what a test hands them (an ordinary user's folder), no more.
+        std::filesystem::permissions(path_, std::filesystem::perms::others_exec | std::filesystem::perms::group_exec,
+                                     std::filesystem::perm_options::add, ec);
+        qputenv("TMPDIR", QByteArray::fromStdString(path));
+        qputenv(kVariable, QByteArray::fromStdString(path));
+    }
+    ~Scratch() {
+        if (path_.empty()) return;
+        // A folder a test left without write access is opened up first, or its files would stay.
+        namespace fs = std::filesystem;
+        std::error_code ec;
+        for (fs::recursive_directory_iterator it(path_, fs::directory_options::skip_permission_denied, ec), end; !ec && it != end;
+             it.increment(ec))
+            if (it->is_directory(ec) && !it->is_symlink(ec)) fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ec);
+        fs::remove_all(path_, ec);
+    }
+    Scratch(const Scratch&) = delete;
+    Scratch& operator=(const Scratch&) = delete;
+
+private:
+    std::filesystem::path path_;
+};
+
+}  // namespace
+
 void PrepareEnvironment() {
+    static Scratch scratch;  // first, so that it goes last
     static QTemporaryDir home;
     // One screen the size of a desktop's, 1600 x 1000.
     if (const QByteArray platform = qgetenv("QT_QPA_PLATFORM"); platform.isEmpty() || platform == "offscreen")
@@ -51,7 +93,7 @@ void QuietHandler(QtMsgType type, const QMessageLogContext& context, const QStri
 Program::Program(const QString& configFolder) {
     static const bool quiet = (g_next = qInstallMessageHandler(QuietHandler), true);
     (void)quiet;
-    folder_ = configFolder.isEmpty() ? temp_.path() + QStringLiteral("/zemd02") : configFolder;
+    folder_ = configFolder.isEmpty() ? temp_.emplace().path() + QStringLiteral("/zemd02") : configFolder;
     CRegistry::Clear();
     CCnsPic::RestoreShippedList();
     app_ = std::make_unique<DesktopApp>(DesktopOptions{QStringLiteral(ZEM_DATA_DIR), folder_});

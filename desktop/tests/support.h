@@ -10,6 +10,7 @@
 #include <QtTest>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "desktop/app.h"
 
@@ -31,7 +32,7 @@ public:
     QString ConfigFolder() const { return folder_; }
 
 private:
-    QTemporaryDir temp_;
+    std::optional<QTemporaryDir> temp_;  // the config folder's, when none is given
     QString folder_;
     std::unique_ptr<DesktopApp> app_;
     QStringList lines_;

@@ -51,6 +51,8 @@ TEST(Engine, RedrawsAndIgnoredStatements) {
         {L"a = 1;Show Sky;Show Sky", 2, 0, 1}, {L"ShowSky", 0, 1, 0},         {L"Show Sky now", 0, 1, 0},
         {L"Show", 0, 1, 0},               {L";;; ;\n;", 0, 0, 0},          {L" = 5;", 0, 1, 0},
         {L"hello; world", 0, 2, 0},       {L"a\"b = 1", 0, 1, 0},          {L"a = 1; ? a; b = 2", 0, 1, 2},
+        // A comment: a statement without '=' whose first character is '#'.
+        {L"# a note;a = 1;\n  # 1 statement\n", 0, 0, 1}, {L"#x = 1; # show sky", 0, 0, 1}, {L"a # b", 0, 1, 0},
     };
     for (const auto& [script, redraws, ignored, properties] : cases) {
         CCorQel engine;

@@ -39,6 +39,27 @@ TEST(CStringTest, CompareNoCase) {
     }
 }
 
+// Only ASCII letters fold, as the engine folds its paths, whatever locale the process is in: in
+// Turkish the C library would lower a dotted capital I to i and a plain I to a dotless i.
+TEST(CStringTest, CaseFoldingIgnoresTheLocale) {
+    const std::string kept = std::setlocale(LC_ALL, nullptr);
+    int tried = 0;
+    for (const char* name : {"C", "C.UTF-8", "tr_TR.UTF-8", "ja_JP.UTF-8", "de_DE.UTF-8"}) {
+        if (!std::setlocale(LC_ALL, name)) continue;
+        ++tried;
+        struct Case { const wchar_t *a, *b; bool same; };
+        const Case cases[] = {
+            {L"HORIZON", L"horizon", true}, {L"HORİZON", L"horizon", false}, {L"ıris", L"Iris", false},
+            {L"É", L"é", false},            {L"Ａ", L"ａ", false},           {L"cnspic/İRİS.PNG", L"cnspic/İRİS.png", true},
+        };
+        for (const auto& c : cases) EXPECT_EQ(CString(c.a).CompareNoCase(c.b) == 0, c.same) << name << ": " << U8(c.a) << " vs " << U8(c.b);
+        EXPECT_EQ(CString(L"İIıiÉé").MakeLower().str(), L"İiıiÉé") << name;
+        EXPECT_EQ(CString(L"İIıiÉé").MakeUpper().str(), L"İIıIÉé") << name;
+    }
+    std::setlocale(LC_ALL, kept.c_str());
+    EXPECT_GT(tried, 1) << "only the C locale is installed: nothing was compared across locales";
+}
+
 TEST(CStringTest, TrimReplaceAndSubstrings) {
     struct Case { const wchar_t *text, *from, *to, *result; int count; };
     const Case replaces[] = {

@@ -40,6 +40,9 @@ expect 2 '^$' --bogus
 expect 2 '^$' --empty --state "$work/ok.scn" "$work/ok.scn"
 expect 2 '^$' "$work/ok.scn" "$work/ok.scn"
 expect 0 '^= Milkyway.Visible $' --empty "$work/ok.scn"
+# A state the desktop saved ends with a comment line: read with or without it alike.
+printf 'Milkyway.Visible = FALSE;\n# 1 statement, checksum 0123456789abcdef\n' > "$work/sealed.qel"
+expect 0 '^= Milkyway.Visible FALSE$' --state "$work/sealed.qel" "$work/ok.scn"
 
 # A folder as standard input is a scenario that cannot be read.
 timeout 20 "$host" --empty < "$work/folder" > /dev/null 2>&1
@@ -49,6 +52,19 @@ rc=$?
 # A line is bounded, so an endless one ends the run instead of the memory.
 { printf 'state '; head -c 1048577 /dev/zero | tr '\0' x; printf '\n'; } > "$work/long.scn"
 expect 1 '^! line longer than 1048576 bytes$' --empty "$work/long.scn"
+
+# A file block is bounded too (16 MiB as written) and goes to its file as it comes: a block just
+# under the bound leaves the host as small as an empty run; one past it is refused.
+block() { printf 'file big.txt\n'; head -c "$1" /dev/zero | tr '\0' x | fold -w 99; printf '\nend\nstate info.module.datapath\n'; }
+block 16600000 > "$work/big.scn"
+block 16700000 > "$work/bigger.scn"
+expect 0 '^= info.module.datapath \$DATA$' --empty "$work/big.scn"
+expect 1 '^! file longer than 16777216 bytes: big.txt$' --empty "$work/bigger.scn"
+if [ -x /usr/bin/time ]; then
+  peak() { ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}quarantine_size_mb=1 /usr/bin/time -f %M "$host" --empty "$1" 2>&1 > /dev/null | tail -n 1; }
+  grown=$(( $(peak "$work/big.scn") - $(peak "$work/ok.scn") ))
+  [ "$grown" -lt 8192 ] || fail "a 16 MB file block took $grown KiB more than an empty run"
+fi
 
 # The default sky and the data folder are found from where the host is, installed or not.
 expect 0 "^= info.module.datapath .*/share/zemd02/data\$" <(printf 'state info.module.datapath\n')
