@@ -11,6 +11,8 @@ DesktopApp::DesktopApp(DesktopOptions options)
       persistence_(options_.configFolder, session_.Engine(), window_.get()),
       host_({.mainWindow = session_.MainTarget(), .person = &person_, .engine = &session_.Engine(), .engine2 = &session_.Engine2()}) {
     session_.Engine().SetDataPath(CString(options_.dataFolder.toStdWString()));
+    window_->UseFolders(Store().Folder(), options_.dataFolder);
+    person_.SetPlacement(&window_->Placement());
     // Every change is kept as soon as the call that made it has returned.
     saveTimer_.setSingleShot(true);
     saveTimer_.setInterval(0);
@@ -44,6 +46,7 @@ QString DesktopApp::DefaultState() const { return options_.dataFolder + QStringL
 void DesktopApp::Start() {
     persistence_.Start(DefaultState());
     if (skyControls_ && persistence_.ReadOnly()) skyControls_->KeepNothing();
+    if (persistence_.ReadOnly()) window_->KeepNothing();
     window_->StateLoaded();
     if (sky_) sky_->refresh();
     QSettings settings(SettingsPath(), QSettings::IniFormat);

@@ -46,6 +46,7 @@ void DesktopPerson::Run(CDialog& dialog) {
     TemplateView* view = Top();
     if (!view || &view->Dialog() != &dialog) return;
     view->Present();
+    if (placement_) placement_->Place(*view, views_.size() > 1 ? views_[views_.size() - 2].get() : nullptr);
     view->setWindowModality(Qt::ApplicationModal);
     ExecModal(*view);
     // The window went away without the dialog ending (the application is quitting): close it as
@@ -54,7 +55,10 @@ void DesktopPerson::Run(CDialog& dialog) {
 }
 
 void DesktopPerson::OnEnd(CDialog& dialog, INT_PTR result) {
-    if (!views_.empty() && &views_.back()->Dialog() == &dialog) views_.pop_back();
+    if (!views_.empty() && &views_.back()->Dialog() == &dialog) {
+        if (placement_) placement_->Closed(*views_.back());
+        views_.pop_back();
+    }
     if (result == IDOK) out_.Line(L"E " + DialogClassName(dialog) + L" IDOK");
     else if (result == IDCANCEL) out_.Line(L"E " + DialogClassName(dialog) + L" IDCANCEL");
     if (result == IDCANCEL && cancelled_) cancelled_();

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "companions/zemcst/qeldialog.h"
+#include "desktop/dialogplacement.h"
 #include "desktop/templateview.h"
 #include "host/services.h"
 
@@ -37,9 +38,12 @@ public:
     TemplateView* Top() const { return views_.empty() ? nullptr : views_.back().get(); }
     // Called when a dialog was cancelled: its undo script asks for no redraw, so the host does it.
     void SetCancelled(std::function<void()> cancelled) { cancelled_ = std::move(cancelled); }
+    // Where dialog windows open and their positions are kept; none: where the system puts them.
+    void SetPlacement(DialogPlacement* placement) { placement_ = placement; }
 
 private:
     std::function<void()> cancelled_;
+    DialogPlacement* placement_ = nullptr;
     Transcript& out_;
     QPointer<QWidget> main_;
     std::vector<std::unique_ptr<TemplateView>> views_;

@@ -238,14 +238,6 @@ void CellListView::Refresh() {
     viewport()->update();
 }
 
-int CellListView::HeaderHeight() const {
-    CQelListBoxAObj* list = List();
-    if (!list) return 0;
-    for (std::int64_t c = 0; c < list->GetHeaderCount(); ++c)
-        if (!list->GetHeaderDataItemPtr(static_cast<std::int64_t>(c))->strTitle.IsEmpty()) return rowHeight_;
-    return 0;
-}
-
 std::vector<int> CellListView::ColumnEdges() const {
     std::vector<int> edges{0};
     CQelListBoxAObj* list = List();
@@ -254,15 +246,15 @@ std::vector<int> CellListView::ColumnEdges() const {
         const int width = static_cast<int>(list->GetHeaderDataItemPtr(static_cast<std::int64_t>(c))->nWidth * scale_ + 0.5);
         edges.push_back(edges.back() + width);
     }
-    // The last column takes what is left.
-    if (edges.size() > 1) edges.back() = std::max(edges.back(), viewport()->width());
+    // The last column takes what is left, and no more.
+    if (edges.size() > 1) edges.back() = std::max(edges[edges.size() - 2], viewport()->width());
     return edges;
 }
 
 void CellListView::UpdateScrollBar() {
     CQelListBoxAObj* list = List();
     const int rows = list ? static_cast<int>(std::min<std::int64_t>(list->GetValueCountTotal(), 1 << 20)) : 0;
-    const int content = rows * rowHeight_ + HeaderHeight();
+    const int content = rows * rowHeight_;
     verticalScrollBar()->setPageStep(viewport()->height());
     verticalScrollBar()->setRange(0, std::max(0, content - viewport()->height()));
 }
@@ -272,7 +264,7 @@ QRect CellListView::CellRect(int row, int column) const {
     if (!list || row < 0 || row >= list->GetValueCountTotal()) return {};
     const auto edges = ColumnEdges();
     if (column < 0 || column + 1 >= static_cast<int>(edges.size())) return {};
-    const int top = HeaderHeight() + row * rowHeight_ - verticalScrollBar()->value();
+    const int top = row * rowHeight_ - verticalScrollBar()->value();
     return QRect(edges[static_cast<std::size_t>(column)], top, edges[static_cast<std::size_t>(column) + 1] - edges[static_cast<std::size_t>(column)], rowHeight_);
 }
 
@@ -284,29 +276,20 @@ void CellListView::paintEvent(QPaintEvent*) {
     // Drawing is what asks the dialog for the cells.
     const std::vector<CQelListBoxAObj::Row> rows = list->Draw();
     const auto edges = ColumnEdges();
-    const int header = HeaderHeight();
     const int columns = static_cast<int>(edges.size()) - 1;
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
-    for (int c = 0; c < columns && header > 0; ++c) {
-        const QRect cell(edges[static_cast<std::size_t>(c)], 0, edges[static_cast<std::size_t>(c) + 1] - edges[static_cast<std::size_t>(c)], header);
-        QStyleOptionHeader option;
-        option.initFrom(this);
-        option.rect = cell;
-        option.text = Text(list->GetHeaderDataItemPtr(static_cast<std::int64_t>(c))->strTitle);
-        style()->drawControl(QStyle::CE_Header, &option, &painter, this);
-    }
-    painter.setClipRect(0, header, viewport()->width(), viewport()->height() - header);
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
         for (int c = 0; c < columns; ++c) {
             const QRect cell = CellRect(r, c);
-            if (cell.bottom() < header || cell.top() > viewport()->height()) continue;
+            if (cell.bottom() < 0 || cell.top() > viewport()->height()) continue;
             const auto* column = list->GetHeaderDataItemPtr(static_cast<std::int64_t>(c));
             const bool hasCell = static_cast<std::size_t>(r) < column->aCell.size();
             if (c == 0) {
+                // The box fits its column, however narrow the module makes it.
                 QStyleOptionButton box;
                 box.initFrom(this);
-                const int side = std::min(cell.height() - 2, 13);
-                box.rect = QRect(cell.left() + 2, cell.top() + (cell.height() - side) / 2, side, side);
+                const int side = std::max(4, std::min({cell.height() - 2, cell.width() - 2, 13}));
+                box.rect = QRect(cell.left() + (cell.width() - side) / 2, cell.top() + (cell.height() - side) / 2, side, side);
                 box.state |= rows[static_cast<std::size_t>(r)].nCheck == 1 ? QStyle::State_On : QStyle::State_Off;
                 if (hasFocus() && r == current_) box.state |= QStyle::State_HasFocus;
                 style()->drawPrimitive(QStyle::PE_IndicatorCheckBox, &box, &painter, this);
@@ -331,7 +314,7 @@ void CellListView::mousePressEvent(QMouseEvent* event) {
     const auto edges = ColumnEdges();
     for (int c = 0; c + 1 < static_cast<int>(edges.size()); ++c) {
         if (at.x() < edges[static_cast<std::size_t>(c)] || at.x() >= edges[static_cast<std::size_t>(c) + 1]) continue;
-        const int y = at.y() - HeaderHeight() + verticalScrollBar()->value();
+        const int y = at.y() + verticalScrollBar()->value();
         if (y < 0) return;
         const int row = y / rowHeight_;
         if (!CellRect(row, c).isValid()) return;

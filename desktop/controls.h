@@ -121,7 +121,8 @@ private:
 };
 
 // A list of rows in columns that holds nothing: every time it is drawn it asks its dialog for the
-// cells through the control, as the module's own list does.
+// cells through the control, as the module's own list does. The module sets its lists up with
+// hidden headers (the labels above them name them), so rows start at the top.
 class CellListView : public QAbstractScrollArea {
 public:
     // pixelsPerModuleUnit: the view's pixels per pixel of the module's column layout.
@@ -140,7 +141,6 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    int HeaderHeight() const;
     std::vector<int> ColumnEdges() const;
     void UpdateScrollBar();
 

@@ -8,7 +8,10 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QSocketNotifier>
+#include <QTranslator>
 #include <csignal>
 #include <string_view>
 
@@ -80,6 +83,11 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral(ZEM_DESKTOP_ID));
     InstallDialogFontSubstitutes();
     QuitOnSignals(app);
+    // Qt's own words (はい, いいえ, キャンセル, the file dialog's) in Japanese like the rest, where
+    // Qt's translations are installed.
+    QTranslator qtWords;
+    if (qtWords.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"), QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtWords);
 
     QCommandLineParser parser;
     Describe(parser);

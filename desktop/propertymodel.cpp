@@ -7,6 +7,9 @@
 
 #include "platform/casefold.h"
 
+#include "desktop/nightmode.h"
+#include "desktop/settingnames.h"
+
 namespace {
 // Rows are keyed as the engine names a property: ASCII case aside.
 std::wstring Lower(const std::wstring& path) {
@@ -19,14 +22,21 @@ std::wstring Lower(const std::wstring& path) {
 PropertyModel::PropertyModel(const CCorQel& engine, QObject* parent) : QAbstractTableModel(parent), engine_(engine) { Reload(); }
 
 int PropertyModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : static_cast<int>(rows_.size()); }
-int PropertyModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : 2; }
+int PropertyModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kColumns; }
 
 QVariant PropertyModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rows_.size()) return {};
     const Row& row = rows_[index.row()];
     switch (role) {
         case Qt::DisplayRole:
-        case Qt::ToolTipRole: return index.column() == 0 ? row.path : row.value;
+        case Qt::ToolTipRole:
+            switch (index.column()) {
+                case kPath: return row.path;
+                case kValue: return row.value;
+                case kDialog: return row.name ? row.name->dialog : QString();
+                case kLabel: return row.name ? row.name->Shown() : QString();
+                default: return {};
+            }
         case Qt::FontRole:
             if (row.changed) {
                 QFont bold;
@@ -34,15 +44,25 @@ QVariant PropertyModel::data(const QModelIndex& index, int role) const {
                 return bold;
             }
             return {};
-        case Qt::BackgroundRole: return row.changed ? QVariant(QBrush(QColor(255, 236, 160))) : QVariant();
-        case Qt::ForegroundRole: return row.changed ? QVariant(QBrush(Qt::black)) : QVariant();
+        case Qt::BackgroundRole:
+            if (!row.changed) return {};
+            return QBrush(NightMode::Active() ? QColor(70, 0, 0) : QColor(255, 236, 160));
+        case Qt::ForegroundRole:
+            if (!row.changed) return {};
+            return QBrush(NightMode::Active() ? QColor(190, 0, 0) : QColor(Qt::black));
         default: return {};
     }
 }
 
 QVariant PropertyModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    return section == 0 ? QStringLiteral("プロパティ") : QStringLiteral("値");
+    switch (section) {
+        case kPath: return QStringLiteral("プロパティ");
+        case kValue: return QStringLiteral("値");
+        case kDialog: return QStringLiteral("ダイアログ");
+        case kLabel: return QStringLiteral("設定");
+        default: return {};
+    }
 }
 
 void PropertyModel::Take(bool mark) {
@@ -52,7 +72,8 @@ void PropertyModel::Take(bool mark) {
         const std::wstring key = Lower(path.str());
         const auto before = previous_.find(key);
         const bool changed = mark && (before == previous_.end() || before->second != value.str());
-        rows.push_back({QString::fromStdWString(path.str()), QString::fromStdWString(value.str()), changed});
+        const QString shown = QString::fromStdWString(path.str());
+        rows.push_back({shown, QString::fromStdWString(value.str()), changed, SettingNames::Get().Find(shown)});
         now.emplace(key, value.str());
     }
     previous_ = std::move(now);
@@ -67,7 +88,7 @@ void PropertyModel::Take(bool mark) {
     }
     const qsizetype kept = rows_.size();
     for (qsizetype i = 0; i < kept; ++i) rows_[i] = rows[i];
-    if (kept > 0) emit dataChanged(index(0, 0), index(static_cast<int>(kept) - 1, 1));
+    if (kept > 0) emit dataChanged(index(0, 0), index(static_cast<int>(kept) - 1, kColumns - 1));
     if (rows.size() > kept) {
         beginInsertRows(QModelIndex(), static_cast<int>(kept), static_cast<int>(rows.size()) - 1);
         for (qsizetype i = kept; i < rows.size(); ++i) rows_.push_back(rows[i]);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: BSD-3-Clause
-// The engine's properties as a table (path, value) in the engine's order, marking the ones the
-// last "Show Sky" changed.
+// The engine's properties as a table in the engine's order: path, value, and for a property a
+// dialog controls, that dialog and the label of its control. The ones the last "Show Sky" changed
+// are marked.
 #pragma once
 
 #include <QAbstractTableModel>
@@ -11,8 +12,12 @@
 
 #include "companions/zemqel/corqel.h"
 
+struct SettingName;
+
 class PropertyModel : public QAbstractTableModel {
 public:
+    enum Column { kPath, kValue, kDialog, kLabel, kColumns };
+
     explicit PropertyModel(const CCorQel& engine, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -33,6 +38,7 @@ private:
         QString path;
         QString value;
         bool changed = false;
+        const SettingName* name = nullptr;
     };
     void Take(bool mark);
 

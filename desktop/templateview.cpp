@@ -3,6 +3,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -451,6 +453,25 @@ void TemplateView::Present(QSize room) {
     }
     if (first) first->setFocus(Qt::TabFocusReason);
     pendingFocus_ = nullptr;
+}
+
+void TemplateView::Highlight(UINT id) {
+    QWidget* control = ControlWidget(id);
+    if (!control) return;
+    if (!outline_) {
+        outline_ = new QFrame(canvas_);
+        outline_->setObjectName(QStringLiteral("highlight"));
+        outline_->setFrameShape(QFrame::Box);
+        outline_->setLineWidth(2);
+        outline_->setAttribute(Qt::WA_TransparentForMouseEvents);
+        outline_->setForegroundRole(QPalette::Link);
+    }
+    outline_->setGeometry(control->geometry().adjusted(-3, -3, 3, 3));
+    outline_->raise();
+    outline_->show();
+    QTimer::singleShot(5000, outline_, &QWidget::hide);
+    if (control->isEnabled() && control->focusPolicy() != Qt::NoFocus) control->setFocus(Qt::OtherFocusReason);
+    scroll_->ensureWidgetVisible(control);
 }
 
 bool TemplateView::Act(UINT id, const std::function<InputResult(CDialog&)>& action) {

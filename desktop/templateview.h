@@ -14,6 +14,7 @@
 #include "platform/dialog.h"
 #include "platform/input.h"
 
+class QFrame;
 class QScrollArea;
 
 // A label as drawn without its access key: "&" is dropped, "&&" is one "&".
@@ -42,6 +43,11 @@ public:
     // dialog is larger, and gives the first tab stop the focus, as the dialog opens.
     void Present(QSize room = QSize());
     QScrollArea* Scroller() const { return scroll_; }
+    // Shows the person where a setting is: control id takes the focus (when it can) and is
+    // outlined for a few seconds, scrolled into sight.
+    void Highlight(UINT id);
+    // The outline, while it shows (null before any).
+    QFrame* Outline() const { return outline_; }
     // Hands one action of the person on control id to the platform; closes the window when the
     // dialog has ended. False when the window has no such control or is gone.
     bool Act(UINT id, const std::function<InputResult(CDialog&)>& action);
@@ -78,4 +84,5 @@ private:
     std::vector<Control> controls_;
     std::unordered_map<HWND, std::size_t> index_;
     HWND pendingFocus_ = nullptr;
+    QFrame* outline_ = nullptr;
 };

@@ -8,6 +8,6 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=${ZEM_BUILD:-$root/build}
 ZEM_BUILD=$build ZEM_TARGET=desktop_layout_test "$root/scripts/build.sh" -DZEM_DESKTOP=ON -DZEM_TESTS=ON >&2
 mkdir -p "$root/docs/images"
-ZEM_SCREENSHOT_DIR=$root/docs/images "$build/desktop/tests/desktop_layout_test" everyDialog mainWindowPicture >/dev/null
+ZEM_SCREENSHOT_DIR=$root/docs/images "$build/desktop/tests/desktop_layout_test" everyDialog mainWindowPicture nightModePicture profileDifferencesPicture >/dev/null
 "$root/desktop/sky/tools/previews.sh" "$build"
 ls "$root/docs/images"

@@ -4,6 +4,7 @@
 // each dialog.
 #include <QComboBox>
 #include <QDir>
+#include <QPainter>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -15,6 +16,8 @@
 #include <QScrollBar>
 #include <QStyleOptionButton>
 
+#include "companions/zemcst/qellistboxaobj.h"
+#include "desktop/controls.h"
 #include "desktop/dialogunits.h"
 #include "host/classes.h"
 #include "support.h"
@@ -30,7 +33,10 @@ private slots:
     void everyDialog_data();
     void everyDialog();
     void scrollsInASmallRoom();
+    void deepSkyListsUnclipped();
     void mainWindowPicture();
+    void nightModePicture();
+    void profileDifferencesPicture();
 };
 
 namespace {
@@ -71,6 +77,30 @@ QString ScreenshotFolder() {
     return chosen.isEmpty() ? QStringLiteral(ZEM_SCREENSHOTS) : chosen;
 }
 
+void SavePicture(const QImage& picture, const QString& name) {
+    QDir().mkpath(ScreenshotFolder());
+    QVERIFY(picture.save(ScreenshotFolder() + u'/' + name));
+}
+
+// The sky over Tokyo on a winter evening, not whenever the picture is taken.
+void FixTheSky(Program& program) {
+    program.App().Sky()->placeTime()->pause();
+    program.App().Sky()->placeTime()->setTime(QDateTime::fromString(QStringLiteral("2022-01-15T21:00:00+09:00"), Qt::ISODate));
+}
+
+// Windows as they lie on the screen, each at its place (without the frames a window manager
+// would draw), on a plain background.
+QImage Screen(const QList<QWidget*>& windows, const QColor& background = QColor(72, 78, 88)) {
+    QRect area;
+    for (QWidget* window : windows) area |= window->geometry();
+    area.adjust(-8, -8, 8, 8);
+    QImage screen(area.size(), QImage::Format_RGB32);
+    screen.fill(background);
+    QPainter painter(&screen);
+    for (QWidget* window : windows) painter.drawPixmap(window->geometry().topLeft() - area.topLeft(), window->grab());
+    return screen;
+}
+
 }  // namespace
 
 void LayoutTest::baseUnits() {
@@ -108,11 +138,7 @@ void LayoutTest::conversion() {
     QCOMPARE(DialogUnitsToPixels({baseX, baseY}, units.x(), units.y(), units.width(), units.height()), pixels);
 }
 
-void LayoutTest::everyDialog_data() {
-    QTest::addColumn<QString>("name");
-    for (const std::wstring& name : ModuleClassNames())
-        if (FindDialogClass(name)) QTest::newRow(QString::fromStdWString(name).toUtf8().constData()) << QString::fromStdWString(name);
-}
+void LayoutTest::everyDialog_data() { AddDialogRows(); }
 
 void LayoutTest::everyDialog() {
     QFETCH(QString, name);
@@ -171,17 +197,70 @@ void LayoutTest::scrollsInASmallRoom() {
     QVERIFY(person.Play({QStringLiteral("open CDlgCons")}));
 }
 
-void LayoutTest::mainWindowPicture() {
+void LayoutTest::deepSkyListsUnclipped() {
+    // Every row of the three lists in sight at once with its whole text, the check box within
+    // its column: the template's heights hold all their rows (two levels, nine types).
     Program program;
     Person person(program);
-    QVERIFY(person.Play({"open CDlgMw", "click 1303", "ok"}));
-    program.Window().resize(960, 600);
-    program.Window().PropertyFilter()->setText(QStringLiteral("milkyway"));
-    // The sky over Tokyo on a winter evening, not whenever the picture is taken.
-    program.App().Sky()->placeTime()->pause();
-    program.App().Sky()->placeTime()->setTime(QDateTime::fromString(QStringLiteral("2022-01-15T21:00:00+09:00"), Qt::ISODate));
-    QDir().mkpath(ScreenshotFolder());
-    QVERIFY(program.Window().grab().save(ScreenshotFolder() + QStringLiteral("/main-window.png")));
+    QStringList problems;
+    person.onDialog = [&](TemplateView& view) {
+        for (UINT id : {1207u, 1209u, 1211u}) {
+            auto* list = dynamic_cast<CellListView*>(view.ControlWidget(id));
+            QVERIFY(list && list->List());
+            const int rows = static_cast<int>(list->List()->GetValueCountTotal());
+            QVERIFY(rows >= 2);
+            const auto drawn = list->List()->Draw();
+            const QFontMetrics metrics(list->font());
+            const QRect inside = list->viewport()->rect();
+            for (int r = 0; r < rows; ++r) {
+                const QRect box = list->CellRect(r, 0), text = list->CellRect(r, 1);
+                const QString label = QString::fromStdWString(drawn[static_cast<std::size_t>(r)].strText.str());
+                if (!inside.contains(box) || !inside.contains(text)) problems << QStringLiteral("%1 row %2 \"%3\" is cut off").arg(id).arg(r).arg(label);
+                if (metrics.horizontalAdvance(label) + 4 > text.width()) problems << QStringLiteral("%1 \"%2\" needs %3 px, has %4").arg(id).arg(label).arg(metrics.horizontalAdvance(label) + 4).arg(text.width());
+                if (box.width() < 10) problems << QStringLiteral("%1 check column %2 px").arg(id).arg(box.width());
+            }
+            if (list->CellRect(0, 0).top() != 0) problems << QStringLiteral("%1 draws a header").arg(id);
+        }
+    };
+    QVERIFY(person.Play({QStringLiteral("open CDlgNbl")}));
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QStringLiteral("\n"))));
+}
+
+void LayoutTest::mainWindowPicture() {
+    // The main window with the star dialog beside the sky, as on a screen.
+    Program program;
+    MainWindow& window = program.Window();
+    window.setGeometry(40, 40, 1000, 640);
+    FixTheSky(program);
+    Person person(program);
+    person.onDialog = [&](TemplateView& view) { SavePicture(Screen({&window, &view}), QStringLiteral("main-window.png")); };
+    QVERIFY(person.Play({"open CDlgStar", "cancel"}));
+}
+
+void LayoutTest::nightModePicture() {
+    Program program;
+    MainWindow& window = program.Window();
+    window.setGeometry(40, 40, 1000, 640);
+    FixTheSky(program);
+    window.NightAction()->trigger();
+    Person person(program);
+    person.onDialog = [&](TemplateView& view) { SavePicture(Screen({&window, &view}, Qt::black), QStringLiteral("night-mode.png")); };
+    QVERIFY(person.Play({"open CDlgNbl", "cancel"}));
+    window.NightAction()->trigger();
+}
+
+void LayoutTest::profileDifferencesPicture() {
+    Program program;
+    Person person(program);
+    person.onWindow = [](QDialog& window) {
+        if (window.objectName() != QStringLiteral("profileDifferences")) return false;
+        window.resize(760, 420);
+        SavePicture(window.grab().toImage(), QStringLiteral("profile-differences.png"));
+        window.reject();
+        return true;
+    };
+    person.steps[QStringLiteral("apply")] = [&](TemplateView*) { program.Window().Profiles().Apply(QStringLiteral("星図")); };
+    QVERIFY(person.Play({"qt apply"}));
 }
 
 ZEM_DESKTOP_TEST_MAIN(LayoutTest)

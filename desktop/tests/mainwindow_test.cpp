@@ -1,8 +1,16 @@
 // SPDX-License-Identifier: BSD-3-Clause
 // The main window: a menu entry for each dialog of the module's class list, the live property
-// table with what the last redraw changed, the host's answers to the module's messages, and the
-// reset to the default sky. (The traffic log is compared with the host's in traffic_test.)
+// table with what the last redraw changed and its value always in sight, the log hidden until
+// asked for, the host's answers to the module's messages, and the reset to the default sky. (The
+// traffic log is compared with the host's in traffic_test.)
+#include <QDockWidget>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QSortFilterProxyModel>
 #include <QStatusBar>
+#include <QTableView>
 #include <QToolBar>
 #include <QUndoStack>
 
@@ -18,6 +26,9 @@ class MainWindowTest : public QObject {
 private slots:
     void dialogMenuFollowsTheClassList();
     void propertyTableMarksTheLastRedraw();
+    void tableNamesDialogAndSetting();
+    void valueInSightAtAnyWidth();
+    void logHiddenUntilAsked();
     void missingDataAndConstellationMessages();
     void resetAsksAndCanBeUndone();
 };
@@ -88,6 +99,59 @@ void MainWindowTest::propertyTableMarksTheLastRedraw() {
     QVERIFY(afterOutline.contains(QStringLiteral("Milkyway.Outline.Visible")));
     QCOMPARE(afterSpin, QStringList{QStringLiteral("Milkyway.Image.Brightness")});
     QCOMPARE(program.Window().Properties()->rowCount(), static_cast<int>(engine.GetPropertyCount()));
+}
+
+void MainWindowTest::tableNamesDialogAndSetting() {
+    Program program;
+    const PropertyModel& model = *program.Window().Properties();
+    QMap<QString, QString> named;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        const auto cell = [&](int column) { return model.data(model.index(row, column), Qt::DisplayRole).toString(); };
+        named[cell(PropertyModel::kPath)] = cell(PropertyModel::kDialog) + u'|' + cell(PropertyModel::kLabel);
+    }
+    QCOMPARE(named.value(QStringLiteral("Milkyway.Image.Brightness")), QStringLiteral("天の川|明るさ"));
+    QCOMPARE(named.value(QStringLiteral("DeepSkyObject.Image.Brightness")), QStringLiteral("星雲・星団|画像 > 明るさ"));
+    QCOMPARE(named.value(QStringLiteral("Star.Catalog.Gsc.Blend.Visible")), QStringLiteral("GSC-ACT詳細設定|GSC-ACT表示設定 > ブレンド"));
+    QCOMPARE(named.value(QStringLiteral("View.Projection")), QStringLiteral("|"));  // no dialog sets it
+    // The filter finds a property by its setting's words too.
+    program.Window().PropertyFilter()->setText(QStringLiteral("またたき"));
+    QCOMPARE(program.Window().FilteredProperties()->rowCount(), 1);
+}
+
+void MainWindowTest::valueInSightAtAnyWidth() {
+    Program program;
+    QTableView* table = program.Window().PropertyTable();
+    // On screen: the dialog, the setting, the value, then the path.
+    QHeaderView* header = table->horizontalHeader();
+    const QList<int> order{PropertyModel::kDialog, PropertyModel::kLabel, PropertyModel::kValue, PropertyModel::kPath};
+    for (int place = 0; place < order.size(); ++place) QCOMPARE(header->logicalIndex(place), order[place]);
+    const QFontMetrics metrics(table->font());
+    for (int width : {180, 320, 600, 1200}) {
+        table->resize(width, 300);
+        const int inside = table->viewport()->width();
+        for (int row = 0; row < 12; ++row) {
+            const QModelIndex value = table->model()->index(row, PropertyModel::kValue);
+            const QRect cell = table->visualRect(value).adjusted(0, 0, 1, 0);  // with its grid line
+            const int needs = std::min(metrics.horizontalAdvance(value.data().toString()) + 8, inside / 3);
+            QVERIFY2(cell.left() >= 0 && cell.right() < inside && cell.width() >= needs,
+                     qPrintable(QStringLiteral("at %1 px the value of row %2 is at %3..%4").arg(width).arg(row).arg(cell.left()).arg(cell.right())));
+        }
+        QVERIFY(!table->horizontalScrollBar()->isVisible());
+    }
+}
+
+void MainWindowTest::logHiddenUntilAsked() {
+    Program program;
+    QDockWidget* log = program.Window().LogDock();
+    QVERIFY(!log->isVisible());
+    QAction* show = nullptr;
+    for (QAction* menu : program.Window().menuBar()->actions())
+        if (menu->text().startsWith(QStringLiteral("表示")))
+            for (QAction* action : menu->menu()->actions())
+                if (action->text().startsWith(QStringLiteral("エンジンとのやりとり"))) show = action;
+    QVERIFY(show);
+    show->trigger();
+    QVERIFY(log->isVisible());
 }
 
 void MainWindowTest::missingDataAndConstellationMessages() {

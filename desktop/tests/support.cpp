@@ -18,6 +18,7 @@
 #include "companions/zemdcm/cnspic.h"
 #include "companions/zemreg/registry.h"
 #include "desktop/controls.h"
+#include "host/classes.h"
 #include "host/parse.h"
 
 namespace desktoptest {
@@ -64,14 +65,14 @@ private:
 void PrepareEnvironment() {
     static Scratch scratch;  // first, so that it goes last
     static QTemporaryDir home;
-    const auto set = [](const char* name, const QByteArray& value) {
-        if (qEnvironmentVariableIsEmpty(name)) qputenv(name, value);
-    };
-    set("QT_QPA_PLATFORM", "offscreen");
+    // One screen the size of a desktop's, 1600 x 1000.
+    if (const QByteArray platform = qgetenv("QT_QPA_PLATFORM"); platform.isEmpty() || platform == "offscreen")
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" ZEM_OFFSCREEN_CONF);
     qputenv("FONTCONFIG_FILE", ZEM_FONTS_CONF);
     qputenv("XDG_CACHE_HOME", ZEM_TEST_CACHE);
     // Nothing a test does may reach the person's own settings.
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + QStringLiteral("/config")));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.path() + QStringLiteral("/data")));
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(home.path()));
     QFile::setPermissions(home.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
@@ -105,6 +106,12 @@ QStringList Program::Take() {
     QStringList taken;
     taken.swap(lines_);
     return taken;
+}
+
+void AddDialogRows() {
+    QTest::addColumn<QString>("name");
+    for (const std::wstring& name : ModuleClassNames())
+        if (FindDialogClass(name)) QTest::newRow(QString::fromStdWString(name).toUtf8().constData()) << QString::fromStdWString(name);
 }
 
 // ---- the scenario host ----------------------------------------------------------------------
@@ -258,6 +265,7 @@ void Person::Shown(QDialog& window) {
         QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
         return;
     }
+    if (onWindow && onWindow(window)) return;
     window.reject();
 }
 

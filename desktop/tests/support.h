@@ -38,6 +38,9 @@ private:
     QStringList lines_;
 };
 
+// Data rows for a test that runs on every dialog class the module has: a column "name".
+void AddDialogRows();
+
 // The scenario host's transcript of the scenario (inspection lines dropped), with options.
 QStringList RunHost(const QStringList& options, const QStringList& lines);
 // A scenario file: its options (from a first "#!" line) and its lines.
@@ -79,6 +82,9 @@ public:
     QList<QMessageBox::Icon> icons;
     // Called with every dialog window as it opens, before any line runs in it.
     std::function<void(TemplateView&)> onDialog;
+    // Called with every other modal window of the program's own (not a message box or the colour
+    // dialog) as it shows; false leaves it to be cancelled.
+    std::function<bool(QDialog&)> onWindow;
 
 private:
     void Shown(QDialog& window);
