@@ -137,7 +137,11 @@ void CWnd::SetWindowText(const wchar_t* text) {
     if (m_hWnd->wndClass == WndClass::Edit) AfxNotifyParent(m_hWnd, EN_CHANGE);
 }
 
-void CWnd::GetWindowText(CString& text) const { text = m_hWnd ? CString(m_hWnd->text) : CString(); }
+void CWnd::GetWindowText(CString& text) const {
+    // Into the text's own buffer: the data exchange reads every edit on every change.
+    if (m_hWnd) text.SetString(m_hWnd->text.data(), static_cast<int>(m_hWnd->text.size()));
+    else text.Empty();
+}
 
 CString CWnd::GetWindowText() const {
     CString text;
@@ -188,7 +192,8 @@ void CWnd::SetDlgItemText(int id, const wchar_t* text) {
 
 int CWnd::GetDlgItemText(int id, CString& text) const {
     CWnd* item = GetDlgItem(id);
-    text = item ? item->GetWindowText() : CString();
+    if (item) item->GetWindowText(text);
+    else text.Empty();
     return text.GetLength();
 }
 

@@ -14,10 +14,11 @@ int CDlgNbl::CheckRange(const zem::NumberRow<D>& field, Report report) {
 }
 
 int CDlgNbl::CheckMagOrder(const zem::NumberRow<D>& bright, const zem::NumberRow<D>& faint, Report report) {
-    CString brightText, faintText;
-    GetDlgItemText(static_cast<int>(bright.edit), brightText);
-    GetDlgItemText(static_cast<int>(faint.edit), faintText);
-    if (crt::_wtof(brightText) > crt::_wtof(faintText)) {
+    auto number = [this](UINT id) {
+        const CWnd* edit = GetDlgItem(static_cast<int>(id));
+        return crt::_wtof(edit ? edit->WindowText().c_str() : L"");
+    };
+    if (number(bright.edit) > number(faint.edit)) {
         if (report == Report::WithMessages) AfxMessageBox(IDS_MAG_ORDER, MB_ICONINFORMATION);
         return 0;
     }
