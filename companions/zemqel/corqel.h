@@ -131,8 +131,8 @@ private:
     template <class Same>
     std::size_t Probe(std::uint32_t hash, Same&& same) const;
     std::wstring_view Answer(std::wstring_view path) const;
-    // Assigns the nth assignment of a script.
-    void Assign(std::wstring_view path, std::wstring_view value, std::size_t nth);
+    // The entry of the nth assignment of a script, made when there is none.
+    std::size_t Lookup(std::wstring_view path, std::size_t nth);
     // The entry of a path, made (with an empty value) when there is none.
     std::size_t Insert(std::wstring_view path);
     void Grow();
