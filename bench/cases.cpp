@@ -22,9 +22,8 @@ Action TypeKey(UINT id) {
     return [id, typed = std::wstring()](CDialog& d, bool odd) mutable {
         if (odd) return input::Append(d, id, typed);
         const CWnd* edit = d.GetDlgItem(static_cast<int>(id));
-        const CString text = edit ? edit->GetWindowText() : CString();
-        if (text.IsEmpty()) return InputResult::Unsupported;
-        typed.assign(1, text.GetAt(text.GetLength() - 1));
+        if (!edit || edit->WindowText().empty()) return InputResult::Unsupported;
+        typed.assign(1, edit->WindowText().back());
         return input::Backspace(d, id);
     };
 }

@@ -129,9 +129,20 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return m_hWnd ? AfxDefControlProc(m_hWnd, message, wParam, lParam) : 0;
 }
 
+void CWnd::SetWindowTextFixed1(double v) {
+    if (!m_hWnd) return;
+    m_hWnd->text.clear();
+    zem::AppendFixed1(m_hWnd->text, v);
+    TextWritten();
+}
+
 void CWnd::SetWindowText(const wchar_t* text) {
     if (!m_hWnd) return;
     m_hWnd->text = text ? text : L"";
+    TextWritten();
+}
+
+void CWnd::TextWritten() {
     AfxNotifyWndChanged(m_hWnd, WndChange::Text);
     // An edit reports every write of its text, even one that changes nothing.
     if (m_hWnd->wndClass == WndClass::Edit) AfxNotifyParent(m_hWnd, EN_CHANGE);

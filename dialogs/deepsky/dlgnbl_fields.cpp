@@ -33,9 +33,7 @@ void CDlgNbl::UpdateMagSpin(const zem::NumberRow<D>& field, int delta) {
     int n = zem::StepTenths(zem::Tenths(crt::_wtof(edit->WindowText().c_str())), delta);
     n = std::min(n, field.upper10);
     n = std::max(n, field.lower10);
-    CString text;
-    text.Format(L"%-.1f", n / 10.0);
-    edit->SetWindowText(text);
+    edit->SetWindowTextFixed1(n / 10.0);
 }
 
 void CDlgNbl::StepEdit(NMHDR* pNotify, LRESULT* pResult) {
