@@ -17,18 +17,9 @@
 namespace skybench {
 namespace {
 
-const sky::Catalog& Catalog() {
-    static const sky::Catalog catalog = [] {
-        sky::Catalog c;
-        if (!c.Load(QStringLiteral(ZEM_DATA_DIR "/skyview"))) std::abort();
-        return c;
-    }();
-    return catalog;
-}
-
 void ClickToRepaint(benchmark::State& state, const wchar_t* className, const zembench::Change& change) {
     zembench::Session session;
-    sky::SkyView view(&session.engine, Catalog());
+    sky::SkyView view(&session.engine, SharedCatalog());
     view.resize(kSize);
     sky::RedrawTap tap(&view);
     session.engine.SetListener(&tap);

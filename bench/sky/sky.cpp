@@ -26,15 +26,7 @@ namespace {
 
 using skybench::kInstant;
 using skybench::kSize;
-
-const sky::Catalog& SharedCatalog() {
-    static const sky::Catalog catalog = [] {
-        sky::Catalog c;
-        if (!c.Load(QStringLiteral(ZEM_DATA_DIR "/skyview"))) std::abort();
-        return c;
-    }();
-    return catalog;
-}
+using skybench::SharedCatalog;
 
 // The default sky in a view of its own, paused at the instant.
 struct Sky {
@@ -119,6 +111,19 @@ void Observation(benchmark::State& state) {
 }
 
 }  // namespace
+
+namespace skybench {
+
+const sky::Catalog& SharedCatalog() {
+    static const sky::Catalog catalog = [] {
+        sky::Catalog c;
+        if (!c.Load(QStringLiteral(ZEM_DATA_DIR "/skyview"))) std::abort();
+        return c;
+    }();
+    return catalog;
+}
+
+}  // namespace skybench
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
