@@ -7,12 +7,15 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <QTranslator>
 #include <csignal>
+#include <cstdio>
 #include <string_view>
 
 #include "desktop/app.h"
@@ -51,6 +54,39 @@ const QCommandLineOption kConfig(QStringLiteral("config"),
                                  QStringLiteral("Where the sky state is kept (default: $XDG_CONFIG_HOME/zemd02)."),
                                  QStringLiteral("DIR"));
 
+const QCommandLineOption kBenchmarkStart(QStringLiteral("benchmark-start"),
+                                          QStringLiteral("Quit once the sky is first painted, printing the resident memory (kB)."));
+
+// The resident memory of the process, kB, from /proc; 0 where there is none.
+long ResidentKilobytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) return 0;
+    for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine())
+        if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return 0;
+}
+
+// --benchmark-start: the start-up benchmark times the process from its start to this line, which
+// comes once the first paint of the sky has been handed to the screen.
+class FirstPaint : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::Paint && !seen_) {
+            seen_ = true;
+            QTimer::singleShot(0, this, [] {
+                std::printf("painted rss_kb=%ld\n", ResidentKilobytes());
+                std::fflush(stdout);
+                QApplication::quit();
+            });
+        }
+        return QObject::eventFilter(watched, e);
+    }
+
+private:
+    bool seen_ = false;
+};
+
 void Describe(QCommandLineParser& parser) {
     QCoreApplication::setApplicationName(QStringLiteral("zemd02-desktop"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZEM_VERSION));
@@ -59,6 +95,7 @@ void Describe(QCommandLineParser& parser) {
     parser.addVersionOption();
     parser.addOption(kData);
     parser.addOption(kConfig);
+    parser.addOption(kBenchmarkStart);
 }
 
 // --help and --version are answered before the windowing starts, so that they need no display.
@@ -96,6 +133,10 @@ int main(int argc, char** argv) {
     const QString config = parser.isSet(kConfig) ? parser.value(kConfig) : StateStore::DefaultFolder();
 
     DesktopApp desktop({data, config});
+    if (parser.isSet(kBenchmarkStart)) {
+        if (!desktop.Sky()) return 1;
+        desktop.Sky()->installEventFilter(new FirstPaint(&app));
+    }
     desktop.Start();
     return QApplication::exec();
 }

@@ -24,10 +24,8 @@ void PrepareSpin(CWnd& dialog, UINT spin) {
 }
 
 void CMagFields::WriteTenths(CWnd& edit, int tenths) {
-    CString text;
-    text.Format(L"%.1f", tenths / 10.0);
     m_bEditReady = FALSE;
-    edit.SetWindowText(text);
+    edit.SetWindowTextFixed1(tenths / 10.0);
     m_bEditReady = TRUE;
 }
 

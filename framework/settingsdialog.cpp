@@ -119,6 +119,7 @@ void CSettingsDialog::Apply() {
         Doit(script);
     }
     m_bApplied = TRUE;
+    m_scriptBuffer = std::move(script);
 }
 
 void CSettingsDialog::Undo() {

@@ -136,9 +136,11 @@ protected:
     // One number's exchange: the dialog's own (width 0) or the common-dialog one.
     void ExchangeNumber(CDataExchange* pDX, UINT edit, double& value, const wchar_t* format, UINT width);
 
-    // A script is built in a buffer the size of the dialog's last one and handed over whole.
-    CString StartScript() const {
-        CString s;
+    // A script is built in the buffer of the dialog's last one, with room for it, and handed
+    // over whole; Apply gives the buffer back, so a live change allocates nothing.
+    CString StartScript() {
+        CString s = std::move(m_scriptBuffer);
+        s.Empty();
         s.Preallocate(m_nScriptLength + 16);  // room for the redraw Apply adds
         return s;
     }
@@ -202,6 +204,7 @@ protected:
     CString m_strUndoScript;
     BOOL m_bApplied = FALSE;
     int m_nScriptLength = 0;
+    CString m_scriptBuffer;  // the last script sent, kept for its room
 
     // A command entry that does what a row's click says.
     static CMessageMap::Entry RowEntry(UINT code, UINT control, zem::Click click, const zem::Companions* companions);

@@ -31,6 +31,8 @@ public:
     wchar_t GetAt(int i) const { return (i >= 0 && i < GetLength()) ? s_[static_cast<std::size_t>(i)] : L'\0'; }
 
     CString& operator=(const wchar_t* s) { s_ = s ? s : L""; return *this; }
+    // The first length characters of s (no terminator needed), kept in the text's own buffer.
+    void SetString(const wchar_t* s, int length) { s_.assign(s ? s : L"", s && length > 0 ? static_cast<std::size_t>(length) : 0); }
     CString& operator+=(const CString& o) { s_ += o.s_; return *this; }
     CString& operator+=(const wchar_t* s) { if (s) s_ += s; return *this; }
     CString& operator+=(wchar_t c) { s_ += c; return *this; }

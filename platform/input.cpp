@@ -21,9 +21,9 @@ InputResult Reach(CWnd& dialog, UINT id, HWND& control) {
 
 bool Ended(CWnd& dialog) { return dialog.HasEnded(); }
 
-// One change of an edit's text by the keyboard, with its notification.
-void KeyChange(HWND edit, std::wstring text) {
-    edit->text = std::move(text);
+// The notifications of one change of an edit's text by the keyboard. The text is changed in
+// place, so that a key costs no allocation.
+void KeyChange(HWND edit) {
     AfxNotifyWndChanged(edit, WndChange::Text);
     AfxNotifyParent(edit, EN_CHANGE);
 }
@@ -37,11 +37,13 @@ InputResult Keys(CWnd& dialog, UINT id, std::wstring_view text, bool replaceFirs
     bool selectAll = replaceFirst;
     for (wchar_t c : text) {
         if (Ended(dialog) || !edit->enabled) break;
-        std::wstring next = selectAll ? std::wstring() : edit->text;
+        const bool replace = selectAll;
         selectAll = false;
-        if (static_cast<long long>(next.size()) + 1 > edit->textLimit) continue;  // the keyboard refuses it
-        next += c;
-        KeyChange(edit, std::move(next));
+        const std::size_t kept = replace ? 0 : edit->text.size();
+        if (static_cast<long long>(kept) + 1 > edit->textLimit) continue;  // the keyboard refuses it
+        if (replace) edit->text.clear();
+        edit->text += c;
+        KeyChange(edit);
     }
     return InputResult::Done;
 }
@@ -82,9 +84,8 @@ InputResult Backspace(CWnd& dialog, UINT id, int count) {
     if (edit->wndClass != WndClass::Edit) return InputResult::Unsupported;
     for (int i = 0; i < count; ++i) {
         if (Ended(dialog) || !edit->enabled || edit->text.empty()) break;
-        std::wstring next = edit->text;
-        next.pop_back();
-        KeyChange(edit, std::move(next));
+        edit->text.pop_back();
+        KeyChange(edit);
     }
     return InputResult::Done;
 }
@@ -93,7 +94,10 @@ InputResult Clear(CWnd& dialog, UINT id) {
     HWND edit = nullptr;
     if (auto r = Reach(dialog, id, edit); r != InputResult::Done) return r;
     if (edit->wndClass != WndClass::Edit) return InputResult::Unsupported;
-    if (!edit->text.empty()) KeyChange(edit, std::wstring());
+    if (!edit->text.empty()) {
+        edit->text.clear();
+        KeyChange(edit);
+    }
     return InputResult::Done;
 }
 
@@ -101,9 +105,9 @@ InputResult Paste(CWnd& dialog, UINT id, std::wstring_view text) {
     HWND edit = nullptr;
     if (auto r = Reach(dialog, id, edit); r != InputResult::Done) return r;
     if (edit->wndClass != WndClass::Edit) return InputResult::Unsupported;
-    std::wstring next(text);
-    if (static_cast<long long>(next.size()) > edit->textLimit) next.resize(static_cast<std::size_t>(edit->textLimit));
-    KeyChange(edit, std::move(next));
+    if (static_cast<long long>(text.size()) > edit->textLimit) text = text.substr(0, static_cast<std::size_t>(edit->textLimit));
+    edit->text.assign(text);
+    KeyChange(edit);
     return InputResult::Done;
 }
 

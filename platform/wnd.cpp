@@ -129,15 +129,30 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return m_hWnd ? AfxDefControlProc(m_hWnd, message, wParam, lParam) : 0;
 }
 
+void CWnd::SetWindowTextFixed1(double v) {
+    if (!m_hWnd) return;
+    m_hWnd->text.clear();
+    zem::AppendFixed1(m_hWnd->text, v);
+    TextWritten();
+}
+
 void CWnd::SetWindowText(const wchar_t* text) {
     if (!m_hWnd) return;
     m_hWnd->text = text ? text : L"";
+    TextWritten();
+}
+
+void CWnd::TextWritten() {
     AfxNotifyWndChanged(m_hWnd, WndChange::Text);
     // An edit reports every write of its text, even one that changes nothing.
     if (m_hWnd->wndClass == WndClass::Edit) AfxNotifyParent(m_hWnd, EN_CHANGE);
 }
 
-void CWnd::GetWindowText(CString& text) const { text = m_hWnd ? CString(m_hWnd->text) : CString(); }
+void CWnd::GetWindowText(CString& text) const {
+    // Into the text's own buffer: the data exchange reads every edit on every change.
+    if (m_hWnd) text.SetString(m_hWnd->text.data(), static_cast<int>(m_hWnd->text.size()));
+    else text.Empty();
+}
 
 CString CWnd::GetWindowText() const {
     CString text;
@@ -188,7 +203,8 @@ void CWnd::SetDlgItemText(int id, const wchar_t* text) {
 
 int CWnd::GetDlgItemText(int id, CString& text) const {
     CWnd* item = GetDlgItem(id);
-    text = item ? item->GetWindowText() : CString();
+    if (item) item->GetWindowText(text);
+    else text.Empty();
     return text.GetLength();
 }
 

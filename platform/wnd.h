@@ -86,6 +86,9 @@ public:
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
 
     void SetWindowText(const wchar_t* text);
+    // Sets the text to v as "%.1f" writes it, in the window's own buffer (an up-down control's
+    // edit is written on every press), with the notifications of SetWindowText.
+    void SetWindowTextFixed1(double v);
     void GetWindowText(CString& text) const;
     CString GetWindowText() const;
     // The text as the window holds it, read without a copy (valid until the text changes).
@@ -122,6 +125,10 @@ protected:
     // Nonzero while UpdateData runs on this window.
     int m_nUpdateDataDepth = 0;
     friend class CDialog;
+
+private:
+    // The notifications of a text the program wrote.
+    void TextWritten();
 };
 
 // Child window id of parent, or null.

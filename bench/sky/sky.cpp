@@ -6,6 +6,8 @@
 //                  so what is in sight is seen anew through ERFA
 //   sky/pan/widget a drag of the mouse on a shown view, from the event to the painted window
 //   sky/observation the instant's ERFA context alone
+//   click/…        a click in a dialog up to the sky's repaint (clicks.cpp)
+//   start/desktop  the desktop program from its start to its first painted sky (start.cpp)
 // Time is wall-clock time; CPU is the whole process's, since Qt smooths a scaled picture on more
 // than one thread.
 #include <QApplication>
@@ -15,23 +17,16 @@
 
 #include <memory>
 
+#include "bench/sky/skybench.h"
 #include "companions/zemqel/corqel.h"
 #include "desktop/sky/skytap.h"
 #include "desktop/sky/skyview.h"
 
 namespace {
 
-const QSize kSize(960, 640);
-const QDateTime kInstant = QDateTime::fromString(QStringLiteral("2022-01-15T12:00:00Z"), Qt::ISODate);
-
-const sky::Catalog& SharedCatalog() {
-    static const sky::Catalog catalog = [] {
-        sky::Catalog c;
-        if (!c.Load(QStringLiteral(ZEM_DATA_DIR "/skyview"))) std::abort();
-        return c;
-    }();
-    return catalog;
-}
+using skybench::kInstant;
+using skybench::kSize;
+using skybench::SharedCatalog;
 
 // The default sky in a view of its own, paused at the instant.
 struct Sky {
@@ -117,6 +112,19 @@ void Observation(benchmark::State& state) {
 
 }  // namespace
 
+namespace skybench {
+
+const sky::Catalog& SharedCatalog() {
+    static const sky::Catalog catalog = [] {
+        sky::Catalog c;
+        if (!c.Load(QStringLiteral(ZEM_DATA_DIR "/skyview"))) std::abort();
+        return c;
+    }();
+    return catalog;
+}
+
+}  // namespace skybench
+
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -128,6 +136,8 @@ int main(int argc, char** argv) {
     RegisterRedraw("sky/redraw/chart/90", "Equatorial", 10, 90, false);
     benchmark::RegisterBenchmark("sky/pan/widget", PanWidget)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime()->UseRealTime();
     benchmark::RegisterBenchmark("sky/observation", Observation)->Unit(benchmark::kMicrosecond);
+    skybench::RegisterClickBenchmarks();
+    skybench::RegisterStartBenchmarks();
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;

@@ -42,18 +42,20 @@ inline std::uint64_t Pair(const wchar_t* p) {
     return w;
 }
 
-// The same path: most lookups come with the stored spelling, so that is tried first.
-bool SamePath(std::wstring_view stored, std::wstring_view path) {
-    const std::size_t n = path.size();
-    if (stored.size() != n) return false;
-    const wchar_t* a = stored.data();
-    const wchar_t* b = path.data();
+// The same n characters, four at a time.
+inline bool SameChars(const wchar_t* a, const wchar_t* b, std::size_t n) {
     std::size_t i = 0;
     for (; i + 4 <= n; i += 4)
-        if ((Pair(a + i) ^ Pair(b + i)) | (Pair(a + i + 2) ^ Pair(b + i + 2))) return EqualNoCase(stored, path);
+        if ((Pair(a + i) ^ Pair(b + i)) | (Pair(a + i + 2) ^ Pair(b + i + 2))) return false;
     for (; i < n; ++i)
-        if (a[i] != b[i]) return EqualNoCase(stored, path);
+        if (a[i] != b[i]) return false;
     return true;
+}
+
+// The same path: most lookups come with the stored spelling, so that is tried first.
+bool SamePath(std::wstring_view stored, std::wstring_view path) {
+    if (stored.size() != path.size()) return false;
+    return SameChars(stored.data(), path.data(), path.size()) || EqualNoCase(stored, path);
 }
 
 // A hash of a path that ignores ASCII case: every character is taken with its 0x20 bit set, so
@@ -83,6 +85,7 @@ struct Statement {
     Kind kind = Kind::Other;
     std::wstring_view path;
     std::wstring_view value;
+    bool expected = false;  // the path is the one the caller expected, spelled the same
 };
 
 // "Show" and "Sky" in any case with at least one blank between them.
@@ -100,36 +103,57 @@ inline std::wstring_view Span(const wchar_t* b, const wchar_t* e) { return Trim(
 inline bool IsMark(wchar_t c) { return c == L'"' || c == L';' || c == L'='; }
 
 // The first '"', ';' or '=' at or after p, or end: the only characters the grammar looks at
-// between a statement's ends. Four characters a step where the processor has the instructions.
+// between a statement's ends. Eight characters a step where the processor has the instructions:
+// two loads narrowed to 16 bits (a character beyond that range saturates to no mark) and
+// compared at once.
 const wchar_t* NextMark(const wchar_t* p, const wchar_t* end) {
 #if defined(__SSE2__)
     static_assert(sizeof(wchar_t) == 4);
-    const __m128i quote = _mm_set1_epi32(L'"'), semicolon = _mm_set1_epi32(L';'), equals = _mm_set1_epi32(L'=');
-    for (; end - p >= 4; p += 4) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-        const __m128i hit = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi32(v, quote), _mm_cmpeq_epi32(v, semicolon)),
-                                         _mm_cmpeq_epi32(v, equals));
-        if (const int mask = _mm_movemask_ps(_mm_castsi128_ps(hit)))
-            return p + std::countr_zero(static_cast<unsigned>(mask));
+    const __m128i quote = _mm_set1_epi16('"'), semicolon = _mm_set1_epi16(';'), equals = _mm_set1_epi16('=');
+    for (; end - p >= 8; p += 8) {
+        const __m128i v = _mm_packs_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)),
+                                          _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 4)));
+        const __m128i hit = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi16(v, quote), _mm_cmpeq_epi16(v, semicolon)),
+                                         _mm_cmpeq_epi16(v, equals));
+        if (const int mask = _mm_movemask_epi8(hit)) return p + std::countr_zero(static_cast<unsigned>(mask)) / 2;
     }
 #endif
     while (p < end && !IsMark(*p)) ++p;
     return p;
 }
 
+// The '=' after a statement that begins (after blanks) with path and blanks, or null; found is
+// where the path is. A stored path holds no '"', ';' or '=', so those characters need no other look.
+const wchar_t* AfterPath(const wchar_t* p, const wchar_t* end, std::wstring_view path, std::wstring_view& found) {
+    while (p < end && IsBlank(*p)) ++p;
+    if (path.empty() || static_cast<std::size_t>(end - p) <= path.size() || !SameChars(p, path.data(), path.size()))
+        return nullptr;
+    found = std::wstring_view(p, path.size());
+    p += path.size();
+    while (p < end && IsBlank(*p)) ++p;
+    return p < end && *p == L'=' ? p : nullptr;
+}
+
 // Calls f for each statement of the script, in one pass over its characters: a statement ends at
 // ';' outside double quotes; its first '=' splits it (a quote before that '=' makes it no
 // assignment); blanks around the path and the value are left out, and a value enclosed in double
 // quotes loses them. Returns whether the script ended outside quotes.
-template <class F>
-bool ForEachStatement(std::wstring_view script, F&& f) {
+//
+// expect(n) names the path the nth assignment is likely to have (or an empty view); a statement
+// that starts with it is split there without its path being scanned.
+template <class Expect, class F>
+bool ForEachStatement(std::wstring_view script, Expect&& expect, F&& f) {
     const wchar_t* p = script.data();
     const wchar_t* const end = p + script.size();
-    bool quoted = false;
+    bool quoted = false;  // a statement always begins outside quotes
+    std::size_t assignments = 0;
     while (p < end) {
         const wchar_t* const begin = p;
-        const wchar_t* eq = nullptr;
         bool quoteInPath = false;
+        std::wstring_view known;
+        const wchar_t* eq = AfterPath(p, end, expect(assignments), known);
+        const bool expected = eq != nullptr;
+        if (eq) p = eq + 1;
         for (; (p = NextMark(p, end)) < end; ++p) {
             const wchar_t c = *p;
             if (c == L'"') {
@@ -145,9 +169,11 @@ bool ForEachStatement(std::wstring_view script, F&& f) {
         if (p < end) ++p;  // past the ';'
         Statement s;
         if (eq) {
-            s.path = Span(begin, eq);
+            s.path = expected ? known : Span(begin, eq);
             if (!s.path.empty() && !quoteInPath) {
                 s.kind = Kind::Assign;
+                s.expected = expected;
+                ++assignments;
                 s.value = Span(eq + 1, last);
                 if (s.value.size() >= 2 && s.value.front() == L'"' && s.value.back() == L'"')
                     s.value = s.value.substr(1, s.value.size() - 2);
@@ -160,6 +186,11 @@ bool ForEachStatement(std::wstring_view script, F&& f) {
         f(s);
     }
     return !quoted;
+}
+
+template <class F>
+bool ForEachStatement(std::wstring_view script, F&& f) {
+    return ForEachStatement(script, [](std::size_t) { return std::wstring_view(); }, f);
 }
 
 // Whether the text, run as a script, is exactly one assignment of value to path.
@@ -323,6 +354,7 @@ bool CCorQel::SaveStateFile(const CString& path) const {
 void CCorQel::Clear() {
     m_entries.clear();
     m_slots.clear();
+    m_recent.clear();
     m_redraws = 0;
     m_ignored = 0;
 }
@@ -333,7 +365,7 @@ bool CCorQel::Set(const CString& path, const CString& value) {
         if (p.empty() || p.find(L'"') != std::wstring_view::npos || p.find(L'=') != std::wstring_view::npos ||
             p.find(L';') != std::wstring_view::npos)
             return false;
-        Assign(p, value.str());
+        m_entries[Insert(p)].value = value.str();
         return true;
     } catch (...) {
         return false;
@@ -395,26 +427,26 @@ std::wstring_view CCorQel::Answer(std::wstring_view path) const {
     return i == kNone ? std::wstring_view() : std::wstring_view(m_entries[i].value);
 }
 
-void CCorQel::Assign(std::wstring_view path, std::wstring_view value) {
+std::size_t CCorQel::Lookup(std::wstring_view path, std::size_t nth) {
+    // The entry the last script's statement at this place assigned, when it is the same path.
+    if (nth < m_recent.size() && SamePath(m_entries[m_recent[nth]].path, path)) return m_recent[nth];
+    const std::size_t i = Insert(path);
+    if (nth < m_recent.size()) m_recent[nth] = static_cast<std::uint32_t>(i);
+    else if (nth == m_recent.size() && nth < kRecentStatements) m_recent.push_back(static_cast<std::uint32_t>(i));
+    return i;
+}
+
+std::size_t CCorQel::Insert(std::wstring_view path) {
     const std::uint32_t hash = HashPath(path);
     const std::size_t i = Probe(hash, [path](std::wstring_view stored) { return SamePath(stored, path); });
-    if (i != kNone) {
-        // A live change mostly writes values of the same length again: written in place.
-        std::wstring& stored = m_entries[i].value;
-        if (stored.size() != value.size()) {
-            stored.assign(value);
-            return;
-        }
-        wchar_t* out = stored.data();
-        for (wchar_t c : value) *out++ = c;
-        return;
-    }
+    if (i != kNone) return i;
     if ((m_entries.size() + 1) * 2 > m_slots.size()) Grow();
-    m_entries.push_back(Entry{std::wstring(path), std::wstring(value)});
+    m_entries.push_back(Entry{std::wstring(path), std::wstring()});
     const std::size_t mask = m_slots.size() - 1;
     std::size_t s = hash & mask;
     while (m_slots[s].entry != 0) s = (s + 1) & mask;
     m_slots[s] = Slot{hash, static_cast<std::uint32_t>(m_entries.size())};
+    return m_entries.size() - 1;
 }
 
 void CCorQel::Grow() {
@@ -431,11 +463,22 @@ void CCorQel::Grow() {
 
 int CCorQel::Run(std::wstring_view script, bool traffic) {
     int others = 0;
-    ForEachStatement(script, [&](const Statement& s) {
+    std::size_t assignments = 0;
+    auto expect = [this](std::size_t n) {
+        return n < m_recent.size() ? std::wstring_view(m_entries[m_recent[n]].path) : std::wstring_view();
+    };
+    ForEachStatement(script, expect, [&](const Statement& s) {
         switch (s.kind) {
-            case Kind::Assign:
-                Assign(s.path, s.value);
+            case Kind::Assign: {
+                const std::size_t nth = assignments++;
+                std::wstring& stored = m_entries[s.expected ? m_recent[nth] : Lookup(s.path, nth)].value;
+                // A live change mostly writes values of the same length again: written in place.
+                if (stored.size() == s.value.size())
+                    std::copy(s.value.begin(), s.value.end(), stored.begin());
+                else
+                    stored.assign(s.value);
                 break;
+            }
             case Kind::Redraw:
                 if (traffic) {
                     ++m_redraws;

@@ -132,13 +132,21 @@ private:
     template <class Same>
     std::size_t Probe(std::uint32_t hash, Same&& same) const;
     std::wstring_view Answer(std::wstring_view path) const;
-    void Assign(std::wstring_view path, std::wstring_view value);
+    // The entry of the nth assignment of a script, made when there is none.
+    std::size_t Lookup(std::wstring_view path, std::size_t nth);
+    // The entry of a path, made (with an empty value) when there is none.
+    std::size_t Insert(std::wstring_view path);
     void Grow();
     // Runs a script; traffic decides whether redraws and ignored statements count.
     int Run(std::wstring_view script, bool traffic);
 
     std::vector<Entry> m_entries;  // first-seen order
     std::vector<Slot> m_slots;     // open addressing, a power of two in size, at most half full
+    // The entries the last scripts' assignments went to, by their place in the script: a dialog
+    // sends the same statements again and again with other values, so a statement is first
+    // tried against the entry its place had last time, which needs no hash.
+    static constexpr std::size_t kRecentStatements = 4096;
+    std::vector<std::uint32_t> m_recent;
     CString m_dataPath;
     int m_redraws = 0;
     int m_ignored = 0;

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: BSD-3-Clause
 #include "desktop/sky/skycatalog.h"
 
+#include <QByteArrayView>
 #include <QFile>
-#include <QStringList>
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <functional>
 
@@ -19,23 +20,33 @@ constexpr const char* kTypeWords[] = {
 constexpr const char* kCatalogWords[] = {"Messier", "NGC", "IC"};
 constexpr const char* kCatalogPrefixes[] = {"M ", "NGC ", "IC "};
 
+// A row's tab-separated fields as the file's UTF-8 bytes; text is made only of what is kept.
+using Fields = std::vector<QByteArrayView>;
+
+QString Text(QByteArrayView field) { return QString::fromUtf8(field); }
+
 // Calls row(fields) for each data row of a tab-separated file; false when it cannot be read or
 // a row is refused.
-bool ReadRows(const QString& path, int minFields, const std::function<bool(const QStringList&)>& row,
-              QString* error) {
+bool ReadRows(const QString& path, int minFields, const std::function<bool(const Fields&)>& row, QString* error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error) *error = QStringLiteral("cannot read %1").arg(path);
         return false;
     }
-    const QString text = QString::fromUtf8(file.readAll());
+    const QByteArray bytes = file.readAll();
+    Fields fields;
     int lineNo = 0;
-    for (QStringView line : QStringView(text).split(u'\n')) {
+    for (QByteArrayView rest(bytes); !rest.isEmpty();) {
+        const qsizetype n = rest.indexOf('\n');
+        QByteArrayView line = rest.first(n < 0 ? rest.size() : n);
+        rest = n < 0 ? QByteArrayView() : rest.sliced(n + 1);
         ++lineNo;
-        if (line.endsWith(u'\r')) line.chop(1);
-        if (line.isEmpty() || line.startsWith(u'#')) continue;
-        const QStringList fields = line.toString().split(u'\t');
-        if (fields.size() < minFields || !row(fields)) {
+        if (line.endsWith('\r')) line.chop(1);
+        if (line.isEmpty() || line.startsWith('#')) continue;
+        fields.clear();
+        for (qsizetype tab; (tab = line.indexOf('\t')) >= 0; line = line.sliced(tab + 1)) fields.push_back(line.first(tab));
+        fields.push_back(line);
+        if (static_cast<int>(fields.size()) < minFields || !row(fields)) {
             if (error) *error = QStringLiteral("%1:%2: malformed row").arg(path).arg(lineNo);
             return false;
         }
@@ -43,22 +54,36 @@ bool ReadRows(const QString& path, int minFields, const std::function<bool(const
     return true;
 }
 
-bool Number(const QString& text, double& value) {
-    bool ok = false;
-    value = text.toDouble(&ok);  // QString reads '.' whatever the locale
-    return ok;
+// A decimal number, '.' as the point whatever the locale; blanks around it and a leading '+'
+// are allowed.
+bool Number(QByteArrayView field, double& value) {
+    QByteArrayView t = field.trimmed();
+    if (t.startsWith('+')) t = t.sliced(1);
+    const char* end = t.data() + t.size();
+    const auto r = std::from_chars(t.data(), end, value);
+    return r.ec == std::errc() && r.ptr == end && !t.isEmpty();
 }
 
-bool Point(const QString& field, double& ra, double& dec) {
-    const int space = field.indexOf(u' ');
-    return space > 0 && Number(field.left(space), ra) && Number(field.mid(space + 1), dec);
+// An integer field; 0 when it is none.
+int Integer(QByteArrayView field) {
+    QByteArrayView t = field.trimmed();
+    if (t.startsWith('+')) t = t.sliced(1);
+    int value = 0;
+    const char* end = t.data() + t.size();
+    const auto r = std::from_chars(t.data(), end, value);
+    return r.ec == std::errc() && r.ptr == end ? value : 0;
+}
+
+bool Point(QByteArrayView field, double& ra, double& dec) {
+    const qsizetype space = field.indexOf(' ');
+    return space > 0 && Number(field.first(space), ra) && Number(field.sliced(space + 1), dec);
 }
 
 // Points "ra dec" from fields[first..]; segments longer than maxStep degrees are split, along
 // the great circle or (for boundaries, which follow parallels) linearly in ra and dec.
-bool Points(const QStringList& fields, int first, double maxStep, bool greatCircle, bool closed, Polyline& out) {
+bool Points(const Fields& fields, std::size_t first, double maxStep, bool greatCircle, bool closed, Polyline& out) {
     std::vector<std::pair<double, double>> pts;
-    for (int i = first; i < fields.size(); ++i) {
+    for (std::size_t i = first; i < fields.size(); ++i) {
         double ra = 0, dec = 0;
         if (!Point(fields[i], ra, dec)) return false;
         pts.emplace_back(ra, dec);
@@ -83,8 +108,8 @@ bool Points(const QStringList& fields, int first, double maxStep, bool greatCirc
     return true;
 }
 
-Constellation* ByAbbreviation(std::array<Constellation, 88>& all, const QString& abbreviation) {
-    const int n = ConstellationNumber(abbreviation);
+Constellation* ByAbbreviation(std::array<Constellation, 88>& all, QByteArrayView abbreviation) {
+    const int n = ConstellationNumber(Text(abbreviation));
     return n ? &all[static_cast<std::size_t>(n - 1)] : nullptr;
 }
 
@@ -97,17 +122,21 @@ QImage SmoothMap(const QImage& steps) {
         for (int x = 0; x < w; ++x) a[static_cast<std::size_t>(y * w + x)] = steps.constScanLine(y)[x];
     const int r = 2;
     auto idx = [w](int x, int y) { return static_cast<std::size_t>(y * w + x); };
+    // The columns and rows each tap reads, wrapped and clamped once rather than at every pixel.
+    std::vector<int> column(static_cast<std::size_t>(w + 2 * r)), row(static_cast<std::size_t>(h + 2 * r));
+    for (int i = 0; i < w + 2 * r; ++i) column[static_cast<std::size_t>(i)] = (i - r + w) % w;
+    for (int i = 0; i < h + 2 * r; ++i) row[static_cast<std::size_t>(i)] = std::clamp(i - r, 0, h - 1);
     for (int pass = 0; pass < 2; ++pass) {
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x) {
                 float sum = 0;
-                for (int k = -r; k <= r; ++k) sum += a[idx((x + k + w) % w, y)];
+                for (int k = 0; k <= 2 * r; ++k) sum += a[idx(column[static_cast<std::size_t>(x + k)], y)];
                 b[idx(x, y)] = sum / (2 * r + 1);
             }
         for (int y = 0; y < h; ++y)
             for (int x = 0; x < w; ++x) {
                 float sum = 0;
-                for (int k = -r; k <= r; ++k) sum += b[idx(x, std::clamp(y + k, 0, h - 1))];
+                for (int k = 0; k <= 2 * r; ++k) sum += b[idx(x, row[static_cast<std::size_t>(y + k)])];
                 a[idx(x, y)] = sum / (2 * r + 1);
             }
     }
@@ -167,55 +196,55 @@ bool Catalog::Load(const QString& folder, QString* error) {
     const QString dir = folder + u'/';
 
     const bool ok =
-        ReadRows(dir + "stars.txt", 9, [&](const QStringList& f) {
+        ReadRows(dir + "stars.txt", 9, [&](const Fields& f) {
             Star s;
             double mag = 0, bv = 0;
-            s.hip = f[0].toInt();
+            s.hip = Integer(f[0]);
             if (!Number(f[1], s.ra) || !Number(f[2], s.dec) || !Number(f[3], mag)) return false;
             s.mag = static_cast<float>(mag);
             s.hasBv = Number(f[4], bv);
             if (s.hasBv) s.bv = static_cast<float>(bv);
             s.dir = Direction(s.ra, s.dec);
-            s.bayer = f[5], s.flamsteed = f[6], s.japaneseName = f[7], s.englishName = f[8];
+            s.bayer = Text(f[5]), s.flamsteed = Text(f[6]), s.japaneseName = Text(f[7]), s.englishName = Text(f[8]);
             stars.push_back(std::move(s));
             return true;
         }, error) &&
-        ReadRows(dir + "constellations.txt", 6, [&](const QStringList& f) {
+        ReadRows(dir + "constellations.txt", 6, [&](const Fields& f) {
             Constellation* c = ByAbbreviation(cons, f[0]);
             double ra = 0, dec = 0;
             if (!c || !Number(f[4], ra) || !Number(f[5], dec)) return false;
-            c->latinName = c->latinName.isEmpty() ? f[1] : c->latinName;
-            c->japaneseName = f[2];
-            c->rank = std::clamp(f[3].toInt(), 1, 3);
+            if (c->latinName.isEmpty()) c->latinName = Text(f[1]);
+            c->japaneseName = Text(f[2]);
+            c->rank = std::clamp(Integer(f[3]), 1, 3);
             c->labels.push_back(Direction(ra, dec));
             return true;
         }, error) &&
-        ReadRows(dir + "lines.txt", 3, [&](const QStringList& f) {
+        ReadRows(dir + "lines.txt", 3, [&](const Fields& f) {
             Constellation* c = ByAbbreviation(cons, f[0]);
             Polyline line;
             if (!c || !Points(f, 1, 3.0, true, false, line)) return false;
             c->lines.push_back(std::move(line));
             return true;
         }, error) &&
-        ReadRows(dir + "boundaries.txt", 4, [&](const QStringList& f) {
+        ReadRows(dir + "boundaries.txt", 4, [&](const Fields& f) {
             Constellation* c = ByAbbreviation(cons, f[0]);
             Polyline ring;
             if (!c || !Points(f, 1, 2.5, false, true, ring)) return false;
             c->boundaries.push_back(std::move(ring));
             return true;
         }, error) &&
-        ReadRows(dir + "milkyway.txt", 4, [&](const QStringList& f) {
+        ReadRows(dir + "milkyway.txt", 4, [&](const Fields& f) {
             MilkyWayRing r;
-            r.level = f[0].toInt();
+            r.level = Integer(f[0]);
             if (r.level < 1 || r.level > 5 || !Points(f, 1, 2.0, false, true, r.ring)) return false;
             rings.push_back(std::move(r));
             return true;
         }, error) &&
-        ReadRows(dir + "dso.txt", 11, [&](const QStringList& f) {
+        ReadRows(dir + "dso.txt", 11, [&](const Fields& f) {
             DeepSkyObject d;
-            for (int c = 0; c < kDsoCatalogCount; ++c) d.numbers[static_cast<std::size_t>(c)] = f[c].toInt();
+            for (int c = 0; c < kDsoCatalogCount; ++c) d.numbers[static_cast<std::size_t>(c)] = Integer(f[static_cast<std::size_t>(c)]);
             const auto type = std::find_if(std::begin(kTypeWords), std::end(kTypeWords),
-                                           [&](const char* w) { return f[3] == QLatin1String(w); });
+                                           [&](const char* w) { return f[3] == QByteArrayView(w); });
             if (type == std::end(kTypeWords)) return false;
             d.type = static_cast<DsoType>(type - std::begin(kTypeWords));
             double mag = 0, ra = 0, dec = 0, major = 0, minor = 0;
@@ -224,17 +253,17 @@ bool Catalog::Load(const QString& folder, QString* error) {
             if (!Number(f[5], ra) || !Number(f[6], dec)) return false;
             d.dir = Direction(ra, dec);
             if (Number(f[7], major) && Number(f[8], minor)) d.major = static_cast<float>(major), d.minor = static_cast<float>(minor);
-            d.japaneseName = f[9], d.englishName = f[10];
+            d.japaneseName = Text(f[9]), d.englishName = Text(f[10]);
             dsos.push_back(std::move(d));
             return true;
         }, error) &&
-        ReadRows(dir + "magellanic.txt", 7, [&](const QStringList& f) {
+        ReadRows(dir + "magellanic.txt", 7, [&](const Fields& f) {
             MagellanicCloud m;
             double ra = 0, dec = 0, major = 0, minor = 0;
             if (!Number(f[1], ra) || !Number(f[2], dec) || !Number(f[3], major) || !Number(f[4], minor)) return false;
-            m.id = f[0], m.dir = Direction(ra, dec);
+            m.id = Text(f[0]), m.dir = Direction(ra, dec);
             m.major = static_cast<float>(major), m.minor = static_cast<float>(minor);
-            m.japaneseName = f[5], m.englishName = f[6];
+            m.japaneseName = Text(f[5]), m.englishName = Text(f[6]);
             clouds.push_back(std::move(m));
             return true;
         }, error);

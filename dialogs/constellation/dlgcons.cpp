@@ -157,17 +157,18 @@ BOOL CDlgCons::GetScript(CString* script) {
     AppendScriptBool(s, L"Constellation.Picture.Image.Visible", TRUE);
     AppendScriptBool(s, L"Constellation.Picture.Outline.Visible", FALSE);
     // Without a valid set (none installed) the file is left as the engine has it.
-    CString file;
     if (m_nFigure >= 0 && m_nFigure < static_cast<int>(m_aCnsPicInfo.size())) {
-        file = m_aCnsPicInfo[static_cast<std::size_t>(m_nFigure)].strFile;
+        const CString& file = m_aCnsPicInfo[static_cast<std::size_t>(m_nFigure)].strFile;
         s += L"Constellation.Picture.Image.File = \"";
         s += file;
         s += L"\";";
+        m_strFigureFile = file;
+    } else {
+        m_strFigureFile.Empty();
     }
     AppendRows(s, Rows(kPicture));
     AppendRows(s, Rows(kFigures));
 
-    m_strFigureFile = file;
     return FinishScript(s, script);
 }
 

@@ -14,10 +14,11 @@ int CDlgNbl::CheckRange(const zem::NumberRow<D>& field, Report report) {
 }
 
 int CDlgNbl::CheckMagOrder(const zem::NumberRow<D>& bright, const zem::NumberRow<D>& faint, Report report) {
-    CString brightText, faintText;
-    GetDlgItemText(static_cast<int>(bright.edit), brightText);
-    GetDlgItemText(static_cast<int>(faint.edit), faintText);
-    if (crt::_wtof(brightText) > crt::_wtof(faintText)) {
+    auto number = [this](UINT id) {
+        const CWnd* edit = GetDlgItem(static_cast<int>(id));
+        return crt::_wtof(edit ? edit->WindowText().c_str() : L"");
+    };
+    if (number(bright.edit) > number(faint.edit)) {
         if (report == Report::WithMessages) AfxMessageBox(IDS_MAG_ORDER, MB_ICONINFORMATION);
         return 0;
     }
@@ -32,9 +33,7 @@ void CDlgNbl::UpdateMagSpin(const zem::NumberRow<D>& field, int delta) {
     int n = zem::StepTenths(zem::Tenths(crt::_wtof(edit->WindowText().c_str())), delta);
     n = std::min(n, field.upper10);
     n = std::max(n, field.lower10);
-    CString text;
-    text.Format(L"%-.1f", n / 10.0);
-    edit->SetWindowText(text);
+    edit->SetWindowTextFixed1(n / 10.0);
 }
 
 void CDlgNbl::StepEdit(NMHDR* pNotify, LRESULT* pResult) {

@@ -116,9 +116,8 @@ void CDlgMw::UpdateControls() {
 
 void CDlgMw::UpdateBrightnessValue() {
     m_dBrightness = m_nBrightness10 / 10.0;
-    CString text;
-    text.AppendFixed1(m_dBrightness);
-    SetDlgItemText(IDC_MW_BRIGHTNESS_EDIT, text);  // its change notification validates and applies
+    // Its change notification validates and applies.
+    if (CWnd* edit = GetDlgItem(IDC_MW_BRIGHTNESS_EDIT)) edit->SetWindowTextFixed1(m_dBrightness);
 }
 
 void CDlgMw::OnButtonBrightness() { OpenColourDialog(); }

@@ -13,9 +13,8 @@ public:
 
     // The whole script; an empty text means nothing to send.
     virtual CString GetScript() {
-        UpdateData(TRUE);
         CString script;
-        AppendRows(script, D::Rows());
+        GetScript(&script);
         return script;
     }
 
@@ -26,7 +25,10 @@ public:
 
 protected:
     BOOL GetScript(CString* script) override {
-        *script = GetScript();
+        UpdateData(TRUE);
+        CString s = StartScript();
+        AppendRows(s, D::Rows());
+        FinishScript(s, script);
         return !script->IsEmpty();
     }
 

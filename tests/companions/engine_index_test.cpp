@@ -64,6 +64,44 @@ TEST(EngineIndex, ManyPropertiesKeepTheirOrderAndAnswers) {
     EXPECT_EQ(properties.back().second, CString(std::to_wstring(kCount - 1)));
 }
 
+// A live change sends the same statements again: each place in a script remembers the entry it
+// went to last time. Whatever comes at that place next (another path, the same one in another
+// case or with other blanks, a prefix of it, a quote before the '=') is stored as by an engine
+// that finds every path by its hash.
+TEST(EngineIndex, PlacesInRepeatedScriptsStoreAsLookupsByHash) {
+    const wchar_t* scripts[] = {
+        L"Star.Name.Visible = TRUE; Star.Mag = 6.0; Show Sky",
+        L"Star.Name.Visible = FALSE;Star.Mag = 6.5;Show Sky",
+        L"  STAR.name.VISIBLE\t=\tx ; Star.Mag=7;",
+        L"Star.Mag = 1; Star.Name.Visible = 2",
+        L"Star.Name = 3; Star.Mag.Visible = 4",
+        L"Star.Name.Visible\" = 5; Star.Mag = \"6;\"",
+        L"Star.Name.Visible; Star.Mag = ; Star.Name.Visible =",
+        L"Star.Name.VisibleX = 7; Star.Ma = 8",
+    };
+    // The reference sees other paths at every place before each script, so it never finds the
+    // entry by its place.
+    auto properties = [](const CCorQel& e) {
+        std::vector<std::pair<CString, CString>> out;
+        for (auto& p : e.GetProperties())
+            if (p.first.Left(2) != L"Z.") out.push_back(p);
+        return out;
+    };
+    CCorQel engine, reference;
+    for (const wchar_t* script : scripts) {
+        reference.Doit(L"Z.1 = 0; Z.2 = 0; Z.3 = 0; Z.4 = 0");
+        reference.Doit(script);
+        engine.Doit(script);
+        EXPECT_EQ(properties(engine), properties(reference)) << U8(script);
+        EXPECT_EQ(engine.GetIgnoredCount(), reference.GetIgnoredCount()) << U8(script);
+        EXPECT_EQ(engine.GetRedrawCount(), reference.GetRedrawCount()) << U8(script);
+    }
+    // Clear forgets the places too.
+    engine.Clear();
+    engine.Doit(L"Star.Mag = 9; Star.Name.Visible = TRUE");
+    EXPECT_EQ(engine.SaveState(), CString(L"Star.Mag = 9;\nStar.Name.Visible = TRUE;\n"));
+}
+
 // A folder of its own for each test, removed afterwards.
 class EngineStateFile : public ::testing::Test {
 protected:
