@@ -13,6 +13,7 @@
 #include <bit>
 #include <charconv>
 #include <cstring>
+#include <cwchar>
 #include <iterator>
 #include <limits>
 #include <string_view>
@@ -266,9 +267,11 @@ double LeadingNumber(std::wstring_view text) {
 
 CCorQelListener::~CCorQelListener() = default;
 
-CString CCorQel::Doit(const wchar_t* script) {
+CString CCorQel::Doit(const wchar_t* script) { return Doit(script, script ? std::wcslen(script) : 0); }
+
+CString CCorQel::Doit(const wchar_t* script, std::size_t length) {
     try {
-        const std::wstring_view text(script ? script : L"");
+        const std::wstring_view text = script ? std::wstring_view(script, length) : std::wstring_view();
         std::size_t first = 0;
         while (first < text.size() && IsBlank(text[first])) ++first;
         if (first < text.size() && text[first] == L'?') {
