@@ -94,9 +94,6 @@ BOOL CQelDialog::IsItBool(const CString& query) { return Doit(query) == L"TRUE";
 double CQelDialog::GetDouble(CString path) { return crt::_wtof(Query(path)); }
 
 CString CQelDialog::Doit(const wchar_t* script) { return m_pQel ? m_pQel->Doit(script) : CString(); }
-CString CQelDialog::Doit(const CString& script) {
-    return m_pQel ? m_pQel->Doit(script.GetString(), script.str().size()) : CString();
-}
 
 CString CQelDialog::Query(const wchar_t* path) {
     // One buffer for every question the dialog asks: opening asks dozens to hundreds.

@@ -54,8 +54,6 @@ public:
 
     // The engine's Doit; without an engine nothing is sent and every answer is empty.
     CString Doit(const wchar_t* script);
-    // The same with the script's length passed on: every live change sends its whole script.
-    CString Doit(const CString& script);
     // The answer to "? path".
     CString Query(const wchar_t* path);
     // The engine's GetBool; FALSE without an engine.

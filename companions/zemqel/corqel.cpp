@@ -13,7 +13,6 @@
 #include <bit>
 #include <charconv>
 #include <cstring>
-#include <cwchar>
 #include <iterator>
 #include <limits>
 #include <string_view>
@@ -267,11 +266,9 @@ double LeadingNumber(std::wstring_view text) {
 
 CCorQelListener::~CCorQelListener() = default;
 
-CString CCorQel::Doit(const wchar_t* script) { return Doit(script, script ? std::wcslen(script) : 0); }
-
-CString CCorQel::Doit(const wchar_t* script, std::size_t length) {
+CString CCorQel::Doit(const wchar_t* script) {
     try {
-        const std::wstring_view text = script ? std::wstring_view(script, length) : std::wstring_view();
+        const std::wstring_view text(script ? script : L"");
         std::size_t first = 0;
         while (first < text.size() && IsBlank(text[first])) ++first;
         if (first < text.size() && text[first] == L'?') {

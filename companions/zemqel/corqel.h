@@ -62,8 +62,6 @@ public:
     // A query answers the stored text (empty when unknown); a script answers an empty text.
     // A null text is an empty script. Never throws.
     virtual CString Doit(const wchar_t* script);
-    // The same for a script whose length the caller knows (no terminating zero is looked for).
-    virtual CString Doit(const wchar_t* script, std::size_t length);
     // Whether object + "." + path holds "TRUE" in any case.
     virtual BOOL GetBool(CString object, CString path);
     // Star data in use, read from Star.Catalog, Star.Catalog.Switch and Star.Catalog.Switch.Catalog:

@@ -186,13 +186,6 @@ TEST(Engine, ListenerSeesTrafficOnly) {
     rec.Clear();
     engine.Doit(L"b = 4;");
     EXPECT_EQ(rec.Lines(), std::vector<std::wstring>{L"S b = 4;"});
-
-    // With a length, the text ends there whatever follows it.
-    rec.Clear();
-    engine.Doit(L"c = 5;Show Sky", 6);
-    engine.Doit(L"? c;junk", 3);
-    EXPECT_EQ(rec.Lines(), (std::vector<std::wstring>{L"S c = 5;", L"Q ? c => 5"}));
-    EXPECT_EQ(engine.GetRedrawCount(), 2);
 }
 
 TEST(Engine, VeryLongScriptStaysLinear) {
