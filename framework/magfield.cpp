@@ -113,10 +113,11 @@ void CMagLimit::ReadFromEngine() {
 }
 
 void CMagLimit::AppendScript(CString& s) const {
-    CQelDialog::AppendScriptBool(s, {m_traits.prefix, L".AutoMagnitudeLimit"}, m_bLimit && m_nMode == 0);
-    CQelDialog::AppendScriptBool(s, {m_traits.prefix, L".FixedMagnitudeLimit"}, m_bLimit && m_nMode == 1);
-    CQelDialog::AppendScriptValue(s, {m_traits.prefix, L".FixedMagnitudeLimit.Maximum"}, m_dMax);
-    CQelDialog::AppendScriptValue(s, {m_traits.prefix, L".FixedMagnitudeLimit.Minimum"}, m_dMin);
+    using namespace std::string_view_literals;
+    CQelDialog::AppendScriptBool(s, {m_prefix, L".AutoMagnitudeLimit"sv}, m_bLimit && m_nMode == 0);
+    CQelDialog::AppendScriptBool(s, {m_prefix, L".FixedMagnitudeLimit"sv}, m_bLimit && m_nMode == 1);
+    CQelDialog::AppendScriptValue(s, {m_prefix, L".FixedMagnitudeLimit.Maximum"sv}, m_dMax);
+    CQelDialog::AppendScriptValue(s, {m_prefix, L".FixedMagnitudeLimit.Minimum"sv}, m_dMin);
 }
 
 BOOL CMagLimit::CheckOrder() {

@@ -8,6 +8,8 @@
 // configured by a MagLimitTraits table.
 #pragma once
 
+#include <string_view>
+
 #include "companions/zemcst/qeldialog.h"
 #include "framework/numbers.h"
 
@@ -98,7 +100,8 @@ struct MagLimitTraits {
 class ZEM_EXPORT CMagLimit {
 public:
     CMagLimit(CQelDialog& dialog, const MagLimitTraits& traits)
-        : m_dMax(traits.maximum.initial), m_dMin(traits.minimum.initial), m_dialog(dialog), m_traits(traits) {}
+        : m_dMax(traits.maximum.initial), m_dMin(traits.minimum.initial), m_dialog(dialog), m_traits(traits),
+          m_prefix(traits.prefix) {}
     CMagLimit(const CMagLimit&) = delete;
     CMagLimit& operator=(const CMagLimit&) = delete;
 
@@ -128,6 +131,7 @@ private:
 
     CQelDialog& m_dialog;
     const MagLimitTraits m_traits;
+    const std::wstring_view m_prefix;  // measured once: every change writes it four times
 };
 
 // The delta of an up-down control's notification.

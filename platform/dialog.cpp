@@ -52,7 +52,6 @@ INT_PTR CDialog::DoModal() {
     self.cy = t->cy;
     self.attached = this;
     self.children.reserve(t->controls.size());
-    self.childIds.reserve(t->controls.size());
     for (const ControlTemplate& c : t->controls) {
         auto child = std::make_unique<WndRecord>();
         child->id = c.id;
@@ -65,9 +64,9 @@ INT_PTR CDialog::DoModal() {
         child->cx = c.cx;
         child->cy = c.cy;
         child->parent = &self;
-        self.childIds.push_back(child->id);
         self.children.push_back(std::move(child));
     }
+    AfxIndexChildren(&self);
     m_hWnd = &self;
     m_bEnded = false;
     m_nModalResult = -1;

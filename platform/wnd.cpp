@@ -2,6 +2,7 @@
 #include "platform/wnd.h"
 
 #include <algorithm>
+#include <bit>
 #include <map>
 
 #include "platform/dialog.h"
@@ -51,12 +52,27 @@ void AfxNotifyWndChanged(HWND window, WndChange change) {
     for (auto* o : observers) o->OnWndChanged(window, change);
 }
 
+void AfxIndexChildren(HWND parent) {
+    if (!parent) return;
+    auto& index = parent->childIndex;
+    index.assign(std::bit_ceil(2 * parent->children.size() + 1), {});
+    const std::size_t mask = index.size() - 1;
+    for (std::size_t i = 0; i < parent->children.size(); ++i) {
+        const UINT id = parent->children[i]->id;
+        std::size_t slot = id & mask;
+        while (index[slot].second && index[slot].first != id) slot = (slot + 1) & mask;
+        if (!index[slot].second) index[slot] = {id, static_cast<std::uint32_t>(i + 1)};
+    }
+}
+
 HWND AfxFindChild(HWND parent, UINT id) {
-    if (!parent) return nullptr;
-    // The ids lie side by side: a dialog's data exchange looks up every control it has.
-    const auto& ids = parent->childIds;
-    const auto at = std::find(ids.begin(), ids.end(), id);
-    return at == ids.end() ? nullptr : parent->children[static_cast<std::size_t>(at - ids.begin())].get();
+    // Every change looks up controls by id: the data exchange all of them, the enable rules many.
+    if (!parent || parent->childIndex.empty()) return nullptr;
+    const auto& index = parent->childIndex;
+    const std::size_t mask = index.size() - 1;
+    for (std::size_t slot = id & mask; index[slot].second; slot = (slot + 1) & mask)
+        if (index[slot].first == id) return parent->children[index[slot].second - 1].get();
+    return nullptr;
 }
 
 bool AfxIsRadio(HWND w) {

@@ -4,9 +4,11 @@
 // message boxes and the observer through which a view follows every change of state.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/cstring.h"
@@ -29,7 +31,9 @@ struct WndRecord {
     short x = 0, y = 0, cx = 0, cy = 0;
     WndRecord* parent = nullptr;
     std::vector<std::unique_ptr<WndRecord>> children;  // dialogs: their controls in template order
-    std::vector<UINT> childIds;                        // their ids, in the same order, to find one by
+    // Dialogs: their ids' table, (id, position in children + 1; 0 free), a power of two at least
+    // twice as long as children. A dialog's ids run side by side, so their low bits spread them.
+    std::vector<std::pair<UINT, std::uint32_t>> childIndex;
 
     // Buttons.
     int check = BST_UNCHECKED;
@@ -131,8 +135,10 @@ private:
     void TextWritten();
 };
 
-// Child window id of parent, or null.
+// Child window id of parent, or null; the first in template order when ids repeat.
 ZEM_EXPORT HWND AfxFindChild(HWND parent, UINT id);
+// Builds the table AfxFindChild looks ids up in, once a dialog has all its children.
+void AfxIndexChildren(HWND parent);
 // Radio buttons, automatic or not.
 ZEM_EXPORT bool AfxIsRadio(HWND window);
 // The radio buttons of control's group, in template order. A group runs from the nearest control

@@ -37,6 +37,15 @@ TEST_F(PlatformTest, UnreadableNumberStopsTheExchangeThere) {
     });
 }
 
+// The ids' table is 32 long here: 1001 and 1033 share a slot, 1065 would too.
+TEST_F(PlatformTest, EveryControlIsFoundByItsIdAndNoOtherId) {
+    CTestDialog dlg;
+    Within(dlg, [&] {
+        for (const auto& child : dlg.m_hWnd->children) EXPECT_EQ(AfxFindChild(dlg.m_hWnd, child->id), child.get());
+        for (UINT absent : {0u, 3u, 1065u, 0xFFFFu}) EXPECT_EQ(AfxFindChild(dlg.m_hWnd, absent), nullptr) << absent;
+    });
+}
+
 TEST_F(PlatformTest, ModalRunEndsByOkCancelOrCloseBox) {
     struct Case { const char* name; std::function<void(CDialog&)> end; INT_PTR result; bool stored; };
     const Case cases[] = {
