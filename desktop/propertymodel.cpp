@@ -10,15 +10,6 @@
 #include "desktop/nightmode.h"
 #include "desktop/settingnames.h"
 
-namespace {
-// Rows are keyed as the engine names a property: ASCII case aside.
-std::wstring Lower(const std::wstring& path) {
-    std::wstring key = path;
-    for (auto& c : key) c = zem::AsciiLower(c);
-    return key;
-}
-}  // namespace
-
 PropertyModel::PropertyModel(const CCorQel& engine, QObject* parent) : QAbstractTableModel(parent), engine_(engine) { Reload(); }
 
 int PropertyModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : static_cast<int>(rows_.size()); }
@@ -69,7 +60,7 @@ void PropertyModel::Take(bool mark) {
     QVector<Row> rows;
     std::unordered_map<std::wstring, std::wstring> now;
     for (const auto& [path, value] : engine_.GetProperties()) {
-        const std::wstring key = Lower(path.str());
+        const std::wstring key = zem::AsciiLowered(path.str());
         const auto before = previous_.find(key);
         const bool changed = mark && (before == previous_.end() || before->second != value.str());
         const QString shown = QString::fromStdWString(path.str());

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "desktop/sky/asciifold.h"
 #include "dialogs/catalog.h"
 
 namespace {
@@ -71,7 +72,8 @@ SettingNames::SettingNames() {
             for (const std::wstring& path : setting.writes) name.paths << Text(path);
             written.push_back(static_cast<std::size_t>(name.paths.size()));
             for (const std::wstring& path : setting.reads)
-                if (!name.paths.contains(Text(path), Qt::CaseInsensitive)) name.paths << Text(path);
+                if (std::none_of(name.paths.begin(), name.paths.end(), [&](const QString& p) { return zem::EqualNoCase(p.toStdWString(), path); }))
+                    name.paths << Text(path);
             // A control without words of its own is known by what it sets.
             if (name.label.isEmpty()) name.label = name.paths.value(0);
             names_.push_back(std::move(name));
@@ -81,11 +83,11 @@ SettingNames::SettingNames() {
     for (bool writers : {true, false})
         for (std::size_t i = 0; i < names_.size(); ++i)
             for (qsizetype p = 0; p < names_[i].paths.size(); ++p)
-                if (const QString key = names_[i].paths[p].toLower(); (static_cast<std::size_t>(p) < written[i]) == writers && !byPath_.contains(key))
+                if (const QString key = AsciiLowered(names_[i].paths[p]); (static_cast<std::size_t>(p) < written[i]) == writers && !byPath_.contains(key))
                     byPath_.insert(key, i);
 }
 
 const SettingName* SettingNames::Find(const QString& path) const {
-    const auto it = byPath_.constFind(path.toLower());
+    const auto it = byPath_.constFind(AsciiLowered(path));
     return it == byPath_.cend() ? nullptr : &names_[*it];
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace zem {
@@ -21,6 +22,12 @@ constexpr int CompareNoCase(std::wstring_view a, std::wstring_view b) {
         if (x != y) return x < y ? -1 : 1;
     }
     return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
+}
+
+// The text with its ASCII letters lowered: a key under which texts equal without regard to case meet.
+inline std::wstring AsciiLowered(std::wstring text) {
+    for (wchar_t& c : text) c = AsciiLower(c);
+    return text;
 }
 
 constexpr bool EqualNoCase(std::wstring_view a, std::wstring_view b) {

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "companions/zemqel/corqel.h"
+#include "desktop/sky/asciifold.h"
 #include "platform/casefold.h"
 
 namespace sky {
@@ -127,9 +128,7 @@ MagnitudeMode MagnitudeModeOfScript(const QString& script, MagnitudeMode hint) {
     // also take letters the engine tells apart (the long s, the Kelvin sign).
     static const QRegularExpression assignment(
         QStringLiteral(R"((?:^|;)\s*star\.(auto|fixed)magnitudelimit\s*=\s*("?)true\2\s*(?=;|$))"));
-    QString lowered = script;
-    for (QChar& c : lowered) c = QChar(static_cast<char16_t>(zem::AsciiLower(c.unicode())));
-    for (auto it = assignment.globalMatch(lowered); it.hasNext();)
+    for (auto it = assignment.globalMatch(AsciiLowered(script)); it.hasNext();)
         hint = it.next().captured(1) == QLatin1String("auto") ? MagnitudeMode::Linked : MagnitudeMode::Fixed;
     return hint;
 }

@@ -53,6 +53,9 @@ void SearchTest::names() {
     QCOMPARE(brightness->dialog + u'|' + brightness->Shown(), QStringLiteral("星雲・星団|画像 > 明るさ"));
     QCOMPARE(SettingNames::Get().Find(QStringLiteral("Asterism.Visible"))->Shown(), QStringLiteral("星空の目印 > 表示"));
     QVERIFY(!SettingNames::Get().Find(QStringLiteral("View.Projection")));
+    // Only ASCII case is aside, as in the engine: Qt would lower the Kelvin sign to 'k'.
+    QVERIFY(SettingNames::Get().Find(QStringLiteral("MILKYWAY.VISIBLE")));
+    QVERIFY(!SettingNames::Get().Find(QStringLiteral("Mil\u212Ayway.Visible")));
 }
 
 void SearchTest::found_data() {
