@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: BSD-3-Clause
 // The engine's script grammar: every line of the input is one Doit (scripts and queries), then the
-// state it built must save and load back to the same answers.
+// state it built must save and load back to the same answers. A second engine reads every line
+// whole (an empty script before each one leaves it nothing to take from the last): both must store
+// and count the same after every line.
 #include "companions/zemqel/corqel.h"
 #include "fuzz.h"
 #include "platform/format.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::wstring text = zem::FromUtf8(fuzz::Bytes(data, size));
-    CCorQel engine;
+    CCorQel engine, whole;
     for (std::size_t pos = 0; pos <= text.size();) {
         std::size_t end = text.find(L'\n', pos);
         if (end == std::wstring::npos) end = text.size();
@@ -16,6 +18,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // Only a query answers, and it answers what the state holds.
         const std::size_t first = line.find_first_not_of(L" \t\r\v\f");
         if (first == std::wstring::npos || line[first] != L'?') FUZZ_CHECK(answer.IsEmpty());
+        whole.Doit(L"");
+        FUZZ_CHECK(whole.Doit(line.c_str()) == answer);
+        FUZZ_CHECK(whole.GetRedrawCount() == engine.GetRedrawCount() && whole.GetIgnoredCount() == engine.GetIgnoredCount());
+        FUZZ_CHECK(whole.GetProperties() == engine.GetProperties());
         pos = end + 1;
     }
     int catalog = 0, autoSwitch = 0, switchCatalog = 0;

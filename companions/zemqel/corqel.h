@@ -137,8 +137,24 @@ private:
     // The entry of a path, made (with an empty value) when there is none.
     std::size_t Insert(std::wstring_view path);
     void Grow();
+    // One statement of the last live script, by its place in that text.
+    struct Parsed {
+        std::size_t end = 0;        // past the statement, its ';' included
+        std::size_t valueAt = 0;    // an assignment's value
+        std::size_t valueSize = 0;
+        std::uint32_t entry = 0;    // an assignment's entry
+        std::uint8_t kind = 0;
+        bool closed = false;        // ended by a ';' (else by the end of the text)
+    };
     // Runs a script; traffic decides whether redraws and ignored statements count.
     int Run(std::wstring_view script, bool traffic);
+    // Reads the whole script.
+    int Read(std::wstring_view script, bool traffic);
+    // Runs a live script, taking what it shares with the last one from that one's statements.
+    int RunLive(std::wstring_view script);
+    // Does what one statement of the script says; counts the not understood in others.
+    void Perform(const Parsed& statement, const wchar_t* script, bool traffic, int& others);
+    void PerformOther(const Parsed& statement, bool traffic, int& others);
 
     std::vector<Entry> m_entries;  // first-seen order
     std::vector<Slot> m_slots;     // open addressing, a power of two in size, at most half full
@@ -147,6 +163,15 @@ private:
     // tried against the entry its place had last time, which needs no hash.
     static constexpr std::size_t kRecentStatements = 4096;
     std::vector<std::uint32_t> m_recent;
+    // The last live script and its statements: a dialog sends its whole script again on every
+    // change with one value (sometimes a few) changed, so the statements before the first
+    // different character and those after the last one are known without being read again.
+    std::vector<wchar_t> m_lastScript;
+    std::vector<Parsed> m_lastStatements;
+    std::vector<Parsed> m_readAgain;  // the statements between, for the next script's sake
+    bool m_lastKnown = false;
+    bool m_running = false;           // a listener's script during a live one is read whole
+    std::uint64_t m_clears = 0;
     CString m_dataPath;
     int m_redraws = 0;
     int m_ignored = 0;
