@@ -216,6 +216,19 @@ inline bool Same8(const wchar_t* a, const wchar_t* b) {
 #endif
 }
 
+// Copies n characters; the short values of a live change (TRUE, FALSE, a magnitude) without a call.
+inline void CopyChars(wchar_t* to, const wchar_t* from, std::size_t n) {
+    if (n - 4 <= 4) {  // 4 to 8 characters: two moves of four, which may overlap
+        char head[4 * sizeof(wchar_t)], tail[4 * sizeof(wchar_t)];
+        std::memcpy(head, from, sizeof head);
+        std::memcpy(tail, from + n - 4, sizeof tail);
+        std::memcpy(to, head, sizeof head);
+        std::memcpy(to + n - 4, tail, sizeof tail);
+    } else if (n) {
+        std::memcpy(to, from, n * sizeof(wchar_t));
+    }
+}
+
 // How many characters a and b have the same from their start, and from their end (at most n).
 std::size_t SameStart(const wchar_t* a, const wchar_t* b, std::size_t n) {
     std::size_t i = 0;
@@ -392,7 +405,7 @@ void CCorQel::Clear() {
     m_entries.clear();
     m_slots.clear();
     m_recent.clear();
-    m_lastKnown = false;
+    for (Remembered& r : m_remembered) r.known = false;
     ++m_clears;
     m_redraws = 0;
     m_ignored = 0;
@@ -507,7 +520,7 @@ inline void CCorQel::Perform(const Parsed& statement, const wchar_t* script, boo
     const wchar_t* const value = script + statement.valueAt;
     // A live change mostly writes values of the same length again: written in place.
     if (stored.size() == statement.valueSize)
-        std::memcpy(stored.data(), value, statement.valueSize * sizeof(wchar_t));
+        CopyChars(stored.data(), value, statement.valueSize);
     else
         stored.assign(value, statement.valueSize);
 }
@@ -566,26 +579,50 @@ int CCorQel::RunLive(std::wstring_view script) {
         explicit Running(bool& f) : flag(f) { flag = true; }
         ~Running() { flag = false; }
     } running(m_running);
+    const wchar_t* const text = script.data();
+    const std::size_t n = script.size();
+
+    // The remembered script that shares the most text with this one at its two ends. A script that
+    // shares less than half of itself with every one takes the place that served longest ago.
+    Remembered* memory = nullptr;
+    Remembered* oldest = &m_remembered[0];
+    std::size_t sameStart = 0, sameEnd = 0;
+    for (Remembered& r : m_remembered) {
+        if (r.used < oldest->used) oldest = &r;
+        if (!r.known) continue;
+        const std::size_t both = std::min(n, r.text.size());
+        const std::size_t start = SameStart(text, r.text.data(), both);
+        // The ends are compared only up to where the starts stopped being the same.
+        const std::size_t end = SameEnd(text + n, r.text.data() + r.text.size(), both - start);
+        if (!memory || start + end > sameStart + sameEnd) {
+            memory = &r;
+            sameStart = start;
+            sameEnd = end;
+        }
+    }
+    if (!memory || sameStart + sameEnd == 0 || sameStart + sameEnd < n - n / 2) {
+        memory = oldest;
+        memory->known = false;
+        sameStart = sameEnd = 0;
+    }
+    memory->used = ++m_liveScripts;
     // Known again only once the whole script has run.
-    const bool known = m_lastKnown;
-    m_lastKnown = false;
+    const bool known = memory->known;
+    memory->known = false;
+    std::vector<wchar_t>& lastText = memory->text;
+    std::vector<Parsed>& lastStatements = memory->statements;
     // A listener that clears the engine at a redraw leaves the entries the statements knew gone.
     const std::uint64_t clears = m_clears;
 
-    const wchar_t* const text = script.data();
-    const std::size_t n = script.size();
-    const std::size_t last = known ? m_lastScript.size() : 0;
-    const std::size_t both = std::min(n, last);
-    const std::size_t sameStart = known ? SameStart(text, m_lastScript.data(), both) : 0;
-    const std::size_t sameEnd = known ? SameEnd(text + n, m_lastScript.data() + last, both) : 0;
-    const std::size_t count = known ? m_lastStatements.size() : 0;
-    const auto beginOf = [this](std::size_t i) { return i ? m_lastStatements[i - 1].end : 0; };
+    const std::size_t last = known ? lastText.size() : 0;
+    const std::size_t count = known ? lastStatements.size() : 0;
+    const auto beginOf = [&lastStatements](std::size_t i) { return i ? lastStatements[i - 1].end : 0; };
     int others = 0;
     std::size_t assignments = 0;
 
     std::size_t i = 0;
     for (; i < count; ++i) {
-        const Parsed& s = m_lastStatements[i];
+        const Parsed& s = lastStatements[i];
         // A statement the text's end closed is the same only when nothing was added after it.
         if (s.closed ? s.end > sameStart : sameStart != n || n != last) break;
         if (s.kind == static_cast<std::uint8_t>(Kind::Assign)) ++assignments;
@@ -628,28 +665,28 @@ int CCorQel::RunLive(std::wstring_view script) {
 
     // The rest, moved to where it is in this script.
     for (std::size_t k = resume; k < count; ++k) {
-        Parsed& s = m_lastStatements[k];
+        Parsed& s = lastStatements[k];
         s.end = s.end + n - last;
         s.valueAt = s.valueAt + n - last;
         Perform(s, text, true, others);
         if (m_clears != clears) return others + Read(script.substr(s.end), true);
     }
-    if (!known) m_lastStatements.clear();
-    const auto from = m_lastStatements.begin() + static_cast<std::ptrdiff_t>(i);
-    const auto to = m_lastStatements.begin() + static_cast<std::ptrdiff_t>(known ? resume : 0);
+    if (!known) lastStatements.clear();
+    const auto from = lastStatements.begin() + static_cast<std::ptrdiff_t>(i);
+    const auto to = lastStatements.begin() + static_cast<std::ptrdiff_t>(known ? resume : 0);
     if (static_cast<std::size_t>(to - from) == m_readAgain.size()) {
         std::copy(m_readAgain.begin(), m_readAgain.end(), from);
     } else {
-        const auto at = m_lastStatements.erase(from, to);
-        m_lastStatements.insert(at, m_readAgain.begin(), m_readAgain.end());
+        const auto at = lastStatements.erase(from, to);
+        lastStatements.insert(at, m_readAgain.begin(), m_readAgain.end());
     }
-    // Only the text between the same start and the same end (which may overlap) changes.
-    const std::size_t kept = std::min(sameEnd, both - sameStart);
-    if (n > last) m_lastScript.resize(n);
-    wchar_t* const stored = m_lastScript.data();
+    // Only the text between the same start and the same end changes.
+    const std::size_t kept = sameEnd;
+    if (n > last) lastText.resize(n);
+    wchar_t* const stored = lastText.data();
     if (n != last && kept) std::memmove(stored + n - kept, stored + last - kept, kept * sizeof(wchar_t));
     if (n - sameStart - kept) std::memcpy(stored + sameStart, text + sameStart, (n - sameStart - kept) * sizeof(wchar_t));
-    if (n < last) m_lastScript.resize(n);
-    m_lastKnown = true;
+    if (n < last) lastText.resize(n);
+    memory->known = true;
     return others;
 }
