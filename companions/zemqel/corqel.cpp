@@ -544,7 +544,7 @@ void CCorQel::PerformOther(const Parsed& statement, bool traffic, int& others) {
 }
 
 int CCorQel::Run(std::wstring_view script, bool traffic) {
-    return traffic && !m_running ? RunLive(script) : Read(script, traffic);
+    return traffic && !m_running && script.size() <= kLongestRemembered ? RunLive(script) : Read(script, traffic);
 }
 
 int CCorQel::Read(std::wstring_view script, bool traffic) {

@@ -176,6 +176,7 @@ private:
         bool known = false;      // text and statements belong together
     };
     static constexpr std::size_t kRemembered = 4;
+    static constexpr std::size_t kLongestRemembered = 1 << 18;  // characters; dialogs send a few thousand
     Remembered m_remembered[kRemembered];
     std::uint64_t m_liveScripts = 0;
     std::vector<Parsed> m_readAgain;  // the statements between the same start and the same end
