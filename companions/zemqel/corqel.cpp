@@ -86,6 +86,7 @@ struct Statement {
     std::wstring_view path;
     std::wstring_view value;
     bool expected = false;  // the path is the one the caller expected, spelled the same
+    bool closed = false;    // ended by its ';'
 };
 
 // "Show" and "Sky" in any case with at least one blank between them.
@@ -134,55 +135,66 @@ const wchar_t* AfterPath(const wchar_t* p, const wchar_t* end, std::wstring_view
     return p < end && *p == L'=' ? p : nullptr;
 }
 
-// Calls f for each statement of the script, in one pass over its characters: a statement ends at
+// Reads the statement that begins at p, outside quotes, and moves p past it: a statement ends at
 // ';' outside double quotes; its first '=' splits it (a quote before that '=' makes it no
 // assignment); blanks around the path and the value are left out, and a value enclosed in double
-// quotes loses them. Returns whether the script ended outside quotes.
+// quotes loses them. quoted tells whether the text ended inside quotes.
 //
-// expect(n) names the path the nth assignment is likely to have (or an empty view); a statement
-// that starts with it is split there without its path being scanned.
+// expect names the path the statement is likely to assign (or is empty); a statement that starts
+// with it is split there without its path being scanned.
+Statement NextStatement(const wchar_t*& p, const wchar_t* const end, std::wstring_view expect, bool& quoted) {
+    const wchar_t* const begin = p;
+    quoted = false;
+    bool quoteInPath = false;
+    std::wstring_view known;
+    const wchar_t* eq = AfterPath(p, end, expect, known);
+    const bool expected = eq != nullptr;
+    if (eq) p = eq + 1;
+    for (; (p = NextMark(p, end)) < end; ++p) {
+        const wchar_t c = *p;
+        if (c == L'"') {
+            quoted = !quoted;
+            if (!eq) quoteInPath = true;
+        } else if (c == L'=') {
+            if (!eq) eq = p;
+        } else if (!quoted) {
+            break;  // the statement's ';'
+        }
+    }
+    const wchar_t* const last = p;
+    Statement s;
+    if (p < end) {
+        ++p;  // past the ';'
+        s.closed = true;
+    }
+    if (eq) {
+        s.path = expected ? known : Span(begin, eq);
+        if (!s.path.empty() && !quoteInPath) {
+            s.kind = Kind::Assign;
+            s.expected = expected;
+            s.value = Span(eq + 1, last);
+            if (s.value.size() >= 2 && s.value.front() == L'"' && s.value.back() == L'"')
+                s.value = s.value.substr(1, s.value.size() - 2);
+        }
+    } else {
+        const std::wstring_view t = Span(begin, last);
+        // A comment ('#' first, no '=') is skipped like an empty statement.
+        s.kind = t.empty() || t.front() == L'#' ? Kind::Empty : IsShowSky(t) ? Kind::Redraw : Kind::Other;
+    }
+    return s;
+}
+
+// Calls f for each statement of the script, in one pass over its characters. expect(n) names the
+// path the nth assignment is likely to have. Returns whether the script ended outside quotes.
 template <class Expect, class F>
 bool ForEachStatement(std::wstring_view script, Expect&& expect, F&& f) {
     const wchar_t* p = script.data();
     const wchar_t* const end = p + script.size();
-    bool quoted = false;  // a statement always begins outside quotes
+    bool quoted = false;
     std::size_t assignments = 0;
     while (p < end) {
-        const wchar_t* const begin = p;
-        bool quoteInPath = false;
-        std::wstring_view known;
-        const wchar_t* eq = AfterPath(p, end, expect(assignments), known);
-        const bool expected = eq != nullptr;
-        if (eq) p = eq + 1;
-        for (; (p = NextMark(p, end)) < end; ++p) {
-            const wchar_t c = *p;
-            if (c == L'"') {
-                quoted = !quoted;
-                if (!eq) quoteInPath = true;
-            } else if (c == L'=') {
-                if (!eq) eq = p;
-            } else if (!quoted) {
-                break;  // the statement's ';'
-            }
-        }
-        const wchar_t* const last = p;
-        if (p < end) ++p;  // past the ';'
-        Statement s;
-        if (eq) {
-            s.path = expected ? known : Span(begin, eq);
-            if (!s.path.empty() && !quoteInPath) {
-                s.kind = Kind::Assign;
-                s.expected = expected;
-                ++assignments;
-                s.value = Span(eq + 1, last);
-                if (s.value.size() >= 2 && s.value.front() == L'"' && s.value.back() == L'"')
-                    s.value = s.value.substr(1, s.value.size() - 2);
-            }
-        } else {
-            const std::wstring_view t = Span(begin, last);
-            // A comment ('#' first, no '=') is skipped like an empty statement.
-            s.kind = t.empty() || t.front() == L'#' ? Kind::Empty : IsShowSky(t) ? Kind::Redraw : Kind::Other;
-        }
+        const Statement s = NextStatement(p, end, expect(assignments), quoted);
+        if (s.kind == Kind::Assign) ++assignments;
         f(s);
     }
     return !quoted;
@@ -191,6 +203,44 @@ bool ForEachStatement(std::wstring_view script, Expect&& expect, F&& f) {
 template <class F>
 bool ForEachStatement(std::wstring_view script, F&& f) {
     return ForEachStatement(script, [](std::size_t) { return std::wstring_view(); }, f);
+}
+
+// Whether the 8 characters at a and at b are the same.
+inline bool Same8(const wchar_t* a, const wchar_t* b) {
+#if defined(__SSE2__)
+    const auto load = [](const wchar_t* p) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p)); };
+    const __m128i x = _mm_or_si128(_mm_xor_si128(load(a), load(b)), _mm_xor_si128(load(a + 4), load(b + 4)));
+    return _mm_movemask_epi8(_mm_cmpeq_epi32(x, _mm_setzero_si128())) == 0xFFFF;
+#else
+    return ((Pair(a) ^ Pair(b)) | (Pair(a + 2) ^ Pair(b + 2)) | (Pair(a + 4) ^ Pair(b + 4)) | (Pair(a + 6) ^ Pair(b + 6))) == 0;
+#endif
+}
+
+// Copies n characters; the short values of a live change (TRUE, FALSE, a magnitude) without a call.
+inline void CopyChars(wchar_t* to, const wchar_t* from, std::size_t n) {
+    if (n - 4 <= 4) {  // 4 to 8 characters: two moves of four, which may overlap
+        char head[4 * sizeof(wchar_t)], tail[4 * sizeof(wchar_t)];
+        std::memcpy(head, from, sizeof head);
+        std::memcpy(tail, from + n - 4, sizeof tail);
+        std::memcpy(to, head, sizeof head);
+        std::memcpy(to + n - 4, tail, sizeof tail);
+    } else if (n) {
+        std::memcpy(to, from, n * sizeof(wchar_t));
+    }
+}
+
+// How many characters a and b have the same from their start, and from their end (at most n).
+std::size_t SameStart(const wchar_t* a, const wchar_t* b, std::size_t n) {
+    std::size_t i = 0;
+    while (i + 8 <= n && Same8(a + i, b + i)) i += 8;
+    while (i < n && a[i] == b[i]) ++i;
+    return i;
+}
+std::size_t SameEnd(const wchar_t* aEnd, const wchar_t* bEnd, std::size_t n) {
+    std::size_t i = 0;
+    while (i + 8 <= n && Same8(aEnd - i - 8, bEnd - i - 8)) i += 8;
+    while (i < n && *(aEnd - i - 1) == *(bEnd - i - 1)) ++i;
+    return i;
 }
 
 // Whether the text, run as a script, is exactly one assignment of value to path.
@@ -355,6 +405,8 @@ void CCorQel::Clear() {
     m_entries.clear();
     m_slots.clear();
     m_recent.clear();
+    for (Remembered& r : m_remembered) r.known = false;
+    ++m_clears;
     m_redraws = 0;
     m_ignored = 0;
 }
@@ -461,37 +513,180 @@ void CCorQel::Grow() {
     m_slots.swap(slots);
 }
 
+// An assignment is the common case and stays inline; the rest may call the listener.
+inline void CCorQel::Perform(const Parsed& statement, const wchar_t* script, bool traffic, int& others) {
+    if (statement.kind != static_cast<std::uint8_t>(Kind::Assign)) return PerformOther(statement, traffic, others);
+    std::wstring& stored = m_entries[statement.entry].value;
+    const wchar_t* const value = script + statement.valueAt;
+    // A live change mostly writes values of the same length again: written in place.
+    if (stored.size() == statement.valueSize)
+        CopyChars(stored.data(), value, statement.valueSize);
+    else
+        stored.assign(value, statement.valueSize);
+}
+
+void CCorQel::PerformOther(const Parsed& statement, bool traffic, int& others) {
+    switch (static_cast<Kind>(statement.kind)) {
+        case Kind::Redraw:
+            if (traffic) {
+                ++m_redraws;
+                if (m_listener) m_listener->OnRedraw();
+            }
+            break;
+        case Kind::Other:
+            ++others;
+            if (traffic) ++m_ignored;
+            break;
+        case Kind::Empty:
+        case Kind::Assign:
+            break;
+    }
+}
+
 int CCorQel::Run(std::wstring_view script, bool traffic) {
+    return traffic && !m_running && script.size() <= kLongestRemembered ? RunLive(script) : Read(script, traffic);
+}
+
+int CCorQel::Read(std::wstring_view script, bool traffic) {
     int others = 0;
-    std::size_t assignments = 0;
     auto expect = [this](std::size_t n) {
         return n < m_recent.size() ? std::wstring_view(m_entries[m_recent[n]].path) : std::wstring_view();
     };
+    std::size_t assignments = 0;
     ForEachStatement(script, expect, [&](const Statement& s) {
-        switch (s.kind) {
-            case Kind::Assign: {
-                const std::size_t nth = assignments++;
-                std::wstring& stored = m_entries[s.expected ? m_recent[nth] : Lookup(s.path, nth)].value;
-                // A live change mostly writes values of the same length again: written in place.
-                if (stored.size() == s.value.size())
-                    std::copy(s.value.begin(), s.value.end(), stored.begin());
-                else
-                    stored.assign(s.value);
+        Parsed done;
+        done.kind = static_cast<std::uint8_t>(s.kind);
+        if (s.kind == Kind::Assign) {
+            const std::size_t nth = assignments++;
+            done.entry = static_cast<std::uint32_t>(s.expected ? m_recent[nth] : Lookup(s.path, nth));
+            done.valueAt = static_cast<std::size_t>(s.value.data() - script.data());
+            done.valueSize = s.value.size();
+        }
+        Perform(done, script.data(), traffic, others);
+    });
+    return others;
+}
+
+// The last script's statements up to the first character that differs are performed again as
+// they were read; the text from there is read until a statement begins where one of the last
+// script's began with the same text to the end, and from there on the last script's statements are
+// performed again, moved by the difference in length. What a statement does depends only on its
+// own text, and where statements begin only on the text before, so this does exactly what
+// reading the whole script would do.
+int CCorQel::RunLive(std::wstring_view script) {
+    struct Running {
+        bool& flag;
+        explicit Running(bool& f) : flag(f) { flag = true; }
+        ~Running() { flag = false; }
+    } running(m_running);
+    const wchar_t* const text = script.data();
+    const std::size_t n = script.size();
+
+    // The remembered script that shares the most text with this one at its two ends. A script that
+    // shares less than half of itself with every one takes the place that served longest ago.
+    Remembered* memory = nullptr;
+    Remembered* oldest = &m_remembered[0];
+    std::size_t sameStart = 0, sameEnd = 0;
+    for (Remembered& r : m_remembered) {
+        if (r.used < oldest->used) oldest = &r;
+        if (!r.known) continue;
+        const std::size_t both = std::min(n, r.text.size());
+        const std::size_t start = SameStart(text, r.text.data(), both);
+        // The ends are compared only up to where the starts stopped being the same.
+        const std::size_t end = SameEnd(text + n, r.text.data() + r.text.size(), both - start);
+        if (!memory || start + end > sameStart + sameEnd) {
+            memory = &r;
+            sameStart = start;
+            sameEnd = end;
+        }
+    }
+    if (!memory || sameStart + sameEnd == 0 || sameStart + sameEnd < n - n / 2) {
+        memory = oldest;
+        memory->known = false;
+        sameStart = sameEnd = 0;
+    }
+    memory->used = ++m_liveScripts;
+    // Known again only once the whole script has run.
+    const bool known = memory->known;
+    memory->known = false;
+    std::vector<wchar_t>& lastText = memory->text;
+    std::vector<Parsed>& lastStatements = memory->statements;
+    // A listener that clears the engine at a redraw leaves the entries the statements knew gone.
+    const std::uint64_t clears = m_clears;
+
+    const std::size_t last = known ? lastText.size() : 0;
+    const std::size_t count = known ? lastStatements.size() : 0;
+    const auto beginOf = [&lastStatements](std::size_t i) { return i ? lastStatements[i - 1].end : 0; };
+    int others = 0;
+    std::size_t assignments = 0;
+
+    std::size_t i = 0;
+    for (; i < count; ++i) {
+        const Parsed& s = lastStatements[i];
+        // A statement the text's end closed is the same only when nothing was added after it.
+        if (s.closed ? s.end > sameStart : sameStart != n || n != last) break;
+        if (s.kind == static_cast<std::uint8_t>(Kind::Assign)) ++assignments;
+        Perform(s, text, true, others);
+        if (m_clears != clears) return others + Read(script.substr(s.end), true);
+    }
+
+    m_readAgain.clear();
+    std::size_t at = beginOf(i);
+    std::size_t resume = count;  // the last script's statement the rest of this one starts with
+    for (std::size_t j = i; at < n;) {
+        if (at + sameEnd >= n) {
+            const std::size_t lastAt = at + last - n;
+            while (j < count && beginOf(j) < lastAt) ++j;
+            if (j < count && beginOf(j) == lastAt) {
+                resume = j;
                 break;
             }
-            case Kind::Redraw:
-                if (traffic) {
-                    ++m_redraws;
-                    if (m_listener) m_listener->OnRedraw();
-                }
-                break;
-            case Kind::Other:
-                ++others;
-                if (traffic) ++m_ignored;
-                break;
-            case Kind::Empty:
-                break;
         }
-    });
+        const wchar_t* p = text + at;
+        bool quoted = false;
+        const std::wstring_view expect =
+            assignments < m_recent.size() ? std::wstring_view(m_entries[m_recent[assignments]].path) : std::wstring_view();
+        const Statement s = NextStatement(p, text + n, expect, quoted);
+        Parsed done;
+        done.kind = static_cast<std::uint8_t>(s.kind);
+        done.closed = s.closed;
+        done.end = static_cast<std::size_t>(p - text);
+        if (s.kind == Kind::Assign) {
+            const std::size_t nth = assignments++;
+            done.entry = static_cast<std::uint32_t>(s.expected ? m_recent[nth] : Lookup(s.path, nth));
+            done.valueAt = static_cast<std::size_t>(s.value.data() - text);
+            done.valueSize = s.value.size();
+        }
+        Perform(done, text, true, others);
+        if (m_clears != clears) return others + Read(script.substr(done.end), true);
+        m_readAgain.push_back(done);
+        at = done.end;
+    }
+
+    // The rest, moved to where it is in this script.
+    for (std::size_t k = resume; k < count; ++k) {
+        Parsed& s = lastStatements[k];
+        s.end = s.end + n - last;
+        s.valueAt = s.valueAt + n - last;
+        Perform(s, text, true, others);
+        if (m_clears != clears) return others + Read(script.substr(s.end), true);
+    }
+    if (!known) lastStatements.clear();
+    const auto from = lastStatements.begin() + static_cast<std::ptrdiff_t>(i);
+    const auto to = lastStatements.begin() + static_cast<std::ptrdiff_t>(known ? resume : 0);
+    if (static_cast<std::size_t>(to - from) == m_readAgain.size()) {
+        std::copy(m_readAgain.begin(), m_readAgain.end(), from);
+    } else {
+        const auto at = lastStatements.erase(from, to);
+        lastStatements.insert(at, m_readAgain.begin(), m_readAgain.end());
+    }
+    // Only the text between the same start and the same end changes.
+    const std::size_t kept = sameEnd;
+    if (n > last) lastText.resize(n);
+    wchar_t* const stored = lastText.data();
+    if (n != last && kept) std::memmove(stored + n - kept, stored + last - kept, kept * sizeof(wchar_t));
+    if (n - sameStart - kept) std::memcpy(stored + sameStart, text + sameStart, (n - sameStart - kept) * sizeof(wchar_t));
+    if (n < last) lastText.resize(n);
+    memory->known = true;
     return others;
 }

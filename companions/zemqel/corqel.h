@@ -15,9 +15,10 @@
 // A Doit text whose first non-blank character is '?' is one query: the rest, trimmed, is the path.
 // Paths compare without regard to ASCII case; the first spelling seen is kept for display.
 //
-// Every live change of a dialog sends its whole script here, so a statement is parsed in one pass
-// and its path looked up by its text (no key is made for it), in time that does not grow with
-// the number of properties.
+// Every live change of a dialog sends its whole script here, so only the part of a script that
+// differs from a recent one is read again; a statement is parsed in one pass and its path looked
+// up by its text (no key is made for it), in time that does not grow with the number of
+// properties.
 #pragma once
 
 #include <cstddef>
@@ -137,8 +138,25 @@ private:
     // The entry of a path, made (with an empty value) when there is none.
     std::size_t Insert(std::wstring_view path);
     void Grow();
+    // One statement of a remembered live script, by its place in that text.
+    struct Parsed {
+        std::size_t end = 0;        // past the statement, its ';' included
+        std::size_t valueAt = 0;    // an assignment's value
+        std::size_t valueSize = 0;
+        std::uint32_t entry = 0;    // an assignment's entry
+        std::uint8_t kind = 0;
+        bool closed = false;        // ended by a ';' (else by the end of the text)
+    };
     // Runs a script; traffic decides whether redraws and ignored statements count.
     int Run(std::wstring_view script, bool traffic);
+    // Reads the whole script.
+    int Read(std::wstring_view script, bool traffic);
+    // Runs a live script, taking what it shares with the most alike remembered one from that
+    // one's statements.
+    int RunLive(std::wstring_view script);
+    // Does what one statement of the script says; counts the not understood in others.
+    void Perform(const Parsed& statement, const wchar_t* script, bool traffic, int& others);
+    void PerformOther(const Parsed& statement, bool traffic, int& others);
 
     std::vector<Entry> m_entries;  // first-seen order
     std::vector<Slot> m_slots;     // open addressing, a power of two in size, at most half full
@@ -147,6 +165,23 @@ private:
     // tried against the entry its place had last time, which needs no hash.
     static constexpr std::size_t kRecentStatements = 4096;
     std::vector<std::uint32_t> m_recent;
+    // Recent live scripts and their statements: a dialog sends its whole script again on every
+    // change with one value (sometimes a few) changed, so the statements before the first
+    // different character and those after the last one are known without being read again. A few
+    // are kept, for a dialog that sends two scripts a change and for several dialogs open at once.
+    struct Remembered {
+        std::vector<wchar_t> text;
+        std::vector<Parsed> statements;
+        std::uint64_t used = 0;  // when it last served
+        bool known = false;      // text and statements belong together
+    };
+    static constexpr std::size_t kRemembered = 4;
+    static constexpr std::size_t kLongestRemembered = 1 << 18;  // characters; dialogs send a few thousand
+    Remembered m_remembered[kRemembered];
+    std::uint64_t m_liveScripts = 0;
+    std::vector<Parsed> m_readAgain;  // the statements between the same start and the same end
+    bool m_running = false;           // a listener's script during a live one is read whole
+    std::uint64_t m_clears = 0;       // a Clear forgets the entries remembered statements name
     CString m_dataPath;
     int m_redraws = 0;
     int m_ignored = 0;

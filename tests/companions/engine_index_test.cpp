@@ -102,6 +102,76 @@ TEST(EngineIndex, PlacesInRepeatedScriptsStoreAsLookupsByHash) {
     EXPECT_EQ(engine.SaveState(), CString(L"Star.Mag = 9;\nStar.Name.Visible = TRUE;\n"));
 }
 
+// A live script is read again only from its first changed character to where the rest is the
+// last script's text from a statement's beginning. Random edits of a dialog-like script (values
+// of other lengths, added or removed statements, stray quotes, ';', '=' and comments, two dialogs
+// taking turns) store and count exactly what a reading of the whole script does.
+TEST(EngineIndex, LiveScriptsStoreAsScriptsReadWhole) {
+    std::mt19937 random(11);
+    auto pick = [&](std::size_t n) { return static_cast<std::size_t>(random() % n); };
+    auto base = [](int dialog) {
+        std::wstring script;
+        for (int i = 0; i < 24; ++i)
+            script += L"D" + std::to_wstring(dialog) + L".Path" + std::to_wstring(i) + (i % 3 ? L" = TRUE;" : L" = \"v w\";");
+        return script + L"Show Sky";
+    };
+    const wchar_t* const pieces[] = {L"1", L"FALSE", L"\"", L";", L"=", L" ", L"#", L"Show Sky;", L"X.Y = 2;", L"\t", L"ab"};
+    std::wstring scripts[] = {base(1), base(2), base(3)};
+    // The reference: an engine that never saw a script, holding the same properties, reads it whole.
+    std::vector<std::pair<CString, CString>> expected;
+    int redraws = 0, ignored = 0;
+    CCorQel engine;
+    for (int step = 0; step < 4000; ++step) {
+        std::wstring& script = scripts[pick(6) < 4 ? 0 : pick(6) < 3 ? 1 : 2];
+        // One to three edits anywhere, the ends included.
+        for (std::size_t edits = 1 + pick(3); edits > 0; --edits) {
+            const std::size_t at = pick(script.size() + 1), erase = std::min(pick(4), script.size() - at);
+            std::wstring insert;
+            for (std::size_t k = pick(3); k > 0; --k) insert += pieces[pick(std::size(pieces))];
+            script.replace(at, erase, insert);
+        }
+        if (pick(50) == 0) script = base(1);
+        CCorQel reference;
+        for (const auto& [path, value] : expected) reference.Set(path, value);
+        reference.Doit(script.c_str());
+        expected = reference.GetProperties();
+        redraws += reference.GetRedrawCount();
+        ignored += reference.GetIgnoredCount();
+        engine.Doit(script.c_str());
+        ASSERT_EQ(engine.GetProperties(), expected) << step << " " << U8(script);
+        ASSERT_EQ(engine.GetIgnoredCount(), ignored) << step << " " << U8(script);
+        ASSERT_EQ(engine.GetRedrawCount(), redraws) << step << " " << U8(script);
+    }
+}
+
+// A listener may run scripts or clear the engine while a live script redraws.
+TEST(EngineIndex, ListenersMayRunScriptsAndClearDuringALiveScript) {
+    struct Meddler : CCorQelListener {
+        CCorQel* engine = nullptr;
+        int redraws = 0;
+        void OnQuery(const CString&, const CString&) override {}
+        void OnScript(const CString&) override {}
+        void OnRedraw() override {
+            if (++redraws == 4) engine->Clear();
+            else engine->Doit(L"Nested = 1; A = nested");
+        }
+    };
+    Meddler meddler;
+    CCorQel engine;
+    meddler.engine = &engine;
+    engine.SetListener(&meddler);
+    const wchar_t* const scripts[] = {
+        L"A = 1; B = 2; Show Sky; C = 3",
+        L"A = 1; B = 22; Show Sky; C = 3",
+        L"A = 1; B = 22; Show Sky; C = 4",
+        L"A = 1; B = 22; Show Sky; C = 4",
+    };
+    for (const wchar_t* script : scripts) engine.Doit(script);
+    // The clear at the fourth redraw wiped A, B and Nested; C came after it.
+    EXPECT_EQ(engine.SaveState(), CString(L"C = 4;\n"));
+    EXPECT_EQ(meddler.redraws, 4);
+}
+
 // A folder of its own for each test, removed afterwards.
 class EngineStateFile : public ::testing::Test {
 protected:
