@@ -24,8 +24,8 @@ void CDlgNbl::InitEtcObj() { m_aEtcObj.assign(std::begin(kEtcObjs), std::end(kEt
 
 void CDlgNbl::ReadEtcObj() {
     for (auto& e : m_aEtcObj) {
-        e.bVisible = IsVisible(e.strName);
-        e.bName = IsVisible(e.strName + L".Name");
+        e.bVisible = IsVisible({e.strName.str()});
+        e.bName = IsVisible({e.strName.str(), L".Name"});
     }
 }
 
