@@ -68,8 +68,7 @@ int CDlgStar::FindShape(const CString& text) const {
 // With no entry chosen (the engine's image is in a list that stopped) the text is empty: custom
 // images stay on with the file the engine has.
 void CDlgStar::AppendImageStyle(CString& s) {
-    CString shape;
-    m_cmbShape.GetLBText(m_nShape, shape);
+    const std::wstring_view shape = m_cmbShape.ItemText(m_nShape);
     if (shape == kRealShape) {
         s += L"Star.Blur.Visible = FALSE; Star.Mirado.Visible = FALSE; Star.custom.visible = FALSE;";
     } else if (shape == kBlurShape) {
@@ -78,8 +77,10 @@ void CDlgStar::AppendImageStyle(CString& s) {
         s += L"Star.Blur.Visible = FALSE; Star.Mirado.Visible = TRUE; Star.custom.visible = FALSE;";
     } else {
         for (const auto& [path, display] : m_mapCustomStar) {
-            if (display == shape) {
-                s += L"Star.custom.file = \"" + path + L"\";";
+            if (display.str() == shape) {
+                s += L"Star.custom.file = \"";
+                s += path;
+                s += L"\";";
                 break;
             }
         }

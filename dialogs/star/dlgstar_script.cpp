@@ -2,8 +2,6 @@
 // CDlgStar: validation and the script.
 #include "dialogs/star/dlgstar.h"
 
-#include "platform/crt.h"
-
 namespace {
 
 // The label kinds that share the one label limit, in the order they are written.
@@ -61,7 +59,7 @@ BOOL CDlgStar::CheckFields() {
     } else {
         if (!inRange(Number(IDC_STAR_MAG_MIN))) return FALSE;
         if (!inRange(Number(IDC_STAR_MAG_MAX))) return FALSE;
-        if (crt::_wtof(EditText(IDC_STAR_MAG_MAX)) > crt::_wtof(EditText(IDC_STAR_MAG_MIN))) {
+        if (zem::EditNumber(*this, IDC_STAR_MAG_MAX) > zem::EditNumber(*this, IDC_STAR_MAG_MIN)) {
             AfxMessageBox(IDS_MAG_ORDER, MB_ICONINFORMATION);
             return FALSE;
         }
