@@ -321,6 +321,9 @@ LRESULT AfxDefControlProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
             AfxNotifyWndChanged(w, WndChange::Items);
             return static_cast<LRESULT>(at);
         }
+        case LB_INITSTORAGE:
+            w->items.reserve(w->items.size() + wParam);
+            return static_cast<LRESULT>(w->items.capacity());
         case CB_GETCOUNT:
         case LB_GETCOUNT:
             return static_cast<LRESULT>(w->items.size());

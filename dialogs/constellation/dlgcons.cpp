@@ -122,6 +122,7 @@ BOOL CDlgCons::OnInitDialog() {
     }
     m_cmbFigure.SetCurSel(m_nFigure);  // no selection when there is no set
 
+    m_lstCons.InitStorage(kCount, 0);
     for (int i = 0; i < kCount; ++i) {
         m_lstCons.InsertString(-1, m_astrConsName[static_cast<std::size_t>(i)]);
         m_lstCons.SetCheck(i, m_selection.Test(i) ? 1 : 0);
@@ -149,7 +150,7 @@ BOOL CDlgCons::GetScript(CString* script) {
 
     const auto& paths = SelectionPaths();
     CString s = StartScript();
-    for (int i = 0; i < kCount; ++i) AppendScriptBool(s, paths[static_cast<std::size_t>(i)], m_selection.Test(i));
+    for (int i = 0; i < kCount; ++i) AppendScriptBool(s, {paths[static_cast<std::size_t>(i)].str()}, m_selection.Test(i));
     AppendRows(s, Rows(kNames));
 
     m_nFigure = m_cmbFigure.GetCurSel();
