@@ -45,6 +45,8 @@ void CSettingsDialog::AttachTable(std::span<const ControlRow> controls) {
 }
 
 void CSettingsDialog::Attach(Ctl kind, UINT id) {
+    // At most one object for each control of the template.
+    if (m_controls.empty() && m_hWnd) m_controls.reserve(m_hWnd->children.size());
     switch (kind) {
         case Ctl::GroupBox: m_controls.push_back(Attached<CQelGroupBox>(id, this)); break;
         case Ctl::CheckBox: m_controls.push_back(Attached<CQelCheckBox>(id, this)); break;
@@ -135,7 +137,7 @@ void CSettingsDialog::OnCancel() {
 
 void CSettingsDialog::StoreUndoScript() {
     CString script;
-    if (GetScript(&script)) m_strUndoScript = script;
+    if (GetScript(&script)) m_strUndoScript = std::move(script);
 }
 
 void CSettingsDialog::OpenColourDialog() {

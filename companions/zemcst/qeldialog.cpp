@@ -102,8 +102,7 @@ CString CQelDialog::Query(const wchar_t* path) { return QueryPath({path ? path :
 CString CQelDialog::Query(std::initializer_list<std::wstring_view> path) { return QueryPath(path, {}); }
 
 CString CQelDialog::QueryPath(std::initializer_list<std::wstring_view> path, std::wstring_view suffix) {
-    m_strQuery.Empty();
-    m_strQuery += L"? "sv;
+    m_strQuery.Truncate(2);  // the "? " the buffer starts with
     for (std::wstring_view piece : path) m_strQuery += piece;
     m_strQuery += suffix;
     return Doit(m_strQuery);

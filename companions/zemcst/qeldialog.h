@@ -83,5 +83,5 @@ private:
     // "? " + path + suffix, sent.
     CString QueryPath(std::initializer_list<std::wstring_view> path, std::wstring_view suffix);
 
-    CString m_strQuery;
+    CString m_strQuery = L"? ";
 };
