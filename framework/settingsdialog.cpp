@@ -7,6 +7,8 @@
 #include "framework/module.h"
 #include "platform/crt.h"
 
+using namespace std::string_view_literals;
+
 CSettingsDialog::CSettingsDialog(CCorQel* engine, CCorQel* engine2, CWnd* parent, const DialogTraits& traits)
     : CQelDialog((zem::ModuleLoad(), engine), engine2, traits.templateId, parent), m_traits(traits) {
     m_strHelpKey.LoadString(traits.helpKeyId);
@@ -117,7 +119,7 @@ void CSettingsDialog::Apply() {
         if (CWnd* main = AfxGetMainWnd()) main->SendMessage(kMsgConstellationApplied, 0, 0);
         Doit(L";Show Sky");
     } else {
-        script += L";Show Sky";
+        script += L";Show Sky"sv;
         Doit(script);
     }
     m_bApplied = TRUE;

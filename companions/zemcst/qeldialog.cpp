@@ -50,11 +50,11 @@ void CQelDialog::OnHelp() {
 
 CString CQelDialog::GetScriptBool(const CString& path, BOOL value) {
     CString s;
-    AppendScriptBool(s, path, value);
+    AppendScriptBool(s, path.str(), value);
     return s;
 }
 
-void CQelDialog::AppendScriptBool(CString& script, const wchar_t* path, BOOL value) {
+void CQelDialog::AppendScriptBool(CString& script, std::wstring_view path, BOOL value) {
     // Plain appending: every live change makes dozens of these (105 in the constellation script).
     script += path;
     script += value ? L" = TRUE;"sv : L" = FALSE;"sv;

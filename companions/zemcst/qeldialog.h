@@ -42,7 +42,7 @@ public:
     CString GetScriptValue(const CString& path, double value);
     // The same statements appended to script, with nothing made on the way; the path may come in
     // pieces, joined with nothing between.
-    static void AppendScriptBool(CString& script, const wchar_t* path, BOOL value);
+    static void AppendScriptBool(CString& script, std::wstring_view path, BOOL value);
     static void AppendScriptBool(CString& script, std::initializer_list<std::wstring_view> path, BOOL value);
     static void AppendScriptVisible(CString& script, std::initializer_list<std::wstring_view> path, BOOL value);
     static void AppendScriptValue(CString& script, std::initializer_list<std::wstring_view> path, double value);

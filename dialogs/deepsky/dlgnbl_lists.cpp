@@ -11,6 +11,8 @@
 
 #include "dialogs/deepsky/dlgnbl.h"
 
+using namespace std::string_view_literals;
+
 namespace {
 
 using Info = CQelListBoxAObj::tagUpdateInfo;
@@ -312,10 +314,10 @@ void CDlgNbl::AppendListScript(CString& script) {
         for (const auto& row : rows) {
             if (row.bSelect || !CanNameProperty(row.strName)) continue;
             for (const auto& f : m_aFeatureType)
-                AppendScriptVisible(script, {m_strObject.str(), L".", row.strName.str(), L".", f.strName.str()}, row.bSelect);
+                AppendScriptVisible(script, {m_strObject.str(), L"."sv, row.strName.str(), L"."sv, f.strName.str()}, row.bSelect);
         }
     };
     appendUnselected(m_aCatalog);
-    for (const auto& l : m_aLevel) AppendScriptVisible(script, {m_strObject.str(), L".", l.strName.str()}, l.bSelect);
+    for (const auto& l : m_aLevel) AppendScriptVisible(script, {m_strObject.str(), L"."sv, l.strName.str()}, l.bSelect);
     appendUnselected(m_aType);
 }

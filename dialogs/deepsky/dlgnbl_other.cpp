@@ -3,6 +3,8 @@
 // top-level properties.
 #include "dialogs/deepsky/dlgnbl.h"
 
+using namespace std::string_view_literals;
+
 namespace {
 
 const tagEtcObjInfo kEtcObjs[] = {
@@ -32,7 +34,7 @@ void CDlgNbl::ReadEtcObj() {
 void CDlgNbl::AppendEtcObj(CString& script) {
     for (const auto& e : m_aEtcObj) {
         AppendScriptVisible(script, {e.strName.str()}, e.bVisible);
-        AppendScriptVisible(script, {e.strName.str(), L".Name"}, e.bName);
+        AppendScriptVisible(script, {e.strName.str(), L".Name"sv}, e.bName);
     }
 }
 
