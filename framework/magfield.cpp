@@ -23,9 +23,14 @@ void PrepareSpin(CWnd& dialog, UINT spin) {
     }
 }
 
-void CMagFields::WriteTenths(CWnd& edit, int tenths) {
+double EditNumber(const CWnd& dialog, UINT edit) {
+    const CWnd* control = dialog.GetDlgItem(static_cast<int>(edit));
+    return control ? crt::_wtof(control->WindowText().c_str()) : 0.0;
+}
+
+void CMagFields::WriteFixed1(CWnd& edit, double v) {
     m_bEditReady = FALSE;
-    edit.SetWindowTextFixed1(tenths / 10.0);
+    edit.SetWindowTextFixed1(v);
     m_bEditReady = TRUE;
 }
 
@@ -35,7 +40,7 @@ void CMagFields::UpdateMagSpin(int editId, int delta, int upper10, int lower10) 
     int n = StepTenths(Tenths(crt::_wtof(edit->WindowText().c_str())), delta);
     n = std::min(n, upper10);
     n = std::max(n, lower10);
-    WriteTenths(*edit, n);
+    WriteFixed1(*edit, n / 10.0);
 }
 
 void CMagFields::UpdateMagSpin(int editId, int delta) {
@@ -47,13 +52,17 @@ void CMagFields::ClampMagEdit(int editId, int upper10, int lower10) {
     if (!edit) return;
     const int n = Tenths(crt::_wtof(edit->WindowText().c_str()));
     const int k = std::max(std::min(n, upper10), lower10);
-    if (k != n) WriteTenths(*edit, k);
+    if (k != n) WriteFixed1(*edit, k / 10.0);
 }
 
 void CMagFields::SetEditText(int editId, const wchar_t* text) {
     m_bEditReady = FALSE;
     m_dialog.SetDlgItemText(editId, text);
     m_bEditReady = TRUE;
+}
+
+void CMagFields::SetEditFixed1(int editId, double v) {
+    if (CWnd* edit = m_dialog.GetDlgItem(editId)) WriteFixed1(*edit, v);
 }
 
 bool CMagFields::ReadWholeNumber(int editId, double& value) {
@@ -101,15 +110,13 @@ void CMagLimit::Prepare() {
     PrepareSpin(m_dialog, m_traits.maximum.spin);
 }
 
-CString CMagLimit::Path(const wchar_t* suffix) const { return CString(m_traits.prefix) + suffix; }
-
 void CMagLimit::ReadFromEngine() {
-    const bool autoLimit = m_dialog.Query(Path(L".AutoMagnitudeLimit")) == L"TRUE";
-    const bool fixedLimit = m_dialog.Query(Path(L".FixedMagnitudeLimit")) == L"TRUE";
+    const bool autoLimit = m_dialog.Query({m_prefix, L".AutoMagnitudeLimit"}) == L"TRUE";
+    const bool fixedLimit = m_dialog.Query({m_prefix, L".FixedMagnitudeLimit"}) == L"TRUE";
     m_bLimit = autoLimit || fixedLimit;
     m_nMode = fixedLimit ? 1 : 0;  // both on: the fixed range wins
-    m_dMax = crt::_wtof(m_dialog.Query(Path(L".FixedMagnitudeLimit.Maximum")));
-    m_dMin = crt::_wtof(m_dialog.Query(Path(L".FixedMagnitudeLimit.Minimum")));
+    m_dMax = crt::_wtof(m_dialog.Query({m_prefix, L".FixedMagnitudeLimit.Maximum"}));
+    m_dMin = crt::_wtof(m_dialog.Query({m_prefix, L".FixedMagnitudeLimit.Minimum"}));
 }
 
 void CMagLimit::AppendScript(CString& s) const {
@@ -122,11 +129,7 @@ void CMagLimit::AppendScript(CString& s) const {
 
 BOOL CMagLimit::CheckOrder() {
     if (!m_traits.orderMessage) return TRUE;
-    auto value = [this](UINT id) {
-        const CWnd* edit = m_dialog.GetDlgItem(static_cast<int>(id));
-        return crt::_wtof(edit ? edit->WindowText().c_str() : L"");
-    };
-    if (value(m_traits.maximum.edit) > value(m_traits.minimum.edit)) {
+    if (EditNumber(m_dialog, m_traits.maximum.edit) > EditNumber(m_dialog, m_traits.minimum.edit)) {
         AfxMessageBox(m_traits.orderMessage, MB_ICONINFORMATION);
         return FALSE;
     }

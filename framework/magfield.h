@@ -29,6 +29,9 @@ struct MagField {
 // out before the person does, and its up arrow counts up.
 void PrepareSpin(CWnd& dialog, UINT spin);
 
+// The leading number of an edit's text, read in place (0.0 without one, or without the edit).
+double EditNumber(const CWnd& dialog, UINT edit);
+
 // How a range check reads its edit.
 enum class MagText {
     Strict,         // the whole text must be a number, else "数値を入力してください。" and focus to it
@@ -61,6 +64,8 @@ public:
     void ClampMagEdit(int editId, int upper10, int lower10);
     // A program write of an edit, with the edit-ready flag clear during it.
     void SetEditText(int editId, const wchar_t* text);
+    // The same with v as "%.1f" writes it, in the edit's own buffer.
+    void SetEditFixed1(int editId, double v);
 
     // The edit's whole text as a number. Otherwise "数値を入力してください。", the focus to the edit,
     // and false; the edit keeps its text.
@@ -72,7 +77,7 @@ public:
     int CheckMagRange(int editId, double upper, double lower, UINT messageId, MagText rule = MagText::Strict);
 
 private:
-    void WriteTenths(CWnd& edit, int tenths);
+    void WriteFixed1(CWnd& edit, double v);
 
     CWnd& m_dialog;
     BOOL m_bEditReady = TRUE;
@@ -127,8 +132,6 @@ public:
     double m_dMin = 0.0;    // faint end
 
 private:
-    CString Path(const wchar_t* suffix) const;
-
     CQelDialog& m_dialog;
     const MagLimitTraits m_traits;
     const std::wstring_view m_prefix;  // measured once: every change writes it four times

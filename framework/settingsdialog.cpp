@@ -7,6 +7,8 @@
 #include "framework/module.h"
 #include "platform/crt.h"
 
+using namespace std::string_view_literals;
+
 CSettingsDialog::CSettingsDialog(CCorQel* engine, CCorQel* engine2, CWnd* parent, const DialogTraits& traits)
     : CQelDialog((zem::ModuleLoad(), engine), engine2, traits.templateId, parent), m_traits(traits) {
     m_strHelpKey.LoadString(traits.helpKeyId);
@@ -45,6 +47,8 @@ void CSettingsDialog::AttachTable(std::span<const ControlRow> controls) {
 }
 
 void CSettingsDialog::Attach(Ctl kind, UINT id) {
+    // At most one object for each control of the template.
+    if (m_controls.empty() && m_hWnd) m_controls.reserve(m_hWnd->children.size());
     switch (kind) {
         case Ctl::GroupBox: m_controls.push_back(Attached<CQelGroupBox>(id, this)); break;
         case Ctl::CheckBox: m_controls.push_back(Attached<CQelCheckBox>(id, this)); break;
@@ -115,7 +119,7 @@ void CSettingsDialog::Apply() {
         if (CWnd* main = AfxGetMainWnd()) main->SendMessage(kMsgConstellationApplied, 0, 0);
         Doit(L";Show Sky");
     } else {
-        script += L";Show Sky";
+        script += L";Show Sky"sv;
         Doit(script);
     }
     m_bApplied = TRUE;
@@ -135,7 +139,7 @@ void CSettingsDialog::OnCancel() {
 
 void CSettingsDialog::StoreUndoScript() {
     CString script;
-    if (GetScript(&script)) m_strUndoScript = script;
+    if (GetScript(&script)) m_strUndoScript = std::move(script);
 }
 
 void CSettingsDialog::OpenColourDialog() {

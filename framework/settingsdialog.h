@@ -137,11 +137,13 @@ protected:
     void ExchangeNumber(CDataExchange* pDX, UINT edit, double& value, const wchar_t* format, UINT width);
 
     // A script is built in the buffer of the dialog's last one, with room for it, and handed
-    // over whole; Apply gives the buffer back, so a live change allocates nothing.
+    // over whole; Apply gives the buffer back, so a live change allocates nothing. The first
+    // (the undo script, at opening) starts with room for most dialogs' whole script.
     CString StartScript() {
+        static constexpr int kFirstRoom = 2048;
         CString s = std::move(m_scriptBuffer);
         s.Empty();
-        s.Preallocate(m_nScriptLength + 16);  // room for the redraw Apply adds
+        s.Preallocate((m_nScriptLength > 0 ? m_nScriptLength : kFirstRoom) + 16);  // room for the redraw Apply adds
         return s;
     }
     BOOL FinishScript(CString& s, CString* script) {

@@ -2,11 +2,15 @@
 #include "platform/controls.h"
 
 namespace {
-CString Item(const WndRecord* w, int index) {
+std::wstring_view Item(const WndRecord* w, int index) {
     if (!w || index < 0 || index >= static_cast<int>(w->items.size())) return {};
-    return CString(w->items[static_cast<std::size_t>(index)]);
+    return w->items[static_cast<std::size_t>(index)];
 }
+
+// Into the text's own buffer.
+void Read(std::wstring_view item, CString& text) { text.SetString(item.data(), static_cast<int>(item.size())); }
 }  // namespace
 
-void CComboBox::GetLBText(int index, CString& text) const { text = Item(m_hWnd, index); }
-void CListBox::GetText(int index, CString& text) const { text = Item(m_hWnd, index); }
+std::wstring_view CComboBox::ItemText(int index) const { return Item(m_hWnd, index); }
+void CComboBox::GetLBText(int index, CString& text) const { Read(Item(m_hWnd, index), text); }
+void CListBox::GetText(int index, CString& text) const { Read(Item(m_hWnd, index), text); }

@@ -2,6 +2,8 @@
 // The standard controls as the program sees them: thin objects over a control's window.
 #pragma once
 
+#include <string_view>
+
 #include "platform/wnd.h"
 
 class ZEM_EXPORT CButton : public CWnd {
@@ -38,6 +40,9 @@ public:
     int SetCurSel(int index) { return static_cast<int>(SendMessage(CB_SETCURSEL, static_cast<WPARAM>(static_cast<INT_PTR>(index)), 0)); }
     void ResetContent() { SendMessage(CB_RESETCONTENT, 0, 0); }
     void GetLBText(int index, CString& text) const;
+    // An item's text as the list holds it, read without a copy (valid until the items change);
+    // empty for an index outside the list.
+    std::wstring_view ItemText(int index) const;
 };
 
 class ZEM_EXPORT CListBox : public CWnd {
@@ -48,6 +53,10 @@ public:
     }
     int GetCount() const { return m_hWnd ? static_cast<int>(m_hWnd->items.size()) : 0; }
     void GetText(int index, CString& text) const;
+    // Room for count more items, so that adding them does not grow the list step by step.
+    int InitStorage(int count, UINT bytes) {
+        return static_cast<int>(SendMessage(LB_INITSTORAGE, static_cast<WPARAM>(count < 0 ? 0 : count), static_cast<LPARAM>(bytes)));
+    }
     int SetCaretIndex(int index) { return static_cast<int>(SendMessage(LB_SETCARETINDEX, static_cast<WPARAM>(static_cast<INT_PTR>(index)), 0)); }
     int GetCaretIndex() const { return m_hWnd ? m_hWnd->caret : 0; }
     void ResetContent() { SendMessage(LB_RESETCONTENT, 0, 0); }

@@ -62,29 +62,40 @@ double Parse(const wchar_t* b, const wchar_t* e, std::chars_format fmt) {
     return v;
 }
 
-// The number of a run of digits with at most one point and no exponent, where it has at most 15
-// significant digits and at most 22 after the point: the digits are then an exact double, and so
-// is the power of ten, and one division rounds the quotient exactly as the full reading would.
-// The texts a dialog reads are nearly always such numbers.
-bool ShortDecimal(const wchar_t* b, const wchar_t* e, double& value) {
-    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                         1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+// The digits of a decimal (an optional point among them), read once. A run with at most 15
+// significant digits and at most 22 after the point is short: its digits are then an exact
+// double, and so is the power of ten, and one division rounds the quotient exactly as the full
+// reading would. The texts a dialog reads are nearly always such numbers.
+struct Decimal {
+    const wchar_t* end;
+    bool any = false;  // a digit was read
     std::uint64_t digits = 0;
     int significant = 0, decimals = 0;
-    bool point = false;
-    for (const wchar_t* p = b; p < e; ++p) {
-        if (*p == L'.') {
-            point = true;
-            continue;
-        }
-        if (point) ++decimals;
-        if (digits == 0 && *p == L'0') continue;
-        if (++significant > 15) return false;
-        digits = digits * 10 + static_cast<std::uint64_t>(*p - L'0');
+
+    bool IsShort() const { return significant <= 15 && decimals <= 22; }
+    double ShortValue() const {
+        static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                             1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+        return static_cast<double>(digits) / kPowers[decimals];
     }
-    if (decimals > 22) return false;
-    value = static_cast<double>(digits) / kPowers[decimals];
-    return true;
+};
+
+Decimal ReadDecimal(const wchar_t* q) {
+    Decimal d{q};
+    auto take = [&d](wchar_t c) {
+        d.any = true;
+        if (d.digits == 0 && c == L'0') return;  // a leading zero is not significant
+        if (++d.significant <= 15) d.digits = d.digits * 10 + static_cast<std::uint64_t>(c - L'0');
+    };
+    for (; IsDigit(*q); ++q) take(*q);
+    if (*q == L'.') {
+        for (++q; IsDigit(*q); ++q) {
+            ++d.decimals;
+            take(*q);
+        }
+    }
+    d.end = q;
+    return d;
 }
 
 }  // namespace
@@ -100,7 +111,24 @@ double wcstod(const wchar_t* text, wchar_t** end) {
     if (*p == L'+' || *p == L'-') negative = *p++ == L'-';
     const wchar_t* q = p;
     double value = 0.0;
-    if (StartsNoCase(q, "infinity")) {
+    const bool hex = q[0] == L'0' && (q[1] == L'x' || q[1] == L'X') && (IsHex(q[2]) || (q[2] == L'.' && IsHex(q[3])));
+    if (!hex && (IsDigit(*q) || *q == L'.')) {
+        // A decimal, the common case, first: no word or hexadecimal number starts like one.
+        const wchar_t* b = q;
+        const Decimal d = ReadDecimal(q);
+        if (!d.any) {
+            if (end) *end = const_cast<wchar_t*>(text);
+            return 0.0;
+        }
+        q = d.end;
+        if ((*q == L'e' || *q == L'E') && (IsDigit(q[1]) || ((q[1] == L'+' || q[1] == L'-') && IsDigit(q[2])))) {
+            q += 2;
+            while (IsDigit(*q)) ++q;
+            value = Parse(b, q, std::chars_format::general);
+        } else {
+            value = d.IsShort() ? d.ShortValue() : Parse(b, q, std::chars_format::general);
+        }
+    } else if (StartsNoCase(q, "infinity")) {
         q += 8;
         value = std::numeric_limits<double>::infinity();
     } else if (StartsNoCase(q, "inf")) {
@@ -114,7 +142,7 @@ double wcstod(const wchar_t* text, wchar_t** end) {
             if (*r == L')') q = r + 1;
         }
         value = std::numeric_limits<double>::quiet_NaN();
-    } else if (q[0] == L'0' && (q[1] == L'x' || q[1] == L'X') && (IsHex(q[2]) || (q[2] == L'.' && IsHex(q[3])))) {
+    } else if (hex) {
         const wchar_t* b = q + 2;
         q = b;
         while (IsHex(*q)) ++q;
@@ -128,23 +156,8 @@ double wcstod(const wchar_t* text, wchar_t** end) {
         }
         value = Parse(b, q, std::chars_format::hex);
     } else {
-        const wchar_t* b = q;
-        bool digits = false;
-        while (IsDigit(*q)) { ++q; digits = true; }
-        if (*q == L'.') {
-            ++q;
-            while (IsDigit(*q)) { ++q; digits = true; }
-        }
-        if (!digits) {
-            if (end) *end = const_cast<wchar_t*>(text);
-            return 0.0;
-        }
-        const wchar_t* const mantissaEnd = q;
-        if ((*q == L'e' || *q == L'E') && (IsDigit(q[1]) || ((q[1] == L'+' || q[1] == L'-') && IsDigit(q[2])))) {
-            q += 2;
-            while (IsDigit(*q)) ++q;
-        }
-        if (q != mantissaEnd || !ShortDecimal(b, q, value)) value = Parse(b, q, std::chars_format::general);
+        if (end) *end = const_cast<wchar_t*>(text);
+        return 0.0;
     }
     if (end) *end = const_cast<wchar_t*>(q);
     return negative ? -value : value;

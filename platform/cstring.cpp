@@ -39,7 +39,6 @@ int CString::Compare(const wchar_t* other) const {
     return r < 0 ? -1 : r > 0 ? 1 : 0;
 }
 
-int CString::CompareNoCase(const wchar_t* other) const { return zem::CompareNoCase(s_, other ? other : L""); }
 
 CString& CString::TrimLeft() {
     std::size_t i = 0;

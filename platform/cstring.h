@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/casefold.h"
 #include "platform/format.h"
 #include "platform/types.h"
 
@@ -28,6 +29,8 @@ public:
     int GetLength() const { return static_cast<int>(s_.size()); }
     bool IsEmpty() const { return s_.empty(); }
     void Empty() { s_.clear(); }
+    // Keeps the first length characters (all of a shorter text), and the room.
+    void Truncate(int length) { if (length >= 0 && length < GetLength()) s_.resize(static_cast<std::size_t>(length)); }
     wchar_t GetAt(int i) const { return (i >= 0 && i < GetLength()) ? s_[static_cast<std::size_t>(i)] : L'\0'; }
 
     CString& operator=(const wchar_t* s) { s_ = s ? s : L""; return *this; }
@@ -62,7 +65,7 @@ public:
     int Compare(const wchar_t* other) const;
     // Comparison ignoring the case of ASCII letters only (platform/casefold.h), the same in every
     // locale; the result follows the lowered texts.
-    int CompareNoCase(const wchar_t* other) const;
+    int CompareNoCase(const wchar_t* other) const { return zem::CompareNoCase(s_, other ? other : L""); }
 
     // Formatting writes into the text's own buffer, unless an argument is the text itself.
     template <class... Args>

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <functional>
+#include <iterator>
 
 #include "platform/casefold.h"
 #include "platform/cstring.h"
@@ -155,12 +156,18 @@ bool AppendTenths(std::wstring& out, double v) {
         const std::uint64_t half = std::uint64_t{1} << (shift - 1);
         if (rest > half || (rest == half && (tenths & 1))) ++tenths;
     }  // else below 2^-11: rounds to zero
-    if (std::signbit(v)) out += L'-';
-    char buf[24];
-    const auto r = std::to_chars(buf, buf + sizeof buf, tenths / 10);
-    AppendAscii(out, buf, r.ptr);
-    out += L'.';
-    out += static_cast<wchar_t>(L'0' + tenths % 10);
+    // Written from the end into a buffer, then appended at once: every live change writes a dozen.
+    wchar_t text[24];  // a sign, 16 digits, the point and the tenth
+    wchar_t* p = std::end(text);
+    *--p = static_cast<wchar_t>(L'0' + tenths % 10);
+    *--p = L'.';
+    std::uint64_t whole = tenths / 10;
+    do {
+        *--p = static_cast<wchar_t>(L'0' + whole % 10);
+        whole /= 10;
+    } while (whole != 0);
+    if (std::signbit(v)) *--p = L'-';
+    out.append(p, static_cast<std::size_t>(std::end(text) - p));
     return true;
 }
 

@@ -81,6 +81,7 @@ constexpr UINT LB_RESETCONTENT = 0x0184;
 constexpr UINT LB_GETCOUNT = 0x018B;
 constexpr UINT LB_SETCARETINDEX = 0x019E;
 constexpr UINT LB_GETCARETINDEX = 0x019F;
+constexpr UINT LB_INITSTORAGE = 0x01A8;
 constexpr int LB_ERR = -1;
 
 // Message box flags.

@@ -2,6 +2,7 @@
 #include "platform/wnd.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <map>
 
@@ -47,9 +48,19 @@ void AfxRemoveWndObserver(CWndObserver* observer) {
 }
 
 void AfxNotifyWndChanged(HWND window, WndChange change) {
-    if (!window) return;
-    const auto observers = Observers();  // an observer may remove itself while notified
-    for (auto* o : observers) o->OnWndChanged(window, change);
+    const auto& observers = Observers();
+    if (!window || observers.empty()) return;
+    // Those registered now are told, even when one removes itself (or another) while notified.
+    // Every change of every control comes here: a view or two is copied without allocating.
+    std::array<CWndObserver*, 4> few;
+    if (observers.size() <= few.size()) {
+        const std::size_t n = observers.size();
+        std::copy_n(observers.begin(), n, few.begin());
+        for (std::size_t i = 0; i < n; ++i) few[i]->OnWndChanged(window, change);
+        return;
+    }
+    const auto many = observers;
+    for (auto* o : many) o->OnWndChanged(window, change);
 }
 
 void AfxIndexChildren(HWND parent) {
@@ -310,6 +321,9 @@ LRESULT AfxDefControlProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
             AfxNotifyWndChanged(w, WndChange::Items);
             return static_cast<LRESULT>(at);
         }
+        case LB_INITSTORAGE:
+            w->items.reserve(w->items.size() + wParam);
+            return static_cast<LRESULT>(w->items.capacity());
         case CB_GETCOUNT:
         case LB_GETCOUNT:
             return static_cast<LRESULT>(w->items.size());

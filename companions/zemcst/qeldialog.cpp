@@ -50,11 +50,11 @@ void CQelDialog::OnHelp() {
 
 CString CQelDialog::GetScriptBool(const CString& path, BOOL value) {
     CString s;
-    AppendScriptBool(s, path, value);
+    AppendScriptBool(s, path.str(), value);
     return s;
 }
 
-void CQelDialog::AppendScriptBool(CString& script, const wchar_t* path, BOOL value) {
+void CQelDialog::AppendScriptBool(CString& script, std::wstring_view path, BOOL value) {
     // Plain appending: every live change makes dozens of these (105 in the constellation script).
     script += path;
     script += value ? L" = TRUE;"sv : L" = FALSE;"sv;
@@ -89,16 +89,22 @@ CString CQelDialog::GetScriptValue(const CString& path, double value) {
     return s;
 }
 
-BOOL CQelDialog::IsVisible(const CString& path) { return Query(path + L".Visible") == L"TRUE"; }
+BOOL CQelDialog::IsVisible(const CString& path) { return IsVisible({path.str()}); }
+BOOL CQelDialog::IsVisible(std::initializer_list<std::wstring_view> path) {
+    return QueryPath(path, L".Visible"sv) == L"TRUE";
+}
 BOOL CQelDialog::IsItBool(const CString& query) { return Doit(query) == L"TRUE"; }
 double CQelDialog::GetDouble(CString path) { return crt::_wtof(Query(path)); }
 
 CString CQelDialog::Doit(const wchar_t* script) { return m_pQel ? m_pQel->Doit(script) : CString(); }
 
-CString CQelDialog::Query(const wchar_t* path) {
-    // One buffer for every question the dialog asks: opening asks dozens to hundreds.
-    m_strQuery = L"? ";
-    m_strQuery += path;
+CString CQelDialog::Query(const wchar_t* path) { return QueryPath({path ? path : L""}, {}); }
+CString CQelDialog::Query(std::initializer_list<std::wstring_view> path) { return QueryPath(path, {}); }
+
+CString CQelDialog::QueryPath(std::initializer_list<std::wstring_view> path, std::wstring_view suffix) {
+    m_strQuery.Truncate(2);  // the "? " the buffer starts with
+    for (std::wstring_view piece : path) m_strQuery += piece;
+    m_strQuery += suffix;
     return Doit(m_strQuery);
 }
 

@@ -42,13 +42,15 @@ public:
     CString GetScriptValue(const CString& path, double value);
     // The same statements appended to script, with nothing made on the way; the path may come in
     // pieces, joined with nothing between.
-    static void AppendScriptBool(CString& script, const wchar_t* path, BOOL value);
+    static void AppendScriptBool(CString& script, std::wstring_view path, BOOL value);
     static void AppendScriptBool(CString& script, std::initializer_list<std::wstring_view> path, BOOL value);
     static void AppendScriptVisible(CString& script, std::initializer_list<std::wstring_view> path, BOOL value);
     static void AppendScriptValue(CString& script, std::initializer_list<std::wstring_view> path, double value);
 
-    // Queries.
+    // Queries. A path may come in pieces, joined with nothing between, into the dialog's one
+    // query buffer: opening asks dozens to hundreds, and a joined path would be a new text each.
     BOOL IsVisible(const CString& path);
+    BOOL IsVisible(std::initializer_list<std::wstring_view> path);
     BOOL IsItBool(const CString& query);
     double GetDouble(CString path);
 
@@ -56,6 +58,8 @@ public:
     CString Doit(const wchar_t* script);
     // The answer to "? path".
     CString Query(const wchar_t* path);
+    CString Query(const CString& path) { return Query({path.str()}); }
+    CString Query(std::initializer_list<std::wstring_view> path);
     // The engine's GetBool; FALSE without an engine.
     BOOL GetBool(const wchar_t* object, const wchar_t* path);
 
@@ -76,5 +80,8 @@ protected:
     int m_nThemeFlag = 0;
 
 private:
-    CString m_strQuery;
+    // "? " + path + suffix, sent.
+    CString QueryPath(std::initializer_list<std::wstring_view> path, std::wstring_view suffix);
+
+    CString m_strQuery = L"? ";
 };

@@ -54,39 +54,37 @@ LRESULT CQelListBoxAObj::SendToParent(WPARAM code, tagUpdateInfo& info) {
     return AfxSendMessage(m_hWnd->parent, message, code, reinterpret_cast<LPARAM>(&info));
 }
 
-void CQelListBoxAObj::Request(std::int64_t first, std::int64_t count, std::vector<tagHeaderDataItem*>& columns) {
-    columns.clear();
+void CQelListBoxAObj::Request(std::int64_t first, std::int64_t count) {
+    m_request.clear();
     for (auto& c : m_columns) {
         c->aCell.assign(static_cast<std::size_t>(count), tagCell());
-        columns.push_back(c.get());
+        m_request.push_back(c.get());
     }
     tagUpdateInfo info;
     info.nCtrlID = m_hWnd ? m_hWnd->id : 0;
     info.nFirst = first;
     info.nCount = count;
-    info.ppHeader = columns.data();
-    info.nHeaderCount = static_cast<int>(columns.size());
+    info.ppHeader = m_request.data();
+    info.nHeaderCount = static_cast<int>(m_request.size());
     SendToParent(kRequestCells, info);
 }
 
 std::vector<CQelListBoxAObj::Row> CQelListBoxAObj::Draw() {
     std::vector<Row> rows;
     if (m_nRows == 0) return rows;
-    std::vector<tagHeaderDataItem*> columns;
-    Request(0, m_nRows, columns);
+    Request(0, m_nRows);
     rows.resize(static_cast<std::size_t>(m_nRows));
     for (std::size_t r = 0; r < rows.size(); ++r) {
-        if (!columns.empty()) rows[r].nCheck = columns[0]->aCell[r].nCheck;
-        if (columns.size() > 1) rows[r].strText = columns[1]->aCell[r].strText;
+        if (!m_columns.empty()) rows[r].nCheck = m_columns[0]->aCell[r].nCheck;
+        if (m_columns.size() > 1) rows[r].strText = m_columns[1]->aCell[r].strText;
     }
     return rows;
 }
 
 LRESULT CQelListBoxAObj::ClickCell(std::int64_t row, int column) {
     if (row >= m_nRows || column >= static_cast<int>(m_columns.size())) return kInputOutOfRange;
-    std::vector<tagHeaderDataItem*> columns;
-    Request(row, 1, columns);  // the row's cells as they stand
-    tagCell& cell = columns[static_cast<std::size_t>(column)]->aCell[0];
+    Request(row, 1);  // the row's cells as they stand
+    tagCell& cell = m_columns[static_cast<std::size_t>(column)]->aCell[0];
     if (column == 0) cell.nCheck = cell.nCheck == 1 ? 0 : 1;
     tagUpdateInfo info;
     info.nCtrlID = m_hWnd ? m_hWnd->id : 0;
@@ -94,8 +92,8 @@ LRESULT CQelListBoxAObj::ClickCell(std::int64_t row, int column) {
     info.nCount = 1;
     info.nChangedColumn = column;
     info.nChangedOffset = 0;
-    info.ppHeader = columns.data();
-    info.nHeaderCount = static_cast<int>(columns.size());
+    info.ppHeader = m_request.data();
+    info.nHeaderCount = static_cast<int>(m_request.size());
     SendToParent(kCellChanged, info);
     return kInputHandled;
 }

@@ -76,12 +76,14 @@ public:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    // Asks the parent for rows [first, first + count) into fresh cells of every column.
-    void Request(std::int64_t first, std::int64_t count, std::vector<tagHeaderDataItem*>& columns);
+    // Asks the parent for rows [first, first + count) into fresh cells of every column; the
+    // columns it handed over are m_request's.
+    void Request(std::int64_t first, std::int64_t count);
     LRESULT ClickCell(std::int64_t row, int column);
     LRESULT SendToParent(WPARAM code, tagUpdateInfo& info);
 
     std::vector<std::unique_ptr<tagHeaderDataItem>> m_columns;
+    std::vector<tagHeaderDataItem*> m_request;  // kept for its room: a click asks for its row
     std::int64_t m_nRows = 0;
     BOOL m_bVScroll = FALSE, m_bHeader = TRUE, m_bSelectable = FALSE, m_bAutoHeight = TRUE;
 };

@@ -24,6 +24,9 @@ LRESULT CQelListBoxCheck::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             if (at >= 0 && at <= static_cast<LRESULT>(m_checks.size())) m_checks.insert(m_checks.begin() + at, 0);
             return at;
         }
+        case LB_INITSTORAGE:
+            m_checks.reserve(m_checks.size() + wParam);
+            return DefWindowProc(message, wParam, lParam);
         case LB_RESETCONTENT:
             m_checks.clear();
             return DefWindowProc(message, wParam, lParam);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: BSD-3-Clause
 #include "companions/zemreg/registry.h"
 
+#include <algorithm>
 #include <map>
 #include <mutex>
 #include <string>
@@ -31,6 +32,20 @@ std::wstring FoldAll(std::wstring_view s) {
     return out;
 }
 
+// The order of folded names; the stored names are folded already (folding twice changes
+// nothing), so a name is looked up as it is written, without a folded copy.
+struct FoldedLess {
+    using is_transparent = void;
+    bool operator()(std::wstring_view a, std::wstring_view b) const {
+        const std::size_t n = std::min(a.size(), b.size());
+        for (std::size_t i = 0; i < n; ++i) {
+            const wchar_t x = Fold(a[i]), y = Fold(b[i]);
+            if (x != y) return x < y;
+        }
+        return a.size() < b.size();
+    }
+};
+
 bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t' || c == L'\r' || c == L'\n' || c == L'\v' || c == L'\f'; }
 
 std::wstring_view Trim(std::wstring_view s) {
@@ -48,13 +63,13 @@ struct Value {
 struct Section {
     std::wstring name;  // first spelling
     std::vector<std::wstring> order;  // folded keys, first-seen order
-    std::map<std::wstring, Value> values;
+    std::map<std::wstring, Value, FoldedLess> values;
 };
 
 struct Store {
     std::mutex mutex;
     std::vector<std::wstring> order;  // folded sections, first-seen order
-    std::map<std::wstring, Section> sections;
+    std::map<std::wstring, Section, FoldedLess> sections;
 
     void Put(std::wstring_view section, std::wstring_view key, std::wstring_view text) {
         const std::wstring fs = FoldAll(section);
@@ -195,23 +210,39 @@ void ParseLine(std::wstring_view line, std::wstring& section, std::vector<Item>&
 
 }  // namespace
 
-BOOL CRegistry::Read(const CString& section, const CString& key, const CString& defaultValue, CString& value) {
+namespace {
+
+// Into the value's own buffer: a dialog reads its defaults again on every reset.
+BOOL ReadInto(std::wstring_view section, std::wstring_view key, std::wstring_view defaultValue, CString& value) {
+    auto give = [&value](std::wstring_view text) { value.SetString(text.data(), static_cast<int>(text.size())); };
     try {
         Store& store = TheStore();
         std::lock_guard lock(store.mutex);
-        const auto sit = store.sections.find(FoldAll(section.str()));
+        const auto sit = store.sections.find(section);
         if (sit != store.sections.end()) {
-            const auto vit = sit->second.values.find(FoldAll(key.str()));
+            const auto vit = sit->second.values.find(key);
             if (vit != sit->second.values.end()) {
-                value = CString(vit->second.text);
+                give(vit->second.text);
                 return TRUE;
             }
         }
-        value = defaultValue;
+        give(defaultValue);
     } catch (...) {
-        value = defaultValue;
+        give(defaultValue);
     }
     return FALSE;
+}
+
+std::wstring_view View(const wchar_t* s) { return s ? std::wstring_view(s) : std::wstring_view(); }
+
+}  // namespace
+
+BOOL CRegistry::Read(const CString& section, const CString& key, const CString& defaultValue, CString& value) {
+    return ReadInto(section.str(), key.str(), defaultValue.str(), value);
+}
+
+BOOL CRegistry::Read(const wchar_t* section, const wchar_t* key, const wchar_t* defaultValue, CString& value) {
+    return ReadInto(View(section), View(key), View(defaultValue), value);
 }
 
 void CRegistry::Write(const CString& section, const CString& key, const CString& value) {

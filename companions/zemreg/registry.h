@@ -26,6 +26,8 @@ class ZEM_EXPORT CRegistry {
 public:
     // value := the stored value, or defaultValue when there is none; TRUE when one was found.
     static BOOL Read(const CString& section, const CString& key, const CString& defaultValue, CString& value);
+    // The same for names and default written in the program, made into no texts on the way.
+    static BOOL Read(const wchar_t* section, const wchar_t* key, const wchar_t* defaultValue, CString& value);
 
     // Host side.
     static void Write(const CString& section, const CString& key, const CString& value);

@@ -3,6 +3,8 @@
 
 #include "dialogs/constellation/conspresets.h"
 
+using namespace std::string_view_literals;
+
 namespace {
 
 const DialogTraits kTraits{IDD_DSP_CONS, IDS_HELP_CONS, L"Constellation.Name.Color", ApplyKind::Constellation};
@@ -122,6 +124,7 @@ BOOL CDlgCons::OnInitDialog() {
     }
     m_cmbFigure.SetCurSel(m_nFigure);  // no selection when there is no set
 
+    m_lstCons.InitStorage(kCount, 0);
     for (int i = 0; i < kCount; ++i) {
         m_lstCons.InsertString(-1, m_astrConsName[static_cast<std::size_t>(i)]);
         m_lstCons.SetCheck(i, m_selection.Test(i) ? 1 : 0);
@@ -149,19 +152,19 @@ BOOL CDlgCons::GetScript(CString* script) {
 
     const auto& paths = SelectionPaths();
     CString s = StartScript();
-    for (int i = 0; i < kCount; ++i) AppendScriptBool(s, paths[static_cast<std::size_t>(i)], m_selection.Test(i));
+    for (int i = 0; i < kCount; ++i) AppendScriptBool(s, {paths[static_cast<std::size_t>(i)].str()}, m_selection.Test(i));
     AppendRows(s, Rows(kNames));
 
     m_nFigure = m_cmbFigure.GetCurSel();
     // Pictures are always sent as images: an outline mode read at opening is not given back.
-    AppendScriptBool(s, L"Constellation.Picture.Image.Visible", TRUE);
-    AppendScriptBool(s, L"Constellation.Picture.Outline.Visible", FALSE);
+    AppendScriptBool(s, L"Constellation.Picture.Image.Visible"sv, TRUE);
+    AppendScriptBool(s, L"Constellation.Picture.Outline.Visible"sv, FALSE);
     // Without a valid set (none installed) the file is left as the engine has it.
     if (m_nFigure >= 0 && m_nFigure < static_cast<int>(m_aCnsPicInfo.size())) {
         const CString& file = m_aCnsPicInfo[static_cast<std::size_t>(m_nFigure)].strFile;
-        s += L"Constellation.Picture.Image.File = \"";
+        s += L"Constellation.Picture.Image.File = \""sv;
         s += file;
-        s += L"\";";
+        s += L"\";"sv;
         m_strFigureFile = file;
     } else {
         m_strFigureFile.Empty();

@@ -102,11 +102,7 @@ BOOL CDlgNbl::OnInitDialog() {
     SetListCounts();
 
     // The limit is asked only when some annotation is shown; otherwise it stays on.
-    if (ReadListStates()) {
-        CString query;
-        query.Format(L"? %s.FixedMagnitudeLimit", m_strObject);
-        m_bLimitMag = IsItBool(query);
-    }
+    if (ReadListStates()) m_bLimitMag = Query({m_strObject.str(), L".FixedMagnitudeLimit"}) == L"TRUE";
 
     ReadNumber(Number(IDC_NBL_MAG_MIN));
     ReadNumber(Number(IDC_NBL_MAG_MAX));

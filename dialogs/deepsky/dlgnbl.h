@@ -132,8 +132,6 @@ protected:
     void OnCheckPgcVisible();
     void OnCheckPgcLimitMag();
 
-    CString ObjectPath(const wchar_t* suffix) const { return m_strObject + suffix; }
-
     void OnApply() { Apply(); }
     // An annotation box or the limit box: the annotations' enable rules, then apply.
     void OnCheckView();

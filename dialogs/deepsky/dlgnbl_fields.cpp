@@ -14,11 +14,7 @@ int CDlgNbl::CheckRange(const zem::NumberRow<D>& field, Report report) {
 }
 
 int CDlgNbl::CheckMagOrder(const zem::NumberRow<D>& bright, const zem::NumberRow<D>& faint, Report report) {
-    auto number = [this](UINT id) {
-        const CWnd* edit = GetDlgItem(static_cast<int>(id));
-        return crt::_wtof(edit ? edit->WindowText().c_str() : L"");
-    };
-    if (number(bright.edit) > number(faint.edit)) {
+    if (zem::EditNumber(*this, bright.edit) > zem::EditNumber(*this, faint.edit)) {
         if (report == Report::WithMessages) AfxMessageBox(IDS_MAG_ORDER, MB_ICONINFORMATION);
         return 0;
     }

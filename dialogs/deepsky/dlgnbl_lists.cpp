@@ -6,9 +6,12 @@
 #include <array>
 #include <limits>
 #include <optional>
+#include <string>
 #include <utility>
 
 #include "dialogs/deepsky/dlgnbl.h"
+
+using namespace std::string_view_literals;
 
 namespace {
 
@@ -37,18 +40,6 @@ const tagLBoxAObjInfo kTypes[] = {
     {L"Galaxy", L"銀河", L"", TRUE},                {L"GroupOfGalaxies", L"銀河群", L"", TRUE},
     {L"ClusterOfGalaxies", L"銀河団", L"", TRUE},
 };
-
-CString Path(const CString& object, const CString& word) {
-    CString path;
-    path.Format(L"%s.%s", object, word);
-    return path;
-}
-
-CString Path(const CString& object, const CString& word, const CString& feature) {
-    CString path;
-    path.Format(L"%s.%s.%s", object, word, feature);
-    return path;
-}
 
 // A catalog's name goes into property paths. One that would end a statement, open a quoted value
 // or make an assignment of its own cannot name a property, and is never written.
@@ -98,13 +89,18 @@ CQelListBoxAObj::tagCell* CellAt(Column& column, std::int64_t offset) {
     return &column.aCell[static_cast<std::size_t>(offset)];
 }
 
-CString CellText(const tagLBoxAObjInfo& row) {
-    if (row.strPrefix.IsEmpty()) return row.strLabel;
-    CString prefixes = row.strPrefix;
-    prefixes.Replace(L"|", L", ");
-    CString text;
-    text.Format(L"%s(%s)", row.strLabel, prefixes);
-    return text;
+// A row's text: its label, then its prefixes in brackets with ", " between them where the
+// catalog has '|', written into the cell's own buffer (a click asks for its row again).
+void WriteCellText(CString& text, const tagLBoxAObjInfo& row) {
+    text.Empty();
+    text += row.strLabel;
+    if (row.strPrefix.IsEmpty()) return;
+    text += L'(';
+    for (wchar_t c : row.strPrefix.str()) {
+        if (c == L'|') text += L", ";
+        else text += c;
+    }
+    text += L')';
 }
 
 }  // namespace
@@ -169,18 +165,16 @@ void CDlgNbl::InitFeatureTypes() { m_aFeatureType.assign(std::begin(kFeatureType
 
 // The engine numbers its catalogs from 1 and ends the list with an empty name.
 void CDlgNbl::InitCatalogs() {
-    CString query;
-    query.Format(L"? %s.Catalog.#%%d", m_strObject);
     for (int n = 1; n < std::numeric_limits<int>::max(); ++n) {
         tagLBoxAObjInfo row{};
-        CString q;
-        q.Format(query, n);
-        CString name = Doit(q + L".Name");
+        const std::wstring number = std::to_wstring(n);
+        auto ask = [&](const wchar_t* what) { return Query({m_strObject.str(), L".Catalog.#", number, what}); };
+        CString name = ask(L".Name");
         if (name.Trim().IsEmpty()) break;
         row.strName = name;
-        CString label = Doit(q + L".LocalName");
+        CString label = ask(L".LocalName");
         row.strLabel = label.Trim().IsEmpty() ? name : label;
-        CString prefix = Doit(q + L".Prefix");
+        CString prefix = ask(L".Prefix");
         row.strPrefix = prefix.Trim();
         row.bSelect = TRUE;
         m_aCatalog.push_back(row);
@@ -195,7 +189,7 @@ void CDlgNbl::InitLevelsAndTypes() {
 bool CDlgNbl::ReadListStates() {
     bool any = false;
     for (auto& f : m_aFeatureType) {
-        f.bCheck = IsVisible(Path(m_strObject, f.strName));
+        f.bCheck = IsVisible({m_strObject.str(), L".", f.strName.str()});
         any = any || f.bCheck;
     }
     // With no annotation shown the restrictions are not read: everything stays selected but the
@@ -204,11 +198,11 @@ bool CDlgNbl::ReadListStates() {
     // A catalog or type counts as selected when one of its annotations is shown.
     auto selected = [this](const tagLBoxAObjInfo& row) {
         for (const auto& f : m_aFeatureType)
-            if (IsVisible(Path(m_strObject, row.strName, f.strName))) return TRUE;
+            if (IsVisible({m_strObject.str(), L".", row.strName.str(), L".", f.strName.str()})) return TRUE;
         return FALSE;
     };
     for (auto& c : m_aCatalog) c.bSelect = selected(c);
-    for (auto& l : m_aLevel) l.bSelect = IsVisible(Path(m_strObject, l.strName));
+    for (auto& l : m_aLevel) l.bSelect = IsVisible({m_strObject.str(), L".", l.strName.str()});
     for (auto& t : m_aType) t.bSelect = selected(t);
     return true;
 }
@@ -287,7 +281,7 @@ void CDlgNbl::GetAllQelListBoxAObj(Info* info) {
             CQelListBoxAObj::tagCell* cell = CellAt(*column, r);
             if (!cell) return;
             if (column->nID == kCheckColumn) cell->nCheck = row.bSelect ? 1 : 0;
-            else cell->strText = CellText(row);
+            else WriteCellText(cell->strText, row);
         }
     }
 }
@@ -320,10 +314,10 @@ void CDlgNbl::AppendListScript(CString& script) {
         for (const auto& row : rows) {
             if (row.bSelect || !CanNameProperty(row.strName)) continue;
             for (const auto& f : m_aFeatureType)
-                AppendScriptVisible(script, {m_strObject.str(), L".", row.strName.str(), L".", f.strName.str()}, row.bSelect);
+                AppendScriptVisible(script, {m_strObject.str(), L"."sv, row.strName.str(), L"."sv, f.strName.str()}, row.bSelect);
         }
     };
     appendUnselected(m_aCatalog);
-    for (const auto& l : m_aLevel) AppendScriptVisible(script, {m_strObject.str(), L".", l.strName.str()}, l.bSelect);
+    for (const auto& l : m_aLevel) AppendScriptVisible(script, {m_strObject.str(), L"."sv, l.strName.str()}, l.bSelect);
     appendUnselected(m_aType);
 }

@@ -3,6 +3,8 @@
 // top-level properties.
 #include "dialogs/deepsky/dlgnbl.h"
 
+using namespace std::string_view_literals;
+
 namespace {
 
 const tagEtcObjInfo kEtcObjs[] = {
@@ -24,15 +26,15 @@ void CDlgNbl::InitEtcObj() { m_aEtcObj.assign(std::begin(kEtcObjs), std::end(kEt
 
 void CDlgNbl::ReadEtcObj() {
     for (auto& e : m_aEtcObj) {
-        e.bVisible = IsVisible(e.strName);
-        e.bName = IsVisible(e.strName + L".Name");
+        e.bVisible = IsVisible({e.strName.str()});
+        e.bName = IsVisible({e.strName.str(), L".Name"});
     }
 }
 
 void CDlgNbl::AppendEtcObj(CString& script) {
     for (const auto& e : m_aEtcObj) {
         AppendScriptVisible(script, {e.strName.str()}, e.bVisible);
-        AppendScriptVisible(script, {e.strName.str(), L".Name"}, e.bName);
+        AppendScriptVisible(script, {e.strName.str(), L".Name"sv}, e.bName);
     }
 }
 

@@ -14,16 +14,14 @@ constexpr const wchar_t* kPgcCatalog = L"銀河カタログ(PGC)";
 void CDlgNbl::ReadPgc() {
     ReadRows(Rows(kPgc));
     ReadRows(Rows(kPgcLabels));
-    m_nPgcShape = IsVisible(ObjectPath(L".PGC.Outline")) ? 1 : 0;
+    m_nPgcShape = IsVisible({m_strObject.str(), L".PGC.Outline"}) ? 1 : 0;
     if (!m_bPgc) return;
-    CString query;
-    query.Format(L"? %s.PGC.FixedMagnitudeLimit", m_strObject);
-    m_bPgcLimitMag = IsItBool(query);
+    m_bPgcLimitMag = Query({m_strObject.str(), L".PGC.FixedMagnitudeLimit"}) == L"TRUE";
     if (m_bPgcLimitMag) {
         ReadNumber(Number(IDC_NBL_PGC_MAG_MIN));
         ReadNumber(Number(IDC_NBL_PGC_MAG_MAX));
     }
-    m_bPgcPoint = IsVisible(ObjectPath(L".PGC.Point"));
+    m_bPgcPoint = IsVisible({m_strObject.str(), L".PGC.Point"});
 }
 
 void CDlgNbl::OnCheckPgcLimitMag() {

@@ -2,6 +2,8 @@
 // The deep-sky script: the checks on what the edits hold, then every statement in its order.
 #include "dialogs/deepsky/dlgnbl.h"
 
+using namespace std::string_view_literals;
+
 BOOL CDlgNbl::GetScript(CString* script, Report report) {
     const auto &magMax = Number(IDC_NBL_MAG_MAX), &magMin = Number(IDC_NBL_MAG_MIN);
     const auto &pgcMax = Number(IDC_NBL_PGC_MAG_MAX), &pgcMin = Number(IDC_NBL_PGC_MAG_MIN);
@@ -22,13 +24,13 @@ BOOL CDlgNbl::GetScript(CString* script, Report report) {
     CString s = StartScript();
     bool any = false;
     for (const auto& f : m_aFeatureType) {
-        AppendScriptVisible(s, {p, L".", f.strName.str()}, f.bCheck);
-        if (f.nType == 1) AppendScriptVisible(s, {L"MagellanicCloud.Name"}, f.bCheck);
+        AppendScriptVisible(s, {p, L"."sv, f.strName.str()}, f.bCheck);
+        if (f.nType == 1) AppendScriptVisible(s, {L"MagellanicCloud.Name"sv}, f.bCheck);
         any = any || f.bCheck;
     }
     if (any) {
         AppendListScript(s);
-        AppendScriptBool(s, {p, L".FixedMagnitudeLimit"}, m_bLimitMag);
+        AppendScriptBool(s, {p, L".FixedMagnitudeLimit"sv}, m_bLimitMag);
         if (m_bLimitMag) {
             AppendScriptValue(s, {magMin.write}, m_dLimitMagMin);
             AppendScriptValue(s, {magMax.write}, m_dLimitMagMax);
@@ -38,13 +40,13 @@ BOOL CDlgNbl::GetScript(CString* script, Report report) {
     AppendScriptValue(s, {Number(IDC_NBL_BRIGHTNESS).write}, m_dImageBrightness);
     AppendRows(s, Rows(kPgc));
     AppendRows(s, Rows(kPgcLabels));
-    AppendScriptVisible(s, {p, L".PGC.Image"}, m_nPgcShape == 0);
-    AppendScriptVisible(s, {p, L".PGC.Outline"}, m_nPgcShape != 0);
+    AppendScriptVisible(s, {p, L".PGC.Image"sv}, m_nPgcShape == 0);
+    AppendScriptVisible(s, {p, L".PGC.Outline"sv}, m_nPgcShape != 0);
     // The PGC range is written whether or not its limit is on.
-    AppendScriptBool(s, {p, L".PGC.FixedMagnitudeLimit"}, m_bPgcLimitMag);
+    AppendScriptBool(s, {p, L".PGC.FixedMagnitudeLimit"sv}, m_bPgcLimitMag);
     AppendScriptValue(s, {pgcMin.write}, m_dPgcLimitMagMin);
     AppendScriptValue(s, {pgcMax.write}, m_dPgcLimitMagMax);
-    AppendScriptBool(s, {p, L".PGC.Point.Visible"}, m_bPgcPoint);
+    AppendScriptBool(s, {p, L".PGC.Point.Visible"sv}, m_bPgcPoint);
     AppendEtcObj(s);
     return FinishScript(s, script);
 }

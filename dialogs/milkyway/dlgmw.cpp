@@ -5,6 +5,8 @@
 
 #include "framework/numbers.h"
 
+using namespace std::string_view_literals;
+
 namespace {
 
 const DialogTraits kTraits{IDD_DSP_MW, IDS_HELP_MILKYWAY, L"MilkyWay.Outline.Color", ApplyKind::Live};
@@ -89,16 +91,16 @@ BOOL CDlgMw::GetScript(CString* script) {
     AppendRows(s, Rows());
     if (m_nMode == 0) {
         s += L"Milkyway.Image.Visible = TRUE ; Milkyway.Outline.Visible = FALSE ; "
-             L"MagellanicCloud.Image.Visible = TRUE ; MagellanicCloud.Outline.Visible = FALSE ; ";
+             L"MagellanicCloud.Image.Visible = TRUE ; MagellanicCloud.Outline.Visible = FALSE ; "sv;
         s += kBrightness.write;
-        s += L" = ";
+        s += L" = "sv;
         s.AppendFixed1(m_dBrightness);
-        s += L" ; MagellanicCloud.Image.Brightness = ";
+        s += L" ; MagellanicCloud.Image.Brightness = "sv;
         s.AppendFixed1(m_dBrightness * 0.25);
-        s += L" ;";
+        s += L" ;"sv;
     } else if (m_nMode == 1) {
         s += L"Milkyway.Image.Visible = FALSE ; Milkyway.Outline.Visible = TRUE ; "
-             L"MagellanicCloud.Image.Visible = FALSE ; MagellanicCloud.Outline.Visible = TRUE;";
+             L"MagellanicCloud.Image.Visible = FALSE ; MagellanicCloud.Outline.Visible = TRUE;"sv;
     }
     return FinishScript(s, script);
 }

@@ -119,11 +119,8 @@ BOOL CDlgStar::OnInitDialog() {
     m_mag.SetEditReady(TRUE);
 
     InitMagBound();
-    if (IsDlgButtonChecked(IDC_STAR_MAG_AUTO)) {
-        CString text;
-        text.Format(L"%.1f", crt::_wtof(EditText(IDC_STAR_MAG_AUTO_MIN)));
-        m_mag.SetEditText(IDC_STAR_MAG_AUTO_MIN, text);
-    }
+    if (IsDlgButtonChecked(IDC_STAR_MAG_AUTO))
+        m_mag.SetEditFixed1(IDC_STAR_MAG_AUTO_MIN, zem::EditNumber(*this, IDC_STAR_MAG_AUTO_MIN));
     CheckAllMagEditBox();
     StoreUndoScript();
     return TRUE;

@@ -61,11 +61,6 @@ protected:
     void AttachControls() override;
     void InitData();
     void ReadStarSettings();
-    CString EditText(UINT id) const {
-        CString text;
-        GetDlgItemText(static_cast<int>(id), text);
-        return text;
-    }
 
     // Validation and script (dlgstar_script.cpp).
     BOOL CheckFields();
@@ -174,6 +169,7 @@ protected:
     BOOL m_bExtDataNotified = FALSE;
     BOOL m_bExtDataLocked = FALSE;
     std::map<CString, CString> m_mapCustomStar;  // full file path -> display name
+    CString m_strMiradoDefault;    // the registry's answer, read on every image reset into its room
 
     zem::CMagFields m_mag{*this};
     CQelComboBox m_cmbShape;

@@ -53,11 +53,9 @@ int CDlgStar::SelectedExtCatalog() const { return m_catalogs.IndexAt(m_cmbExtDat
 // within the new bound (a limit above it comes down to it).
 void CDlgStar::RaiseAutoMagToDefault(int selection) {
     if (IsDlgButtonChecked(IDC_STAR_MAG_AUTO)) {
-        const double current = crt::_wtof(EditText(IDC_STAR_MAG_AUTO_MIN));
+        const double current = zem::EditNumber(*this, IDC_STAR_MAG_AUTO_MIN);
         const double fallback = GetDefaultMagValue(selection);
-        CString text;
-        text.Format(L"%.1f", current < fallback ? fallback : current);
-        m_mag.SetEditText(IDC_STAR_MAG_AUTO_MIN, text);
+        m_mag.SetEditFixed1(IDC_STAR_MAG_AUTO_MIN, current < fallback ? fallback : current);
     }
     CheckAllMagEditBox();
 }

@@ -64,9 +64,7 @@ void CDlgStar::OnButtonMagReset() {
         if (k < 0) return;
         selection = k + 1;
     }
-    CString text;
-    text.Format(L"%.1f", GetDefaultMagValue(selection));
-    m_mag.SetEditText(IDC_STAR_MAG_AUTO_MIN, text);
+    m_mag.SetEditFixed1(IDC_STAR_MAG_AUTO_MIN, GetDefaultMagValue(selection));
     Apply();
 }
 
@@ -85,9 +83,7 @@ void CDlgStar::OnRadioAngle() {
 
 void CDlgStar::UpdateStarSizeValue() {
     m_dSize = m_nSize10 / 10.0;
-    CString text;
-    text.Format(L"%.1f", m_dSize);
-    m_mag.SetEditText(IDC_STAR_SIZE, text);
+    m_mag.SetEditFixed1(IDC_STAR_SIZE, m_dSize);
 }
 
 // The size steps from its value rounded to tenths; at a bound the edit keeps its text.
@@ -121,9 +117,7 @@ void CDlgStar::OnDeltaposSpinTwinkle(NMHDR* pNotify, LRESULT* pResult) {
     const int n = std::clamp(zem::StepTenths(RoundDown(m_dTwinkleStrength * 10), zem::SpinDelta(pNotify)),
                              strength.lower10, strength.upper10);
     m_dTwinkleStrength = n / 10.0;
-    CString text;
-    text.Format(L"%.1f", m_dTwinkleStrength);
-    m_mag.SetEditText(IDC_STAR_TWINKLE_STRENGTH, text);
+    m_mag.SetEditFixed1(IDC_STAR_TWINKLE_STRENGTH, m_dTwinkleStrength);
     Apply();
     *pResult = 0;
 }
@@ -136,9 +130,8 @@ void CDlgStar::OnButtonDiamReset() {
     UpdateStarSizeValue();
 
     m_nShape = 0;
-    CString mirado;
-    CRegistry::Read(L"Default", L"Star.Mirado.Visible", L"FALSE", mirado);
-    if (mirado.CompareNoCase(L"TRUE") == 0 && m_bMiradoStyle) m_nShape = FindShape(kMiradoShape);
+    CRegistry::Read(L"Default", L"Star.Mirado.Visible", L"FALSE", m_strMiradoDefault);
+    if (m_strMiradoDefault.CompareNoCase(L"TRUE") == 0 && m_bMiradoStyle) m_nShape = FindShape(kMiradoShape);
     m_cmbShape.SetCurSel(m_nShape);
 
     m_bTwinkle = FALSE;

@@ -4,6 +4,8 @@
 #include "companions/zemcom/qelfile.h"
 #include "dialogs/star/dlgstar.h"
 
+using namespace std::string_view_literals;
+
 // Each line of the list: the image file (relative to the list's folder), a tab, the display name
 // (further tabs included). A line without a file or a name ends the list as unreadable; what was
 // entered before it stays in the table.
@@ -68,21 +70,22 @@ int CDlgStar::FindShape(const CString& text) const {
 // With no entry chosen (the engine's image is in a list that stopped) the text is empty: custom
 // images stay on with the file the engine has.
 void CDlgStar::AppendImageStyle(CString& s) {
-    CString shape;
-    m_cmbShape.GetLBText(m_nShape, shape);
+    const std::wstring_view shape = m_cmbShape.ItemText(m_nShape);
     if (shape == kRealShape) {
-        s += L"Star.Blur.Visible = FALSE; Star.Mirado.Visible = FALSE; Star.custom.visible = FALSE;";
+        s += L"Star.Blur.Visible = FALSE; Star.Mirado.Visible = FALSE; Star.custom.visible = FALSE;"sv;
     } else if (shape == kBlurShape) {
-        s += L"Star.Blur.Visible = TRUE; Star.Mirado.Visible = FALSE; Star.custom.visible = FALSE;";
+        s += L"Star.Blur.Visible = TRUE; Star.Mirado.Visible = FALSE; Star.custom.visible = FALSE;"sv;
     } else if (shape == kMiradoShape) {
-        s += L"Star.Blur.Visible = FALSE; Star.Mirado.Visible = TRUE; Star.custom.visible = FALSE;";
+        s += L"Star.Blur.Visible = FALSE; Star.Mirado.Visible = TRUE; Star.custom.visible = FALSE;"sv;
     } else {
         for (const auto& [path, display] : m_mapCustomStar) {
-            if (display == shape) {
-                s += L"Star.custom.file = \"" + path + L"\";";
+            if (display.str() == shape) {
+                s += L"Star.custom.file = \""sv;
+                s += path;
+                s += L"\";"sv;
                 break;
             }
         }
-        s += L"Star.Blur.Visible = FALSE; Star.Mirado.Visible = FALSE; Star.custom.visible = TRUE;";
+        s += L"Star.Blur.Visible = FALSE; Star.Mirado.Visible = FALSE; Star.custom.visible = TRUE;"sv;
     }
 }

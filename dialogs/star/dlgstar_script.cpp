@@ -2,13 +2,13 @@
 // CDlgStar: validation and the script.
 #include "dialogs/star/dlgstar.h"
 
-#include "platform/crt.h"
+using namespace std::string_view_literals;
 
 namespace {
 
 // The label kinds that share the one label limit, in the order they are written.
-constexpr const wchar_t* kLabelKinds[] = {L"Star.JapaneseName",    L"Star.EnglishName",  L"Star.BayerLetter",
-                                          L"Star.FlamsteedNumber", L"Star.VariableName", L"Star.Magnitude"};
+constexpr std::wstring_view kLabelKinds[] = {L"Star.JapaneseName"sv,    L"Star.EnglishName"sv,  L"Star.BayerLetter"sv,
+                                             L"Star.FlamsteedNumber"sv, L"Star.VariableName"sv, L"Star.Magnitude"sv};
 
 }  // namespace
 
@@ -61,7 +61,7 @@ BOOL CDlgStar::CheckFields() {
     } else {
         if (!inRange(Number(IDC_STAR_MAG_MIN))) return FALSE;
         if (!inRange(Number(IDC_STAR_MAG_MAX))) return FALSE;
-        if (crt::_wtof(EditText(IDC_STAR_MAG_MAX)) > crt::_wtof(EditText(IDC_STAR_MAG_MIN))) {
+        if (zem::EditNumber(*this, IDC_STAR_MAG_MAX) > zem::EditNumber(*this, IDC_STAR_MAG_MIN)) {
             AfxMessageBox(IDS_MAG_ORDER, MB_ICONINFORMATION);
             return FALSE;
         }
@@ -91,17 +91,17 @@ BOOL CDlgStar::GetScript(CString* script) {
     CString s = StartScript();
     if (m_nExtData != m_nExtDataInit) {
         // A clicked star of an extended catalog means nothing once another catalog is drawn.
-        if (Query(L"ClickData.Object").Left(8).CompareNoCase(L"Star.Xno") == 0) s += L"ClickData.Object = \"\";";
+        if (Query(L"ClickData.Object").Left(8).CompareNoCase(L"Star.Xno") == 0) s += L"ClickData.Object = \"\";"sv;
     }
     AppendRows(s, Rows(kShow));
     AppendRows(s, Rows(kProperMotion));
     if (m_bProperMotion) AppendScriptValue(s, {Number(IDC_STAR_PM_MAG).write}, m_dProperMotionMag);
     // The mode not chosen is not mentioned.
     if (m_nMagMode == 0) {
-        s += L"Star.AutoMagnitudeLimit = TRUE;";
+        s += L"Star.AutoMagnitudeLimit = TRUE;"sv;
         AppendScriptValue(s, {Number(IDC_STAR_MAG_AUTO_MIN).write}, m_dAutoMagMin);
     } else {
-        s += L"Star.FixedMagnitudeLimit = TRUE;";
+        s += L"Star.FixedMagnitudeLimit = TRUE;"sv;
         AppendScriptValue(s, {Number(IDC_STAR_MAG_MAX).write}, m_dFixedMagMax);
         AppendScriptValue(s, {Number(IDC_STAR_MAG_MIN).write}, m_dFixedMagMin);
     }
@@ -112,18 +112,18 @@ BOOL CDlgStar::GetScript(CString* script) {
 
     const bool japanese = m_bProperName && m_nNameLang == 0;
     const bool english = m_bProperName && m_nNameLang != 0;
-    AppendScriptBool(s, L"Star.JapaneseName.Visible", japanese);
-    AppendScriptBool(s, L"Star.EnglishName.Visible", english);
+    AppendScriptBool(s, L"Star.JapaneseName.Visible"sv, japanese);
+    AppendScriptBool(s, L"Star.EnglishName.Visible"sv, english);
     AppendRows(s, Rows(kLabels));
-    for (const wchar_t* kind : kLabelKinds) AppendScriptBool(s, {kind, L".MagnitudeLimit"}, m_bNameMagLimit);
+    for (std::wstring_view kind : kLabelKinds) AppendScriptBool(s, {kind, L".MagnitudeLimit"sv}, m_bNameMagLimit);
     if (m_bNameMagLimit)
-        for (const wchar_t* kind : kLabelKinds) AppendScriptValue(s, {kind, L".MagnitudeLimit.Minimum"}, m_dNameMagLimit);
+        for (std::wstring_view kind : kLabelKinds) AppendScriptValue(s, {kind, L".MagnitudeLimit.Minimum"sv}, m_dNameMagLimit);
 
     if (m_bAbsMag) {
         AppendScriptValue(s, {Number(IDC_STAR_ABSMAG_PARSEC).write}, m_dAbsMagParsec / 10);
-        s += L"star.Distance.Calc3D = 0;star.Distance.Tenparsec = 1;";
+        s += L"star.Distance.Calc3D = 0;star.Distance.Tenparsec = 1;"sv;
     } else {
-        s += L"star.Distance.Calc3D = 0.007;star.Distance.Tenparsec = 0;star.Distance.Tenparsec.Multiplier = 10;";
+        s += L"star.Distance.Calc3D = 0.007;star.Distance.Tenparsec = 0;star.Distance.Tenparsec.Multiplier = 10;"sv;
     }
 
     if (!AppendCatalogScript(s)) return FALSE;
@@ -138,12 +138,12 @@ BOOL CDlgStar::AppendCatalogScript(CString& s) {
     switch (m_nCatalogMode) {
         case 0:
         case 2:
-            AppendScriptBool(s, L"Star.Catalog.Switch", m_nCatalogMode == 2);
-            s += L"Star.Catalog = Hipparcos;";
+            AppendScriptBool(s, L"Star.Catalog.Switch"sv, m_nCatalogMode == 2);
+            s += L"Star.Catalog = Hipparcos;"sv;
             if (!word.empty()) {
-                s += L"Star.Catalog.Switch.Catalog = ";
+                s += L"Star.Catalog.Switch.Catalog = "sv;
                 s += word;
-                s += L";";
+                s += L";"sv;
             }
             return TRUE;
         case 1:
@@ -151,9 +151,9 @@ BOOL CDlgStar::AppendCatalogScript(CString& s) {
                 AfxMessageBox(L"CDlgStar::OnOK(): No ext star data selected.", MB_OK);
                 return FALSE;
             }
-            s += L"Star.Catalog.Switch = FALSE;Star.Catalog = ";
+            s += L"Star.Catalog.Switch = FALSE;Star.Catalog = "sv;
             s += word;
-            s += L";";
+            s += L";"sv;
             return TRUE;
         default:
             AfxMessageBox(L"CDlgStar::OnOK(): No star data selected.", MB_OK);

@@ -2,6 +2,7 @@
 // The control library: the dialog base (engines, queries), themes, and the check and cell lists as
 // a person uses them.
 #include "companions/zemcst/qelcontrols.h"
+#include "companions/zemqel/corqelrecorder.h"
 #include "qel_test_dialog.h"
 
 namespace {
@@ -40,6 +41,18 @@ TEST(QelDialog, QueriesReadTheirAnswers) {
         EXPECT_EQ(d.IsVisible(L"Nebula.Outline"), row.on);
         EXPECT_EQ(d.IsItBool(L"? Nebula.FixedMagnitudeLimit"), row.on);
         EXPECT_EQ(d.GetDouble(L"Nebula.Magnitude"), row.number);
+        // A path in pieces is the same question, sent as one text.
+        CCorQelRecorder traffic;
+        engine.SetListener(&traffic);
+        EXPECT_EQ(d.IsVisible({L"Nebula", L".", L"Outline"}), row.on);
+        EXPECT_EQ(d.Query({L"Nebula.Fixed", L"MagnitudeLimit"}) == L"TRUE", row.on != FALSE);
+        EXPECT_EQ(d.Query({L"Nebula.Magnitude"}), d.Query(L"Nebula.Magnitude"));
+        engine.SetListener(nullptr);
+        const auto events = traffic.Events();
+        ASSERT_EQ(events.size(), 4u);
+        EXPECT_EQ(events[0].text, L"? Nebula.Outline.Visible");
+        EXPECT_EQ(events[1].text, L"? Nebula.FixedMagnitudeLimit");
+        EXPECT_EQ(events[2].text, events[3].text);
     }
 }
 
@@ -69,6 +82,8 @@ TEST_F(QelControls, CheckListKeepsTicksInStepAndAUserTickNotifiesOnce) {
         list.AddString(L"a");  // sorted: the tick moves along with "b"
         EXPECT_EQ(list.GetChecks(), (std::vector<int>{0, 1}));
         list.ResetContent();
+        EXPECT_GE(list.InitStorage(3, 0), 3);  // room only: no item, no tick, no notice
+        EXPECT_TRUE(list.GetCount() == 0 && list.GetChecks().empty());
         for (const wchar_t* name : {L"わし", L"アンドロメダ", L"いて"}) list.InsertString(-1, name);
         const auto text = [&](int item) { CString s; list.GetText(item, s); return s; };
         EXPECT_EQ(text(0) + text(2), L"わしいて");  // sorted, yet InsertString(-1, …) appends

@@ -42,6 +42,14 @@ TEST_F(Registry, NamesIgnoreCaseValuesDoNot) {
         {L"Elsewhere", L"Star.Mirado.Visible", L"(default)"},
     };
     for (const auto& [section, key, value] : reads) EXPECT_EQ(Get(section, key), CString(value)) << zem::ToUtf8(std::wstring_view(key));
+    // The names as texts read the same; a value read into a text with room keeps that room.
+    CString value;
+    value.Preallocate(64);
+    const int room = value.GetAllocLength();
+    EXPECT_TRUE(CRegistry::Read(CString(L"ｓｅｃｔｉｏｎ"), CString(L"ÄPFEL"), CString(L"x"), value));
+    EXPECT_EQ(value, L"1");
+    EXPECT_FALSE(CRegistry::Read(CString(L"Default"), CString(L"ぁ"), CString(L"(default)"), value));
+    EXPECT_TRUE(value == L"(default)" && value.GetAllocLength() == room);
 
     ASSERT_TRUE(CRegistry::SaveFile(PathOf("reg.ini")));
     const std::string text = dir_.Read("reg.ini");

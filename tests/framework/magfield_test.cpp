@@ -77,9 +77,22 @@ TEST(MagField, ProgramWritesClearTheEditReadyFlagOnlyDuringTheWrite) {
         d.readyAtChange.clear();
         d.mag.UpdateMagSpin(kEdit, 1, 300, -60);
         d.mag.SetEditText(kEdit, L"3.0");
+        d.mag.SetEditFixed1(kEdit, -0.04);  // as "%.1f" writes it
+        EXPECT_EQ(Text(d), L"-0.0");
         SetText(d, L"4.0");  // a write that is not the field's own
-        EXPECT_EQ(d.readyAtChange, (std::vector<BOOL>{FALSE, FALSE, TRUE}));
+        EXPECT_EQ(d.readyAtChange, (std::vector<BOOL>{FALSE, FALSE, FALSE, TRUE}));
         EXPECT_TRUE(d.mag.IsEditReady());
+    });
+}
+
+// The leading number, as the order checks compare the two ends.
+TEST(MagField, EditNumberReadsTheLeadingNumberInPlace) {
+    WithDialog([](FieldDialog& d) {
+        for (const auto& [text, number] : {std::pair{L"12.25等", 12.25}, {L" -2", -2.0}, {L"", 0.0}, {L"abc", 0.0}}) {
+            SetText(d, text);
+            EXPECT_EQ(zem::EditNumber(d, kEdit), number) << zem::ToUtf8(text);
+        }
+        EXPECT_EQ(zem::EditNumber(d, 65000), 0.0);  // no such control
     });
 }
 
