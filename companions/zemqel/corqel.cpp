@@ -184,25 +184,15 @@ Statement NextStatement(const wchar_t*& p, const wchar_t* const end, std::wstrin
     return s;
 }
 
-// Calls f for each statement of the script, in one pass over its characters. expect(n) names the
-// path the nth assignment is likely to have. Returns whether the script ended outside quotes.
-template <class Expect, class F>
-bool ForEachStatement(std::wstring_view script, Expect&& expect, F&& f) {
+// Calls f for each statement of the script, in one pass over its characters. Returns whether the
+// script ended outside quotes.
+template <class F>
+bool ForEachStatement(std::wstring_view script, F&& f) {
     const wchar_t* p = script.data();
     const wchar_t* const end = p + script.size();
     bool quoted = false;
-    std::size_t assignments = 0;
-    while (p < end) {
-        const Statement s = NextStatement(p, end, expect(assignments), quoted);
-        if (s.kind == Kind::Assign) ++assignments;
-        f(s);
-    }
+    while (p < end) f(NextStatement(p, end, {}, quoted));
     return !quoted;
-}
-
-template <class F>
-bool ForEachStatement(std::wstring_view script, F&& f) {
-    return ForEachStatement(script, [](std::size_t) { return std::wstring_view(); }, f);
 }
 
 // Whether the 8 characters at a and at b are the same.
@@ -547,23 +537,34 @@ int CCorQel::Run(std::wstring_view script, bool traffic) {
     return traffic && !m_running && script.size() <= kLongestRemembered ? RunLive(script) : Read(script, traffic);
 }
 
+CCorQel::Parsed CCorQel::ReadNext(std::wstring_view script, std::size_t at, std::size_t& assignments) {
+    const wchar_t* const text = script.data();
+    const wchar_t* p = text + at;
+    bool quoted = false;
+    const std::wstring_view expect =
+        assignments < m_recent.size() ? std::wstring_view(m_entries[m_recent[assignments]].path) : std::wstring_view();
+    const Statement s = NextStatement(p, text + script.size(), expect, quoted);
+    Parsed done;
+    done.kind = static_cast<std::uint8_t>(s.kind);
+    done.closed = s.closed;
+    done.end = static_cast<std::size_t>(p - text);
+    if (s.kind == Kind::Assign) {
+        const std::size_t nth = assignments++;
+        done.entry = static_cast<std::uint32_t>(s.expected ? m_recent[nth] : Lookup(s.path, nth));
+        done.valueAt = static_cast<std::size_t>(s.value.data() - text);
+        done.valueSize = s.value.size();
+    }
+    return done;
+}
+
 int CCorQel::Read(std::wstring_view script, bool traffic) {
     int others = 0;
-    auto expect = [this](std::size_t n) {
-        return n < m_recent.size() ? std::wstring_view(m_entries[m_recent[n]].path) : std::wstring_view();
-    };
     std::size_t assignments = 0;
-    ForEachStatement(script, expect, [&](const Statement& s) {
-        Parsed done;
-        done.kind = static_cast<std::uint8_t>(s.kind);
-        if (s.kind == Kind::Assign) {
-            const std::size_t nth = assignments++;
-            done.entry = static_cast<std::uint32_t>(s.expected ? m_recent[nth] : Lookup(s.path, nth));
-            done.valueAt = static_cast<std::size_t>(s.value.data() - script.data());
-            done.valueSize = s.value.size();
-        }
-        Perform(done, script.data(), traffic, others);
-    });
+    for (std::size_t at = 0; at < script.size();) {
+        const Parsed statement = ReadNext(script, at, assignments);
+        Perform(statement, script.data(), traffic, others);
+        at = statement.end;
+    }
     return others;
 }
 
@@ -642,21 +643,7 @@ int CCorQel::RunLive(std::wstring_view script) {
                 break;
             }
         }
-        const wchar_t* p = text + at;
-        bool quoted = false;
-        const std::wstring_view expect =
-            assignments < m_recent.size() ? std::wstring_view(m_entries[m_recent[assignments]].path) : std::wstring_view();
-        const Statement s = NextStatement(p, text + n, expect, quoted);
-        Parsed done;
-        done.kind = static_cast<std::uint8_t>(s.kind);
-        done.closed = s.closed;
-        done.end = static_cast<std::size_t>(p - text);
-        if (s.kind == Kind::Assign) {
-            const std::size_t nth = assignments++;
-            done.entry = static_cast<std::uint32_t>(s.expected ? m_recent[nth] : Lookup(s.path, nth));
-            done.valueAt = static_cast<std::size_t>(s.value.data() - text);
-            done.valueSize = s.value.size();
-        }
+        const Parsed done = ReadNext(script, at, assignments);
         Perform(done, text, true, others);
         if (m_clears != clears) return others + Read(script.substr(done.end), true);
         m_readAgain.push_back(done);

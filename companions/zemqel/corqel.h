@@ -151,6 +151,9 @@ private:
     int Run(std::wstring_view script, bool traffic);
     // Reads the whole script.
     int Read(std::wstring_view script, bool traffic);
+    // Reads the statement that begins at at, finding (or making) the entry it assigns;
+    // assignments counts the script's assignments so far.
+    Parsed ReadNext(std::wstring_view script, std::size_t at, std::size_t& assignments);
     // Runs a live script, taking what it shares with the most alike remembered one from that
     // one's statements.
     int RunLive(std::wstring_view script);
