@@ -87,8 +87,9 @@ std::string Reference() {
             const std::wstring symbol = ControlWord(control.id);
             const catalog::Setting* setting = catalog::FindSetting(dialog, control.id);
             const std::string writes = setting ? Properties(setting->writes) : "";
-            out << "| " << control.id << " | " << (symbol == std::to_wstring(control.id) ? "" : "`" + zem::ToUtf8(symbol) + "`") << " | "
-                << catalog::KindName(kind) << " | " << Cell(catalog::Label(dialog, control.id)) << " | " << writes
+            out << "| " << control.id << " | ";
+            if (symbol != std::to_wstring(control.id)) out << '`' << zem::ToUtf8(symbol) << '`';
+            out << " | " << catalog::KindName(kind) << " | " << Cell(catalog::Label(dialog, control.id)) << " | " << writes
                 << " |\n";
         }
     }
