@@ -87,6 +87,7 @@ struct Statement {
     std::wstring_view value;
     bool expected = false;  // the path is the one the caller expected, spelled the same
     bool closed = false;    // ended by its ';'
+    bool quotes = false;    // a '"' in it anywhere
 };
 
 // "Show" and "Sky" in any case with at least one blank between them.
@@ -145,7 +146,7 @@ const wchar_t* AfterPath(const wchar_t* p, const wchar_t* end, std::wstring_view
 Statement NextStatement(const wchar_t*& p, const wchar_t* const end, std::wstring_view expect, bool& quoted) {
     const wchar_t* const begin = p;
     quoted = false;
-    bool quoteInPath = false;
+    bool quoteInPath = false, quotes = false;
     std::wstring_view known;
     const wchar_t* eq = AfterPath(p, end, expect, known);
     const bool expected = eq != nullptr;
@@ -154,6 +155,7 @@ Statement NextStatement(const wchar_t*& p, const wchar_t* const end, std::wstrin
         const wchar_t c = *p;
         if (c == L'"') {
             quoted = !quoted;
+            quotes = true;
             if (!eq) quoteInPath = true;
         } else if (c == L'=') {
             if (!eq) eq = p;
@@ -163,6 +165,7 @@ Statement NextStatement(const wchar_t*& p, const wchar_t* const end, std::wstrin
     }
     const wchar_t* const last = p;
     Statement s;
+    s.quotes = quotes;
     if (p < end) {
         ++p;  // past the ';'
         s.closed = true;
@@ -206,6 +209,21 @@ inline bool Same8(const wchar_t* a, const wchar_t* b) {
 #endif
 }
 
+// Which of the 8 characters at a and at b differ, a bit pair for each (the first character's the
+// lowest); 0 when all are the same.
+inline unsigned Differ8(const wchar_t* a, const wchar_t* b) {
+#if defined(__SSE2__)
+    const auto load = [](const wchar_t* p) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p)); };
+    const __m128i same = _mm_packs_epi32(_mm_cmpeq_epi32(load(a), load(b)), _mm_cmpeq_epi32(load(a + 4), load(b + 4)));
+    return ~static_cast<unsigned>(_mm_movemask_epi8(same)) & 0xFFFFu;
+#else
+    unsigned differ = 0;
+    for (int k = 0; k < 8; ++k)
+        if (a[k] != b[k]) differ |= 3u << (2 * k);
+    return differ;
+#endif
+}
+
 // Copies n characters; the short values of a live change (TRUE, FALSE, a magnitude) without a call.
 inline void CopyChars(wchar_t* to, const wchar_t* from, std::size_t n) {
     if (n - 4 <= 4) {  // 4 to 8 characters: two moves of four, which may overlap
@@ -220,17 +238,30 @@ inline void CopyChars(wchar_t* to, const wchar_t* from, std::size_t n) {
 }
 
 // How many characters a and b have the same from their start, and from their end (at most n).
+// Eight at a time; the eight that differ tell where, and a last piece shorter than eight is
+// compared as the last eight, which overlap characters already found the same.
 std::size_t SameStart(const wchar_t* a, const wchar_t* b, std::size_t n) {
     std::size_t i = 0;
     while (i + 8 <= n && Same8(a + i, b + i)) i += 8;
-    while (i < n && a[i] == b[i]) ++i;
-    return i;
+    if (n < 8) {
+        while (i < n && a[i] == b[i]) ++i;
+        return i;
+    }
+    if (i + 8 > n) i = n - 8;
+    const unsigned differ = Differ8(a + i, b + i);
+    return differ ? i + static_cast<std::size_t>(std::countr_zero(differ)) / 2 : n;
 }
 std::size_t SameEnd(const wchar_t* aEnd, const wchar_t* bEnd, std::size_t n) {
     std::size_t i = 0;
     while (i + 8 <= n && Same8(aEnd - i - 8, bEnd - i - 8)) i += 8;
-    while (i < n && *(aEnd - i - 1) == *(bEnd - i - 1)) ++i;
-    return i;
+    if (n < 8) {
+        while (i < n && *(aEnd - i - 1) == *(bEnd - i - 1)) ++i;
+        return i;
+    }
+    if (i + 8 > n) i = n - 8;
+    // The block's last character is the bit pair 14-15.
+    const unsigned differ = Differ8(aEnd - i - 8, bEnd - i - 8);
+    return differ ? i + static_cast<std::size_t>(std::countl_zero(differ << 16)) / 2 : n;
 }
 
 // Whether the text, run as a script, is exactly one assignment of value to path.
@@ -547,6 +578,7 @@ CCorQel::Parsed CCorQel::ReadNext(std::wstring_view script, std::size_t at, std:
     Parsed done;
     done.kind = static_cast<std::uint8_t>(s.kind);
     done.closed = s.closed;
+    done.quotes = s.quotes;
     done.end = static_cast<std::size_t>(p - text);
     if (s.kind == Kind::Assign) {
         const std::size_t nth = assignments++;
@@ -574,6 +606,21 @@ int CCorQel::Read(std::wstring_view script, bool traffic) {
 // performed again, moved by the difference in length. What a statement does depends only on its
 // own text, and where statements begin only on the text before, so this does exactly what
 // reading the whole script would do.
+// The statement s of the last script, in which the two scripts first differ, stays the same
+// assignment with another value when all that differs ([from, to) of this script, [from, lastTo)
+// of the last) lies in its value, neither the statement nor the new text holds a '"', the new text
+// holds no ';' (so the statement ends at the same ';' and all after it is read as before), and the
+// new value is not empty and neither starts nor ends with a blank (so it is trimmed the same way).
+bool CCorQel::SameStatementOtherValue(const Parsed& s, const wchar_t* text, std::size_t from, std::size_t to,
+                                      std::size_t lastTo) {
+    if (s.kind != static_cast<std::uint8_t>(Kind::Assign) || !s.closed || s.quotes) return false;
+    if (from < s.valueAt || lastTo > s.valueAt + s.valueSize) return false;
+    for (std::size_t k = from; k < to; ++k)
+        if (text[k] == L'"' || text[k] == L';') return false;
+    const std::size_t size = s.valueSize + to - lastTo;
+    return size && !IsBlank(text[s.valueAt]) && !IsBlank(text[s.valueAt + size - 1]);
+}
+
 int CCorQel::RunLive(std::wstring_view script) {
     struct Running {
         bool& flag;
@@ -634,6 +681,17 @@ int CCorQel::RunLive(std::wstring_view script) {
     m_readAgain.clear();
     std::size_t at = beginOf(i);
     std::size_t resume = count;  // the last script's statement the rest of this one starts with
+    // Most changes only write another value into one statement: that statement is known too.
+    if (i < count && SameStatementOtherValue(lastStatements[i], text, sameStart, n - sameEnd, last - sameEnd)) {
+        Parsed s = lastStatements[i];
+        s.end = s.end + n - last;
+        s.valueSize = s.valueSize + n - last;
+        Perform(s, text, true, others);
+        if (m_clears != clears) return others + Read(script.substr(s.end), true);
+        m_readAgain.push_back(s);
+        at = n;
+        resume = i + 1;
+    }
     for (std::size_t j = i; at < n;) {
         if (at + sameEnd >= n) {
             const std::size_t lastAt = at + last - n;

@@ -146,6 +146,7 @@ private:
         std::uint32_t entry = 0;    // an assignment's entry
         std::uint8_t kind = 0;
         bool closed = false;        // ended by a ';' (else by the end of the text)
+        bool quotes = false;        // holds a '"'
     };
     // Runs a script; traffic decides whether redraws and ignored statements count.
     int Run(std::wstring_view script, bool traffic);
@@ -154,6 +155,8 @@ private:
     // Reads the statement that begins at at, finding (or making) the entry it assigns;
     // assignments counts the script's assignments so far.
     Parsed ReadNext(std::wstring_view script, std::size_t at, std::size_t& assignments);
+    static bool SameStatementOtherValue(const Parsed& s, const wchar_t* text, std::size_t from, std::size_t to,
+                                        std::size_t lastTo);
     // Runs a live script, taking what it shares with the most alike remembered one from that
     // one's statements.
     int RunLive(std::wstring_view script);
