@@ -606,19 +606,52 @@ int CCorQel::Read(std::wstring_view script, bool traffic) {
 // performed again, moved by the difference in length. What a statement does depends only on its
 // own text, and where statements begin only on the text before, so this does exactly what
 // reading the whole script would do.
-// The statement s of the last script, in which the two scripts first differ, stays the same
-// assignment with another value when all that differs ([from, to) of this script, [from, lastTo)
-// of the last) lies in its value, neither the statement nor the new text holds a '"', the new text
-// holds no ';' (so the statement ends at the same ';' and all after it is read as before), and the
-// new value is not empty and neither starts nor ends with a blank (so it is trimmed the same way).
-bool CCorQel::SameStatementOtherValue(const Parsed& s, const wchar_t* text, std::size_t from, std::size_t to,
-                                      std::size_t lastTo) {
-    if (s.kind != static_cast<std::uint8_t>(Kind::Assign) || !s.closed || s.quotes) return false;
-    if (from < s.valueAt || lastTo > s.valueAt + s.valueSize) return false;
-    for (std::size_t k = from; k < to; ++k)
-        if (text[k] == L'"' || text[k] == L';') return false;
-    const std::size_t size = s.valueSize + to - lastTo;
-    return size && !IsBlank(text[s.valueAt]) && !IsBlank(text[s.valueAt + size - 1]);
+// The remembered statements from i on (i the first the two scripts differ in) up to the one the
+// same end begins after, when each is the same assignment as before with another value: the
+// text before its value is the same, the new value runs to a ';' with no '"' on the way, is not
+// empty and neither starts nor ends with a blank, and the blanks before the ';' are the same. A
+// reading of the statement would then find the same path and the value where it now is, and it
+// ends where all after it is the remembered text. Those statements go to m_readAgain, at their
+// places in this script, and the index of the one after them is returned; otherwise 0.
+std::size_t CCorQel::OtherValuesOnly(const Remembered& memory, std::size_t i, std::wstring_view script,
+                                     std::size_t sameStart, std::size_t sameEnd) {
+    const wchar_t* const text = script.data();
+    const wchar_t* const end = text + script.size();
+    const std::size_t n = script.size(), last = memory.text.size();
+    const wchar_t* const lastText = memory.text.data();
+    const std::vector<Parsed>& statements = memory.statements;
+    std::size_t shift = 0;  // a remembered place is here at that place + shift (modulo 2^64)
+    for (std::size_t k = i; k < statements.size(); ++k) {
+        const Parsed& s = statements[k];
+        if (s.kind != static_cast<std::uint8_t>(Kind::Assign) || !s.closed || s.quotes) break;
+        const std::size_t begin = k ? statements[k - 1].end : 0;
+        const std::size_t valueAt = s.valueAt + shift;
+        if (valueAt >= n) break;
+        if (!(k == i && s.valueAt <= sameStart) && !SameChars(text + begin + shift, lastText + begin, s.valueAt - begin))
+            break;
+        const wchar_t* p = text + valueAt;
+        while ((p = NextMark(p, end)) < end && *p == L'=') ++p;
+        if (p == end || *p != L';') break;
+        const std::size_t semicolon = static_cast<std::size_t>(p - text);
+        const std::size_t blanks = s.end - 1 - (s.valueAt + s.valueSize);
+        if (semicolon < valueAt + 1 + blanks) break;
+        const std::size_t valueEnd = semicolon - blanks;
+        if (IsBlank(text[valueAt]) || IsBlank(text[valueEnd - 1]) ||
+            !SameChars(text + valueEnd, lastText + s.valueAt + s.valueSize, blanks))
+            break;
+        Parsed now = s;
+        now.valueAt = valueAt;
+        now.valueSize = valueEnd - valueAt;
+        now.end = semicolon + 1;
+        shift = now.end - s.end;
+        m_readAgain.push_back(now);
+        if (s.end >= last - sameEnd) {
+            if (shift == n - last) return k + 1;
+            break;
+        }
+    }
+    m_readAgain.clear();
+    return 0;
 }
 
 int CCorQel::RunLive(std::wstring_view script) {
@@ -681,16 +714,14 @@ int CCorQel::RunLive(std::wstring_view script) {
     m_readAgain.clear();
     std::size_t at = beginOf(i);
     std::size_t resume = count;  // the last script's statement the rest of this one starts with
-    // Most changes only write another value into one statement: that statement is known too.
-    if (i < count && SameStatementOtherValue(lastStatements[i], text, sameStart, n - sameEnd, last - sameEnd)) {
-        Parsed s = lastStatements[i];
-        s.end = s.end + n - last;
-        s.valueSize = s.valueSize + n - last;
-        Perform(s, text, true, others);
-        if (m_clears != clears) return others + Read(script.substr(s.end), true);
-        m_readAgain.push_back(s);
+    // Most changes only write other values into a statement or two: those are known too.
+    if (const std::size_t after = known ? OtherValuesOnly(*memory, i, script, sameStart, sameEnd) : 0) {
+        for (const Parsed& s : m_readAgain) {
+            Perform(s, text, true, others);
+            if (m_clears != clears) return others + Read(script.substr(s.end), true);
+        }
         at = n;
-        resume = i + 1;
+        resume = after;
     }
     for (std::size_t j = i; at < n;) {
         if (at + sameEnd >= n) {

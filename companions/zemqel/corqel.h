@@ -155,8 +155,7 @@ private:
     // Reads the statement that begins at at, finding (or making) the entry it assigns;
     // assignments counts the script's assignments so far.
     Parsed ReadNext(std::wstring_view script, std::size_t at, std::size_t& assignments);
-    static bool SameStatementOtherValue(const Parsed& s, const wchar_t* text, std::size_t from, std::size_t to,
-                                        std::size_t lastTo);
+
     // Runs a live script, taking what it shares with the most alike remembered one from that
     // one's statements.
     int RunLive(std::wstring_view script);
@@ -184,6 +183,11 @@ private:
     static constexpr std::size_t kRemembered = 4;
     static constexpr std::size_t kLongestRemembered = 1 << 18;  // characters; dialogs send a few thousand
     Remembered m_remembered[kRemembered];
+    // The statements from the i-th of a remembered script on, up to where the same end begins,
+    // when they are the same assignments with other values: into m_readAgain, the index after
+    // them returned (0 when not so).
+    std::size_t OtherValuesOnly(const Remembered& memory, std::size_t i, std::wstring_view script, std::size_t sameStart,
+                                std::size_t sameEnd);
     std::uint64_t m_liveScripts = 0;
     std::vector<Parsed> m_readAgain;  // the statements between the same start and the same end
     bool m_running = false;           // a listener's script during a live one is read whole

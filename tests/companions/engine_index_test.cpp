@@ -14,6 +14,7 @@
 #include <random>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "companions/zemqel/corqel.h"
 #include "scratch.h"
@@ -102,6 +103,28 @@ TEST(EngineIndex, PlacesInRepeatedScriptsStoreAsLookupsByHash) {
     EXPECT_EQ(engine.SaveState(), CString(L"Star.Mag = 9;\nStar.Name.Visible = TRUE;\n"));
 }
 
+// What reading a script whole does: an engine that never saw a script, holding the same
+// properties, reads it; its properties and both counters are what the engine under test must show.
+class WholeReading {
+public:
+    void Check(CCorQel& engine, const std::wstring& script, int step) {
+        CCorQel reference;
+        for (const auto& [path, value] : m_expected) reference.Set(path, value);
+        reference.Doit(script.c_str());
+        m_expected = reference.GetProperties();
+        m_redraws += reference.GetRedrawCount();
+        m_ignored += reference.GetIgnoredCount();
+        engine.Doit(script.c_str());
+        ASSERT_EQ(engine.GetProperties(), m_expected) << step << " " << U8(script);
+        ASSERT_EQ(engine.GetIgnoredCount(), m_ignored) << step << " " << U8(script);
+        ASSERT_EQ(engine.GetRedrawCount(), m_redraws) << step << " " << U8(script);
+    }
+
+private:
+    std::vector<std::pair<CString, CString>> m_expected;
+    int m_redraws = 0, m_ignored = 0;
+};
+
 // A live script is read again only from its first changed character to where the rest is the
 // last script's text from a statement's beginning. Random edits of a dialog-like script (values
 // of other lengths, added or removed statements, stray quotes, ';', '=' and comments, two dialogs
@@ -117,9 +140,7 @@ TEST(EngineIndex, LiveScriptsStoreAsScriptsReadWhole) {
     };
     const wchar_t* const pieces[] = {L"1", L"FALSE", L"\"", L";", L"=", L" ", L"#", L"Show Sky;", L"X.Y = 2;", L"\t", L"ab"};
     std::wstring scripts[] = {base(1), base(2), base(3)};
-    // The reference: an engine that never saw a script, holding the same properties, reads it whole.
-    std::vector<std::pair<CString, CString>> expected;
-    int redraws = 0, ignored = 0;
+    WholeReading whole;
     CCorQel engine;
     for (int step = 0; step < 4000; ++step) {
         std::wstring& script = scripts[pick(6) < 4 ? 0 : pick(6) < 3 ? 1 : 2];
@@ -131,16 +152,47 @@ TEST(EngineIndex, LiveScriptsStoreAsScriptsReadWhole) {
             script.replace(at, erase, insert);
         }
         if (pick(50) == 0) script = base(1);
-        CCorQel reference;
-        for (const auto& [path, value] : expected) reference.Set(path, value);
-        reference.Doit(script.c_str());
-        expected = reference.GetProperties();
-        redraws += reference.GetRedrawCount();
-        ignored += reference.GetIgnoredCount();
-        engine.Doit(script.c_str());
-        ASSERT_EQ(engine.GetProperties(), expected) << step << " " << U8(script);
-        ASSERT_EQ(engine.GetIgnoredCount(), ignored) << step << " " << U8(script);
-        ASSERT_EQ(engine.GetRedrawCount(), redraws) << step << " " << U8(script);
+        ASSERT_NO_FATAL_FAILURE(whole.Check(engine, script, step));
+    }
+}
+
+// Most live changes only write other values into one statement or a few next to each other. Values
+// of every shape (empty, blank at either end, holding '=', ';' or '"', quoted) written into
+// statements spelled in every way (blanks around '=' and before ';', a quoted or empty value, the
+// last one without its ';'), now and then with the next statement's path changed too, store
+// exactly what a reading of the whole script does.
+TEST(EngineIndex, LiveValueChangesStoreAsScriptsReadWhole) {
+    std::mt19937 random(7);
+    auto pick = [&](std::size_t n) { return static_cast<std::size_t>(random() % n); };
+    const wchar_t* const values[] = {L"TRUE", L"FALSE", L"6.5", L"-10.0", L"", L" ", L" x", L"x ", L"x y", L"a=b",
+                                     L"=", L"a;b", L"\"q\"", L"\"", L"\tTRUE", L"1"};
+    const wchar_t* const before[] = {L" = ", L"=", L" =  ", L"\t=\t"};
+    const wchar_t* const after[] = {L";", L" ;", L"\t ;"};
+    std::vector<std::wstring> value(12);
+    std::vector<std::size_t> shape(value.size());
+    std::wstring letter(value.size(), L'D');
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        value[i] = values[pick(4)];
+        shape[i] = pick(std::size(before) * std::size(after));
+    }
+    auto script = [&] {
+        std::wstring s;
+        for (std::size_t i = 0; i < value.size(); ++i)
+            s += letter[i] + (L"lg.Path" + std::to_wstring(i)) + before[shape[i] % std::size(before)] + value[i] +
+                 (i + 1 < value.size() ? after[shape[i] / std::size(before)] : L"");
+        return s;
+    };
+    WholeReading whole;
+    CCorQel engine;
+    for (int step = 0; step < 6000; ++step) {
+        // One value, or two or three next to each other, or two far apart.
+        const std::size_t first = pick(value.size()), many = 1 + pick(3);
+        for (std::size_t k = 0; k < many; ++k) {
+            const std::size_t i = pick(4) ? (first + k) % value.size() : pick(value.size());
+            value[i] = values[pick(4) ? pick(4) : pick(std::size(values))];
+        }
+        if (pick(8) == 0) letter[(first + many) % value.size()] ^= L'D' ^ L'E';
+        ASSERT_NO_FATAL_FAILURE(whole.Check(engine, script(), step));
     }
 }
 
