@@ -627,7 +627,7 @@ std::size_t CCorQel::OtherValuesOnly(const Remembered& memory, std::size_t i, st
         const std::size_t begin = k ? statements[k - 1].end : 0;
         const std::size_t valueAt = s.valueAt + shift;
         if (valueAt >= n) break;
-        if (!(k == i && s.valueAt <= sameStart) && !SameChars(text + begin + shift, lastText + begin, s.valueAt - begin))
+        if (!(k == i && s.valueAt <= sameStart) && !SameChars(text + (begin + shift), lastText + begin, s.valueAt - begin))
             break;
         const wchar_t* p = text + valueAt;
         while ((p = NextMark(p, end)) < end && *p == L'=') ++p;
