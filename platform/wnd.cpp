@@ -5,7 +5,9 @@
 #include <array>
 #include <bit>
 #include <map>
+#include <utility>
 
+#include "platform/crt.h"
 #include "platform/dialog.h"
 
 namespace {
@@ -84,6 +86,26 @@ HWND AfxFindChild(HWND parent, UINT id) {
     for (std::size_t slot = id & mask; index[slot].second; slot = (slot + 1) & mask)
         if (index[slot].first == id) return parent->children[index[slot].second - 1].get();
     return nullptr;
+}
+
+TextNumber AfxTextNumber(HWND w) {
+    if (!w) return {};
+    const std::wstring& text = w->text;
+    const std::size_t n = text.size();
+    if (std::cmp_equal(w->readLength, n)) {
+        std::size_t i = 0;
+        while (i < n && text[i] == w->readText[i]) ++i;
+        if (i == n) return w->reading;
+    }
+    wchar_t* end = nullptr;
+    const double value = crt::wcstod(text.c_str(), &end);
+    const TextNumber reading{value, static_cast<std::size_t>(end - text.c_str())};
+    if (n <= w->readText.size()) {
+        std::copy(text.begin(), text.end(), w->readText.begin());
+        w->readLength = static_cast<int>(n);
+        w->reading = reading;
+    }
+    return reading;
 }
 
 bool AfxIsRadio(HWND w) {
@@ -191,6 +213,8 @@ const std::wstring& CWnd::WindowText() const {
     static const std::wstring none;
     return m_hWnd ? m_hWnd->text : none;
 }
+
+TextNumber CWnd::WindowNumber() const { return AfxTextNumber(m_hWnd); }
 
 int CWnd::GetWindowTextLength() const { return m_hWnd ? static_cast<int>(m_hWnd->text.size()) : 0; }
 

@@ -4,6 +4,8 @@
 // message boxes and the observer through which a view follows every change of state.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -18,6 +20,13 @@
 
 class CWnd;
 class CDataExchange;
+
+// A text read as a number the way crt::wcstod reads it: the value, and how many characters the
+// number took (0 when there was none; the value is then 0.0).
+struct TextNumber {
+    double value = 0.0;
+    std::size_t length = 0;
+};
 
 // The state of one window. Controls keep their data here; the program reaches it through the
 // messages and member functions of CWnd and the control classes.
@@ -47,6 +56,11 @@ struct WndRecord {
     int caret = 0;
     int paintCount = 0;
     bool themed = true;                // drawn with the desktop's visual theme
+    // Edits: the last reading of the text as a number and the text it was read from, when short
+    // (readLength -1: none). See AfxTextNumber.
+    TextNumber reading;
+    int readLength = -1;
+    std::array<wchar_t, 16> readText{};
 
     CWnd* attached = nullptr;          // the program's object bound to this window, if any
     std::unique_ptr<CWnd> plain;       // stands in where no object is attached
@@ -97,6 +111,8 @@ public:
     CString GetWindowText() const;
     // The text as the window holds it, read without a copy (valid until the text changes).
     const std::wstring& WindowText() const;
+    // The leading number of the text (AfxTextNumber).
+    TextNumber WindowNumber() const;
     int GetWindowTextLength() const;
     BOOL EnableWindow(BOOL enable = TRUE);
     BOOL IsWindowEnabled() const;
@@ -139,6 +155,10 @@ private:
 ZEM_EXPORT HWND AfxFindChild(HWND parent, UINT id);
 // Builds the table AfxFindChild looks ids up in, once a dialog has all its children.
 void AfxIndexChildren(HWND parent);
+// The leading number of the window's text. The window keeps its last reading with the short text
+// it was read from: a change reads a magnitude edit three times (its range check, the order
+// check, the data exchange), and the next change reads the same text again.
+TextNumber AfxTextNumber(HWND window);
 // Radio buttons, automatic or not.
 ZEM_EXPORT bool AfxIsRadio(HWND window);
 // The radio buttons of control's group, in template order. A group runs from the nearest control
