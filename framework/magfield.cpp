@@ -119,12 +119,12 @@ void CMagLimit::ReadFromEngine() {
     m_dMin = crt::_wtof(m_dialog.Query({m_prefix, L".FixedMagnitudeLimit.Minimum"}));
 }
 
-void CMagLimit::AppendScript(CString& s) const {
+void CMagLimit::WriteScript(StatementWriter& out) const {
     using namespace std::string_view_literals;
-    CQelDialog::AppendScriptBool(s, {m_prefix, L".AutoMagnitudeLimit"sv}, m_bLimit && m_nMode == 0);
-    CQelDialog::AppendScriptBool(s, {m_prefix, L".FixedMagnitudeLimit"sv}, m_bLimit && m_nMode == 1);
-    CQelDialog::AppendScriptValue(s, {m_prefix, L".FixedMagnitudeLimit.Maximum"sv}, m_dMax);
-    CQelDialog::AppendScriptValue(s, {m_prefix, L".FixedMagnitudeLimit.Minimum"sv}, m_dMin);
+    out.Bool({m_prefix, L".AutoMagnitudeLimit"sv}, m_bLimit && m_nMode == 0);
+    out.Bool({m_prefix, L".FixedMagnitudeLimit"sv}, m_bLimit && m_nMode == 1);
+    out.Value({m_prefix, L".FixedMagnitudeLimit.Maximum"sv}, m_dMax);
+    out.Value({m_prefix, L".FixedMagnitudeLimit.Minimum"sv}, m_dMin);
 }
 
 BOOL CMagLimit::CheckOrder() {

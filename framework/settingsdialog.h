@@ -12,6 +12,7 @@
 
 #include "companions/zemcst/qelcontrols.h"
 #include "companions/zemcst/qeldialog.h"
+#include "companions/zemcst/statements.h"
 #include "framework/magfield.h"
 #include "framework/settingrows.h"
 #include "platform/crt.h"
@@ -96,13 +97,17 @@ protected:
     }
     template <class D>
     void AppendRows(CString& script, zem::SettingRows<D> rows) {
+        zem::AppendStatements(script, [&](zem::StatementWriter& out) { WriteRows(out, rows); });
+    }
+    template <class D>
+    void WriteRows(zem::StatementWriter& out, zem::SettingRows<D> rows) const {
         const D& self = static_cast<const D&>(*this);
         for (const auto& r : rows) {
-            BOOL value = self.*r.member;
+            bool value = self.*r.member != FALSE;
             if (r.flags & zem::kRowInverted) value = !value;
             if (r.gate) value = value && self.*r.gate;
-            AppendScriptBool(script, {r.write}, value);
-            if (!r.write2.empty()) AppendScriptBool(script, {r.write2}, value);
+            out.Bool({r.write}, value);
+            if (!r.write2.empty()) out.Bool({r.write2}, value);
         }
     }
 
