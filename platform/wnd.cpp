@@ -144,9 +144,8 @@ CWndObserver::~CWndObserver() = default;
 CMessageBoxService::~CMessageBoxService() = default;
 CInvalidArgReport::~CInvalidArgReport() = default;
 
-CWnd* CWnd::FromHandle(HWND window) {
+CWnd* CWnd::StandIn(HWND window) {
     if (!window) return nullptr;
-    if (window->attached) return window->attached;
     if (!window->plain) {
         window->plain = std::make_unique<CWnd>();
         window->plain->m_hWnd = window;
@@ -297,36 +296,13 @@ int CWnd::MessageBox(const wchar_t* text, const wchar_t* caption, UINT type) {
 
 // ---- control procedures -------------------------------------------------------------------------
 
-LRESULT AfxDefControlProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (!w) return 0;
+namespace {
+
+// The messages of lists and combo boxes: their items, selection and caret. They are kept apart
+// from the state messages every change sends (a check read or set, a text limit, an up-down's
+// range and position), so that those pay for none of the work these do.
+[[gnu::noinline]] LRESULT ItemProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case BM_GETCHECK:
-            return w->wndClass == WndClass::Button ? w->check : 0;
-        case BM_SETCHECK:
-            if (w->wndClass == WndClass::Button) {
-                const int check = static_cast<int>(wParam);
-                if (w->check != check) {
-                    w->check = check;
-                    AfxNotifyWndChanged(w, WndChange::Check);
-                }
-            }
-            return 0;
-        case EM_LIMITTEXT:
-            w->textLimit = wParam == 0 ? 0x7FFFFFFE : static_cast<int>(std::min<WPARAM>(wParam, 0x7FFFFFFE));
-            return 0;
-        case UDM_SETRANGE:
-            w->upper = static_cast<short>(LOWORD(static_cast<std::uintptr_t>(lParam)));
-            w->lower = static_cast<short>(HIWORD(static_cast<std::uintptr_t>(lParam)));
-            return 0;
-        case UDM_GETRANGE:
-            return MAKELPARAM(static_cast<unsigned>(w->upper), static_cast<unsigned>(w->lower));
-        case UDM_SETPOS: {
-            const int previous = w->pos;
-            w->pos = static_cast<short>(LOWORD(static_cast<std::uintptr_t>(lParam)));
-            return previous;
-        }
-        case UDM_GETPOS:
-            return w->pos;
         case CB_ADDSTRING:
         case LB_ADDSTRING:
         case LB_INSERTSTRING: {
@@ -383,6 +359,43 @@ LRESULT AfxDefControlProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
             return w->caret;
         default:
             return 0;
+    }
+}
+
+}  // namespace
+
+LRESULT AfxDefControlProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!w) return 0;
+    switch (message) {
+        case BM_GETCHECK:
+            return w->wndClass == WndClass::Button ? w->check : 0;
+        case BM_SETCHECK:
+            if (w->wndClass == WndClass::Button) {
+                const int check = static_cast<int>(wParam);
+                if (w->check != check) {
+                    w->check = check;
+                    AfxNotifyWndChanged(w, WndChange::Check);
+                }
+            }
+            return 0;
+        case EM_LIMITTEXT:
+            w->textLimit = wParam == 0 ? 0x7FFFFFFE : static_cast<int>(std::min<WPARAM>(wParam, 0x7FFFFFFE));
+            return 0;
+        case UDM_SETRANGE:
+            w->upper = static_cast<short>(LOWORD(static_cast<std::uintptr_t>(lParam)));
+            w->lower = static_cast<short>(HIWORD(static_cast<std::uintptr_t>(lParam)));
+            return 0;
+        case UDM_GETRANGE:
+            return MAKELPARAM(static_cast<unsigned>(w->upper), static_cast<unsigned>(w->lower));
+        case UDM_SETPOS: {
+            const int previous = w->pos;
+            w->pos = static_cast<short>(LOWORD(static_cast<std::uintptr_t>(lParam)));
+            return previous;
+        }
+        case UDM_GETPOS:
+            return w->pos;
+        default:
+            return ItemProc(w, message, wParam, lParam);
     }
 }
 

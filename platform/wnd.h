@@ -90,7 +90,7 @@ public:
     HWND GetSafeHwnd() const { return m_hWnd; }
 
     // The object the program reaches a window by: the attached one, else a plain stand-in.
-    static CWnd* FromHandle(HWND window);
+    static CWnd* FromHandle(HWND window) { return window && window->attached ? window->attached : StandIn(window); }
 
     // Binds this object to the child window id of parent (the window's messages come to this
     // object's WindowProc first). Fails when there is no such child or it is bound already.
@@ -147,6 +147,8 @@ protected:
     friend class CDialog;
 
 private:
+    // The plain object of a window no object is attached to.
+    static CWnd* StandIn(HWND window);
     // The notifications of a text the program wrote.
     void TextWritten();
 };
