@@ -78,14 +78,35 @@ void AfxIndexChildren(HWND parent) {
     }
 }
 
-HWND AfxFindChild(HWND parent, UINT id) {
-    // Every change looks up controls by id: the data exchange all of them, the enable rules many.
-    if (!parent || parent->childIndex.empty()) return nullptr;
+namespace {
+
+// The position + 1 of the first child with that id, 0 when there is none.
+std::uint32_t ChildNumber(HWND parent, UINT id) {
+    if (!parent || parent->childIndex.empty()) return 0;
     const auto& index = parent->childIndex;
     const std::size_t mask = index.size() - 1;
     for (std::size_t slot = id & mask; index[slot].second; slot = (slot + 1) & mask)
-        if (index[slot].first == id) return parent->children[index[slot].second - 1].get();
-    return nullptr;
+        if (index[slot].first == id) return index[slot].second;
+    return 0;
+}
+
+// Where control stands among its siblings, found by its id (or, when an earlier sibling has the
+// same id, by walking them).
+std::size_t Position(HWND control) {
+    const auto& siblings = control->parent->children;
+    if (const std::uint32_t n = ChildNumber(control->parent, control->id); n && siblings[n - 1].get() == control)
+        return n - 1;
+    std::size_t at = 0;
+    while (at < siblings.size() && siblings[at].get() != control) ++at;
+    return at;
+}
+
+}  // namespace
+
+HWND AfxFindChild(HWND parent, UINT id) {
+    // Every change looks up controls by id: the data exchange all of them, the enable rules many.
+    const std::uint32_t n = ChildNumber(parent, id);
+    return n ? parent->children[n - 1].get() : nullptr;
 }
 
 TextNumber AfxTextNumber(HWND w) {
@@ -116,8 +137,7 @@ bool AfxIsRadio(HWND w) {
 CRadioGroup AfxRadioGroup(HWND control) {
     if (!control || !control->parent) return CRadioGroup();
     const auto& siblings = control->parent->children;
-    std::size_t first = 0;
-    while (first < siblings.size() && siblings[first].get() != control) ++first;
+    std::size_t first = Position(control);
     if (first == siblings.size()) return CRadioGroup();
     while (first > 0 && !(siblings[first]->style & WS_GROUP)) --first;
     std::size_t last = first + 1;
