@@ -77,33 +77,32 @@ void AfxIndexChildren(HWND parent) {
     if (!parent) return;
     auto& index = parent->childIndex;
     index.assign(std::bit_ceil(2 * parent->children.size() + 1), {});
-    const std::size_t mask = index.size() - 1;
+    const std::size_t mask = parent->childMask = index.size() - 1;
     for (std::size_t i = 0; i < parent->children.size(); ++i) {
-        const UINT id = parent->children[i]->id;
-        std::size_t slot = id & mask;
-        while (index[slot].second && index[slot].first != id) slot = (slot + 1) & mask;
-        if (!index[slot].second) index[slot] = {id, static_cast<std::uint32_t>(i + 1)};
+        WndRecord* child = parent->children[i].get();
+        std::size_t slot = child->id & mask;
+        while (index[slot].child && index[slot].id != child->id) slot = (slot + 1) & mask;
+        if (!index[slot].child) index[slot] = {child->id, static_cast<std::uint32_t>(i), child};
     }
 }
 
 namespace {
 
-// The position + 1 of the first child with that id, 0 when there is none.
-std::uint32_t ChildNumber(HWND parent, UINT id) {
-    if (!parent || parent->childIndex.empty()) return 0;
-    const auto& index = parent->childIndex;
-    const std::size_t mask = index.size() - 1;
-    for (std::size_t slot = id & mask; index[slot].second; slot = (slot + 1) & mask)
-        if (index[slot].first == id) return index[slot].second;
-    return 0;
+// The slot of the first child with that id, null when there is none.
+const WndRecord::ChildSlot* ChildSlot(HWND parent, UINT id) {
+    if (!parent || parent->childIndex.empty()) return nullptr;
+    const auto* index = parent->childIndex.data();
+    const std::size_t mask = parent->childMask;
+    for (std::size_t slot = id & mask; index[slot].child; slot = (slot + 1) & mask)
+        if (index[slot].id == id) return &index[slot];
+    return nullptr;
 }
 
 // Where control stands among its siblings, found by its id (or, when an earlier sibling has the
 // same id, by walking them).
 std::size_t Position(HWND control) {
+    if (const auto* slot = ChildSlot(control->parent, control->id); slot && slot->child == control) return slot->position;
     const auto& siblings = control->parent->children;
-    if (const std::uint32_t n = ChildNumber(control->parent, control->id); n && siblings[n - 1].get() == control)
-        return n - 1;
     std::size_t at = 0;
     while (at < siblings.size() && siblings[at].get() != control) ++at;
     return at;
@@ -113,8 +112,8 @@ std::size_t Position(HWND control) {
 
 HWND AfxFindChild(HWND parent, UINT id) {
     // Every change looks up controls by id: the data exchange all of them, the enable rules many.
-    const std::uint32_t n = ChildNumber(parent, id);
-    return n ? parent->children[n - 1].get() : nullptr;
+    const auto* slot = ChildSlot(parent, id);
+    return slot ? slot->child : nullptr;
 }
 
 TextNumber AfxTextNumber(HWND w) {

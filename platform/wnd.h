@@ -40,9 +40,16 @@ struct WndRecord {
     short x = 0, y = 0, cx = 0, cy = 0;
     WndRecord* parent = nullptr;
     std::vector<std::unique_ptr<WndRecord>> children;  // dialogs: their controls in template order
-    // Dialogs: their ids' table, (id, position in children + 1; 0 free), a power of two at least
-    // twice as long as children. A dialog's ids run side by side, so their low bits spread them.
-    std::vector<std::pair<UINT, std::uint32_t>> childIndex;
+    // Dialogs: their ids' table, a power of two at least twice as long as children (childMask is
+    // its length - 1), each id in the slot of its low bits or the next free one. A dialog's ids run
+    // side by side, so their low bits spread them.
+    struct ChildSlot {
+        UINT id = 0;
+        std::uint32_t position = 0;  // in children
+        WndRecord* child = nullptr;  // null: a free slot
+    };
+    std::vector<ChildSlot> childIndex;
+    std::size_t childMask = 0;
 
     // Buttons.
     int check = BST_UNCHECKED;
