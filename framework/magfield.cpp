@@ -67,12 +67,15 @@ void CMagFields::SetEditFixed1(int editId, double v) {
 
 bool CMagFields::ReadWholeNumber(int editId, double& value) {
     CWnd* edit = m_dialog.GetDlgItem(editId);
-    if (!edit) return false;
-    const TextNumber number = edit->WindowNumber();
+    return edit && ReadWholeNumber(*edit, value);
+}
+
+bool CMagFields::ReadWholeNumber(CWnd& edit, double& value) {
+    const TextNumber number = edit.WindowNumber();
     value = number.value;
-    if (edit->WindowText().c_str()[number.length] != L'\0') {
+    if (edit.WindowText().c_str()[number.length] != L'\0') {
         AfxMessageBox(kNotANumber, MB_ICONINFORMATION);
-        edit->SetFocus();
+        edit.SetFocus();
         return false;
     }
     return true;
@@ -83,7 +86,7 @@ int CMagFields::CheckMagRange(int editId, double upper, double lower, UINT messa
     if (!edit) return 1;
     double value = 0.0;
     if (rule == MagText::Strict) {
-        if (!ReadWholeNumber(editId, value)) return 0;
+        if (!ReadWholeNumber(*edit, value)) return 0;
     } else {
         value = edit->WindowNumber().value;
     }

@@ -79,6 +79,7 @@ public:
 
 private:
     void WriteFixed1(CWnd& edit, double v);
+    bool ReadWholeNumber(CWnd& edit, double& value);
 
     CWnd& m_dialog;
     BOOL m_bEditReady = TRUE;
