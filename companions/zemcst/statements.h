@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: BSD-3-Clause
-// Statements of the property script, made in a buffer on the stack and appended to the script a
-// bufferful at a time. A live change writes dozens of statements (105 in the constellation
-// script); appending each piece of each one to the script cost more than copying it.
+// Statements of the property script written straight into the script's buffer. A live change
+// writes dozens of statements (105 in the constellation script); appending each piece of each one
+// to the script cost more than copying it.
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstring>
 #include <initializer_list>
@@ -16,6 +15,9 @@ namespace zem {
 
 using Path = std::initializer_list<std::wstring_view>;  // a path in pieces, joined with nothing between
 
+// Writes statements at the end of a script, into room it opens there: the script's spare room, a
+// bufferful at most at a time, or more where a statement needs it. Close ends the script where the
+// last statement does.
 class StatementWriter {
 public:
     explicit StatementWriter(CString& script) : m_script(script) {}
@@ -29,13 +31,9 @@ public:
     // "path = " and the value as "%.1f" writes it, then ';'.
     void Value(Path path, double value);
     // Text as it is.
-    void Text(std::wstring_view text);
+    void Text(std::wstring_view text) { m_at = Put(Room(text.size()), text); }
 
-    // Appends what the buffer holds to the script.
-    void Flush() {
-        m_script += std::wstring_view(m_buffer.data(), static_cast<std::size_t>(m_at - m_buffer.data()));
-        m_at = m_buffer.data();
-    }
+    void Close();
 
 private:
     static std::size_t Length(Path path) {
@@ -57,32 +55,21 @@ private:
         for (std::wstring_view piece : path) at = Put(at, piece);
         return at;
     }
-    // Where length more characters go, flushing the buffer first when they do not fit in what is
-    // left of it; null for a statement longer than the whole buffer.
+    // Where length more characters go.
     wchar_t* Room(std::size_t length) {
-        if (length <= static_cast<std::size_t>(m_buffer.data() + m_buffer.size() - m_at)) return m_at;
-        Flush();
-        return length <= m_buffer.size() ? m_at : nullptr;
+        return m_at && length <= static_cast<std::size_t>(m_end - m_at) ? m_at : Open(length);
     }
-    // The path, then on or off (off is the longer).
+    wchar_t* Open(std::size_t length);
+    // The path, then on or off.
     template <std::size_t On, std::size_t Off>
     void Flag(Path path, bool value, const wchar_t (&on)[On], const wchar_t (&off)[Off]) {
-        wchar_t* p = Room(Length(path) + Off - 1);
-        if (!p) {
-            Long(path, value ? on : off);
-            return;
-        }
-        p = PutPath(p, path);
+        wchar_t* p = PutPath(Room(Length(path) + (value ? On : Off) - 1), path);
         m_at = value ? Put(p, on) : Put(p, off);
     }
-    // "path = value;".
-    void Assignment(Path path, std::wstring_view value);
-    // A statement longer than the buffer, appended piece by piece (Room has emptied the buffer).
-    void Long(Path path, std::wstring_view rest);
 
     CString& m_script;
-    std::array<wchar_t, 512> m_buffer;
-    wchar_t* m_at = m_buffer.data();
+    wchar_t* m_at = nullptr;  // the room opened in the script: where the next statement goes
+    wchar_t* m_end = nullptr;
 };
 
 // Appends the statements write(statements) makes to script.
@@ -90,7 +77,7 @@ template <class Write>
 void AppendStatements(CString& script, Write&& write) {
     StatementWriter out(script);
     write(out);
-    out.Flush();
+    out.Close();
 }
 
 }  // namespace zem

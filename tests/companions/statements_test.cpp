@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: BSD-3-Clause
-// Statements made in a buffer give the text their pieces appended one by one would: a bufferful and
-// more, statements longer than the buffer, into a script with and without room, and numbers of
-// every length "%.1f" writes.
+// Statements written in place give the text their pieces appended one by one would: around the
+// 512 characters opened at a time, statements longer than that, into a script with and without
+// room, and numbers of every length "%.1f" writes.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "companions/zemcst/qeldialog.h"
 #include "companions/zemcst/statements.h"
 
 namespace {
@@ -68,9 +67,9 @@ void ExpectAppended(const std::vector<Statement>& group) {
 
 }  // namespace
 
-TEST(Statements, GroupsFillTheBufferAndGoOnAndLongStatementsPassIt) {
-    // Statements of a path of n characters take n + 8 or n + 9 of the buffer's 512: groups of 8 fill
-    // it up to 6 short to 2 over, groups of 60 fill it several times.
+TEST(Statements, GroupsGoOnPastTheRoomOpenedAtATimeAndLongStatementsTooAreWhole) {
+    // Statements of a path of n characters take n + 8 or n + 9: groups of 8 come to about the 512
+    // characters opened at a time, a little short or over, groups of 60 to several times that.
     for (int count : {8, 60}) {
         for (std::size_t n = 53; n <= 57; ++n) {
             std::vector<Statement> group;
@@ -102,14 +101,4 @@ TEST(Statements, NumbersOfEveryLengthFitTheirRoom) {
         ExpectAppended({group.back()});
     }
     ExpectAppended(group);
-}
-
-// The statements of the dialog base are such groups of one.
-TEST(Statements, DialogStatementsAreTheGroupsOfOne) {
-    CString s;
-    CQelDialog::AppendScriptBool(s, L"Star.Visible", TRUE);
-    CQelDialog::AppendScriptBool(s, {L"Star.GCVS", L".AutoMagnitudeLimit"}, FALSE);
-    CQelDialog::AppendScriptVisible(s, {L"Nebula.", L"M"}, 2);
-    CQelDialog::AppendScriptValue(s, {L"Star.Size"}, -0.05);
-    EXPECT_EQ(s, L"Star.Visible = TRUE;Star.GCVS.AutoMagnitudeLimit = FALSE;Nebula.M.Visible = TRUE;Star.Size = -0.1;");
 }
