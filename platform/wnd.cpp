@@ -12,10 +12,11 @@
 
 namespace {
 
-std::vector<CWndObserver*>& Observers() {
-    static std::vector<CWndObserver*> observers;
-    return observers;
-}
+// Initialized before anything runs (and so destroyed after everything else): every change of every
+// control reads it, without the test of a first use.
+constinit std::vector<CWndObserver*> g_observers;
+
+std::vector<CWndObserver*>& Observers() { return g_observers; }
 
 CWnd*& MainWnd() {
     static CWnd* main = nullptr;
