@@ -42,7 +42,7 @@ private:
         return n;
     }
     static wchar_t* Put(wchar_t* at, std::wstring_view text) {
-        std::memcpy(at, text.data(), text.size() * sizeof(wchar_t));
+        if (!text.empty()) std::memcpy(at, text.data(), text.size() * sizeof(wchar_t));  // an empty view may have no data
         return at + text.size();
     }
     // A text known when compiling is copied without a library call.

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "companions/zemcst/statements.h"
@@ -89,6 +90,10 @@ TEST(Statements, GroupsGoOnPastTheRoomOpenedAtATimeAndLongStatementsTooAreWhole)
     }
     ExpectAppended({});
     ExpectAppended({{Statement::Text, L";Show Sky", L""}, {Statement::Bool, L"", L"", true}});
+    // A piece may be a view of nothing at all.
+    CString s;
+    zem::AppendStatements(s, [](zem::StatementWriter& out) { out.Bool({std::wstring_view(), L"Star.Visible"}, true); });
+    EXPECT_EQ(s, L"Star.Visible = TRUE;");
 }
 
 TEST(Statements, NumbersOfEveryLengthFitTheirRoom) {
