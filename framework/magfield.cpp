@@ -25,7 +25,7 @@ void PrepareSpin(CWnd& dialog, UINT spin) {
 
 double EditNumber(const CWnd& dialog, UINT edit) {
     const CWnd* control = dialog.GetDlgItem(static_cast<int>(edit));
-    return control ? crt::_wtof(control->WindowText().c_str()) : 0.0;
+    return control ? control->WindowNumber().value : 0.0;
 }
 
 void CMagFields::WriteFixed1(CWnd& edit, double v) {
@@ -37,7 +37,7 @@ void CMagFields::WriteFixed1(CWnd& edit, double v) {
 void CMagFields::UpdateMagSpin(int editId, int delta, int upper10, int lower10) {
     CWnd* edit = m_dialog.GetDlgItem(editId);
     if (!edit) return;
-    int n = StepTenths(Tenths(crt::_wtof(edit->WindowText().c_str())), delta);
+    int n = StepTenths(Tenths(edit->WindowNumber().value), delta);
     n = std::min(n, upper10);
     n = std::max(n, lower10);
     WriteFixed1(*edit, n / 10.0);
@@ -50,7 +50,7 @@ void CMagFields::UpdateMagSpin(int editId, int delta) {
 void CMagFields::ClampMagEdit(int editId, int upper10, int lower10) {
     CWnd* edit = m_dialog.GetDlgItem(editId);
     if (!edit) return;
-    const int n = Tenths(crt::_wtof(edit->WindowText().c_str()));
+    const int n = Tenths(edit->WindowNumber().value);
     const int k = std::max(std::min(n, upper10), lower10);
     if (k != n) WriteFixed1(*edit, k / 10.0);
 }
@@ -67,12 +67,15 @@ void CMagFields::SetEditFixed1(int editId, double v) {
 
 bool CMagFields::ReadWholeNumber(int editId, double& value) {
     CWnd* edit = m_dialog.GetDlgItem(editId);
-    if (!edit) return false;
-    wchar_t* end = nullptr;
-    value = crt::wcstod(edit->WindowText().c_str(), &end);
-    if (!end || *end != L'\0') {
+    return edit && ReadWholeNumber(*edit, value);
+}
+
+bool CMagFields::ReadWholeNumber(CWnd& edit, double& value) {
+    const TextNumber number = edit.WindowNumber();
+    value = number.value;
+    if (edit.WindowText().c_str()[number.length] != L'\0') {
         AfxMessageBox(kNotANumber, MB_ICONINFORMATION);
-        edit->SetFocus();
+        edit.SetFocus();
         return false;
     }
     return true;
@@ -83,9 +86,9 @@ int CMagFields::CheckMagRange(int editId, double upper, double lower, UINT messa
     if (!edit) return 1;
     double value = 0.0;
     if (rule == MagText::Strict) {
-        if (!ReadWholeNumber(editId, value)) return 0;
+        if (!ReadWholeNumber(*edit, value)) return 0;
     } else {
-        value = crt::_wtof(edit->WindowText().c_str());
+        value = edit->WindowNumber().value;
     }
     // A NaN ("nan" reads as a number) compares false both ways and passes, as it always has.
     if (lower > value || value > upper) {
@@ -119,12 +122,12 @@ void CMagLimit::ReadFromEngine() {
     m_dMin = crt::_wtof(m_dialog.Query({m_prefix, L".FixedMagnitudeLimit.Minimum"}));
 }
 
-void CMagLimit::AppendScript(CString& s) const {
+void CMagLimit::WriteScript(StatementWriter& out) const {
     using namespace std::string_view_literals;
-    CQelDialog::AppendScriptBool(s, {m_prefix, L".AutoMagnitudeLimit"sv}, m_bLimit && m_nMode == 0);
-    CQelDialog::AppendScriptBool(s, {m_prefix, L".FixedMagnitudeLimit"sv}, m_bLimit && m_nMode == 1);
-    CQelDialog::AppendScriptValue(s, {m_prefix, L".FixedMagnitudeLimit.Maximum"sv}, m_dMax);
-    CQelDialog::AppendScriptValue(s, {m_prefix, L".FixedMagnitudeLimit.Minimum"sv}, m_dMin);
+    out.Bool({m_prefix, L".AutoMagnitudeLimit"sv}, m_bLimit && m_nMode == 0);
+    out.Bool({m_prefix, L".FixedMagnitudeLimit"sv}, m_bLimit && m_nMode == 1);
+    out.Value({m_prefix, L".FixedMagnitudeLimit.Maximum"sv}, m_dMax);
+    out.Value({m_prefix, L".FixedMagnitudeLimit.Minimum"sv}, m_dMin);
 }
 
 BOOL CMagLimit::CheckOrder() {

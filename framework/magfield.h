@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "companions/zemcst/qeldialog.h"
+#include "companions/zemcst/statements.h"
 #include "framework/numbers.h"
 
 namespace zem {
@@ -78,6 +79,7 @@ public:
 
 private:
     void WriteFixed1(CWnd& edit, double v);
+    bool ReadWholeNumber(CWnd& edit, double& value);
 
     CWnd& m_dialog;
     BOOL m_bEditReady = TRUE;
@@ -116,9 +118,9 @@ public:
     void Prepare();
     // The four queries: auto, fixed, maximum, minimum.
     void ReadFromEngine();
-    // The four statements that end an overlay dialog's script, appended to script. The range is
-    // written in every mode, so that it survives while the limit is off or linked.
-    void AppendScript(CString& script) const;
+    // The four statements that end an overlay dialog's script. The range is written in every
+    // mode, so that it survives while the limit is off or linked.
+    void WriteScript(StatementWriter& out) const;
     // The bright end must not exceed the faint end (equal passes); shows the order message. Always
     // passes when the traits name no order message.
     BOOL CheckOrder();

@@ -12,6 +12,7 @@
 
 #include "companions/zemcst/qelcontrols.h"
 #include "companions/zemcst/qeldialog.h"
+#include "companions/zemcst/statements.h"
 #include "framework/magfield.h"
 #include "framework/settingrows.h"
 #include "platform/crt.h"
@@ -96,14 +97,30 @@ protected:
     }
     template <class D>
     void AppendRows(CString& script, zem::SettingRows<D> rows) {
-        const D& self = static_cast<const D&>(*this);
-        for (const auto& r : rows) {
-            BOOL value = self.*r.member;
-            if (r.flags & zem::kRowInverted) value = !value;
-            if (r.gate) value = value && self.*r.gate;
-            AppendScriptBool(script, {r.write}, value);
-            if (!r.write2.empty()) AppendScriptBool(script, {r.write2}, value);
+        // A row alone is appended as it is: opening room in the script would cost more than it saves.
+        if (rows.size() == 1) {
+            const auto& r = rows.front();
+            AppendScriptBool(script, {r.write}, RowValue(r));
+            if (!r.write2.empty()) AppendScriptBool(script, {r.write2}, RowValue(r));
+            return;
         }
+        zem::AppendStatements(script, [&](zem::StatementWriter& out) { WriteRows(out, rows); });
+    }
+    template <class D>
+    void WriteRows(zem::StatementWriter& out, zem::SettingRows<D> rows) const {
+        for (const auto& r : rows) {
+            const bool value = RowValue(r);
+            out.Bool({r.write}, value);
+            if (!r.write2.empty()) out.Bool({r.write2}, value);
+        }
+    }
+    // What a row's statement says.
+    template <class D>
+    bool RowValue(const zem::SettingRow<D>& r) const {
+        const D& self = static_cast<const D&>(*this);
+        bool value = self.*r.member != FALSE;
+        if (r.flags & zem::kRowInverted) value = !value;
+        return r.gate ? value && self.*r.gate : value;
     }
 
     // Number rows: the defaults (when the dialog is made); the text limits and the spins' ranges

@@ -56,6 +56,12 @@ public:
     // Room for at least length characters, so that appending up to that many does not reallocate.
     void Preallocate(int length) { if (length > 0) s_.reserve(static_cast<std::size_t>(length)); }
     int GetAllocLength() const { return static_cast<int>(s_.capacity()); }
+    // Makes the text length characters long and returns its buffer, for the caller to write the
+    // characters it added (they are L'\0' until then); the room grows only when it is too small.
+    wchar_t* GetBufferSetLength(int length) {
+        s_.resize(static_cast<std::size_t>(length < 0 ? 0 : length));
+        return s_.data();
+    }
 
     friend bool operator==(const CString& a, const CString& b) { return a.s_ == b.s_; }
     friend bool operator==(const CString& a, const wchar_t* b) { return a.s_ == (b ? b : L""); }

@@ -229,10 +229,27 @@ bool SimpleIntParse(const wchar_t* text, int& value) {
     return true;
 }
 
+bool SimpleIntParse(HWND w, int& value) { return SimpleIntParse(w->text.c_str(), value); }
+
+// Blanks, then the end of the text.
+bool OnlyBlanks(const wchar_t* p) {
+    while (*p == L' ' || *p == L'\t') ++p;
+    return *p == L'\0';
+}
+
+// AfxSimpleFloatParse of the edit's text, from the reading the edit keeps: the number the text
+// starts with after blanks is the same whichever blanks are passed over first.
+bool SimpleFloatParse(HWND w, double& value) {
+    const TextNumber number = AfxTextNumber(w);
+    if (number.length == 0 || !OnlyBlanks(w->text.c_str() + number.length)) return false;
+    value = number.value;
+    return true;
+}
+
 // The exchange of a number with an edit: written with format; read with parse, and a text it
 // cannot read shows message and fails the exchange, leaving value as it was.
 template <class T>
-void ExchangeNumber(CDataExchange* pDX, int id, T& value, const wchar_t* format, bool (*parse)(const wchar_t*, T&),
+void ExchangeNumber(CDataExchange* pDX, int id, T& value, const wchar_t* format, bool (*parse)(HWND, T&),
                     const wchar_t* message) {
     if (pDX->m_bFailed) return;
     HWND w = pDX->PrepareEditCtrl(id);
@@ -242,7 +259,7 @@ void ExchangeNumber(CDataExchange* pDX, int id, T& value, const wchar_t* format,
         return;
     }
     T parsed{};
-    if (!parse(w->text.c_str(), parsed)) {
+    if (!parse(w, parsed)) {
         AfxMessageBox(message);
         pDX->Fail();
         return;
@@ -263,16 +280,13 @@ bool AfxSimpleFloatParse(const wchar_t* text, double& value) {
     const double d = crt::wcstod(p, &end);
     // Whatever number was read counts, zero included, however it is written ("-0.0", ".0",
     // "0."): the dialogs read back every number they write.
-    if (end == p) return false;
-    const wchar_t* rest = end;
-    while (*rest == L' ' || *rest == L'\t') ++rest;
-    if (*rest != L'\0') return false;
+    if (end == p || !OnlyBlanks(end)) return false;
     value = d;
     return true;
 }
 
 void DDX_Text(CDataExchange* pDX, int id, double& value) {
-    ExchangeNumber(pDX, id, value, L"%.15g", AfxSimpleFloatParse, kParseRealMessage);
+    ExchangeNumber(pDX, id, value, L"%.15g", SimpleFloatParse, kParseRealMessage);
 }
 
 void DDX_CBIndex(CDataExchange* pDX, int id, int& value) {

@@ -131,12 +131,22 @@ void AppendDecimal(std::wstring& out, long long v) {
     AppendAscii(out, buf, r.ptr);
 }
 
-// "%.1f" of a finite value below 2^53 in magnitude, in integers: the value is m * 2^e exactly, so
-// its tenths are m * 10 * 2^e rounded half to even, as the C library rounds the exact binary
-// value. Anything else (false) goes the general way.
+// "%.1f" of a finite value below 2^53 in magnitude; anything else (false) goes the general way.
 bool AppendTenths(std::wstring& out, double v) {
+    Fixed1Room room;
+    const std::wstring_view text = ShortFixed1(v, room);
+    if (text.empty()) return false;
+    out.append(text);
+    return true;
+}
+
+}  // namespace
+
+// In integers: the value is m * 2^e exactly, so its tenths are m * 10 * 2^e rounded half to even,
+// as the C library rounds the exact binary value.
+std::wstring_view ShortFixed1(double v, Fixed1Room& room) {
     const double magnitude = std::fabs(v);
-    if (!(magnitude < 0x1p53)) return false;  // also NaN
+    if (!(magnitude < 0x1p53)) return {};  // also NaN
     const auto bits = std::bit_cast<std::uint64_t>(magnitude);
     const int biased = static_cast<int>(bits >> 52);
     std::uint64_t m = bits & ((std::uint64_t{1} << 52) - 1);
@@ -156,9 +166,9 @@ bool AppendTenths(std::wstring& out, double v) {
         const std::uint64_t half = std::uint64_t{1} << (shift - 1);
         if (rest > half || (rest == half && (tenths & 1))) ++tenths;
     }  // else below 2^-11: rounds to zero
-    // Written from the end into a buffer, then appended at once: every live change writes a dozen.
-    wchar_t text[24];  // a sign, 16 digits, the point and the tenth
-    wchar_t* p = std::end(text);
+    // Written from the end.
+    wchar_t* const end = room.data() + room.size();
+    wchar_t* p = end;
     *--p = static_cast<wchar_t>(L'0' + tenths % 10);
     *--p = L'.';
     std::uint64_t whole = tenths / 10;
@@ -167,11 +177,8 @@ bool AppendTenths(std::wstring& out, double v) {
         whole /= 10;
     } while (whole != 0);
     if (std::signbit(v)) *--p = L'-';
-    out.append(p, static_cast<std::size_t>(std::end(text) - p));
-    return true;
+    return {p, static_cast<std::size_t>(end - p)};
 }
-
-}  // namespace
 
 void AppendFixed1(std::wstring& out, double v) {
     if (!AppendTenths(out, v)) out += Format(L"%.1f", v);

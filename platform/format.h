@@ -66,6 +66,11 @@ std::wstring Format(std::wstring_view format, const Args&... args) {
 
 // v as "%.1f" writes it, appended to out: the number format of every script statement.
 ZEM_EXPORT void AppendFixed1(std::wstring& out, double v);
+// Room for "%.1f" of a magnitude below 2^53: a sign, 16 digits, the point and the tenth.
+using Fixed1Room = std::array<wchar_t, 24>;
+// The same written at the end of room, for a text that is written in place; empty for a
+// magnitude from 2^53 up and NaN, which only Format writes.
+std::wstring_view ShortFixed1(double v, Fixed1Room& room);
 
 // UTF-8 <-> wide conversions (invalid input bytes become U+FFFD).
 ZEM_EXPORT std::wstring FromUtf8(std::string_view text);

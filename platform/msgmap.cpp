@@ -4,7 +4,7 @@
 const CMessageMap::Entry* CMessageMap::FindCommand(UINT message, UINT code, UINT id) const {
     for (const CMessageMap* map = this; map; map = map->base_)
         for (const auto& e : map->entries_)
-            if (e.message == message && e.code == code && e.id == id && !e.registered) return &e;
+            if (e.id == id && e.code == code && e.message == message && !e.registered) return &e;  // most differ in id
     return nullptr;
 }
 

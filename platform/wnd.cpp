@@ -5,15 +5,18 @@
 #include <array>
 #include <bit>
 #include <map>
+#include <utility>
 
+#include "platform/crt.h"
 #include "platform/dialog.h"
 
 namespace {
 
-std::vector<CWndObserver*>& Observers() {
-    static std::vector<CWndObserver*> observers;
-    return observers;
-}
+// Initialized before anything runs (and so destroyed after everything else): every change of every
+// control reads it, without the test of a first use.
+constinit std::vector<CWndObserver*> g_observers;
+
+std::vector<CWndObserver*>& Observers() { return g_observers; }
 
 CWnd*& MainWnd() {
     static CWnd* main = nullptr;
@@ -47,11 +50,12 @@ void AfxRemoveWndObserver(CWndObserver* observer) {
     o.erase(std::remove(o.begin(), o.end(), observer), o.end());
 }
 
-void AfxNotifyWndChanged(HWND window, WndChange change) {
-    const auto& observers = Observers();
-    if (!window || observers.empty()) return;
-    // Those registered now are told, even when one removes itself (or another) while notified.
-    // Every change of every control comes here: a view or two is copied without allocating.
+namespace {
+
+// Those registered now are told, even when one removes itself (or another) while notified. Every
+// change of every control comes here: a view or two is copied without allocating. Out of line, so
+// that a change nobody observes costs a test.
+[[gnu::noinline]] void Tell(const std::vector<CWndObserver*>& observers, HWND window, WndChange change) {
     std::array<CWndObserver*, 4> few;
     if (observers.size() <= few.size()) {
         const std::size_t n = observers.size();
@@ -63,27 +67,74 @@ void AfxNotifyWndChanged(HWND window, WndChange change) {
     for (auto* o : many) o->OnWndChanged(window, change);
 }
 
+}  // namespace
+
+void AfxNotifyWndChanged(HWND window, WndChange change) {
+    const auto& observers = Observers();
+    if (window && !observers.empty()) Tell(observers, window, change);
+}
+
 void AfxIndexChildren(HWND parent) {
     if (!parent) return;
     auto& index = parent->childIndex;
     index.assign(std::bit_ceil(2 * parent->children.size() + 1), {});
-    const std::size_t mask = index.size() - 1;
+    const std::size_t mask = parent->childMask = index.size() - 1;
     for (std::size_t i = 0; i < parent->children.size(); ++i) {
-        const UINT id = parent->children[i]->id;
-        std::size_t slot = id & mask;
-        while (index[slot].second && index[slot].first != id) slot = (slot + 1) & mask;
-        if (!index[slot].second) index[slot] = {id, static_cast<std::uint32_t>(i + 1)};
+        WndRecord* child = parent->children[i].get();
+        std::size_t slot = child->id & mask;
+        while (index[slot].child && index[slot].id != child->id) slot = (slot + 1) & mask;
+        if (!index[slot].child) index[slot] = {child->id, static_cast<std::uint32_t>(i), child};
     }
 }
 
+namespace {
+
+// The slot of the first child with that id, null when there is none.
+const WndRecord::ChildSlot* ChildSlot(HWND parent, UINT id) {
+    if (!parent || parent->childIndex.empty()) return nullptr;
+    const auto* index = parent->childIndex.data();
+    const std::size_t mask = parent->childMask;
+    for (std::size_t slot = id & mask; index[slot].child; slot = (slot + 1) & mask)
+        if (index[slot].id == id) return &index[slot];
+    return nullptr;
+}
+
+// Where control stands among its siblings, found by its id (or, when an earlier sibling has the
+// same id, by walking them).
+std::size_t Position(HWND control) {
+    if (const auto* slot = ChildSlot(control->parent, control->id); slot && slot->child == control) return slot->position;
+    const auto& siblings = control->parent->children;
+    std::size_t at = 0;
+    while (at < siblings.size() && siblings[at].get() != control) ++at;
+    return at;
+}
+
+}  // namespace
+
 HWND AfxFindChild(HWND parent, UINT id) {
     // Every change looks up controls by id: the data exchange all of them, the enable rules many.
-    if (!parent || parent->childIndex.empty()) return nullptr;
-    const auto& index = parent->childIndex;
-    const std::size_t mask = index.size() - 1;
-    for (std::size_t slot = id & mask; index[slot].second; slot = (slot + 1) & mask)
-        if (index[slot].first == id) return parent->children[index[slot].second - 1].get();
-    return nullptr;
+    const auto* slot = ChildSlot(parent, id);
+    return slot ? slot->child : nullptr;
+}
+
+TextNumber AfxTextNumber(HWND w) {
+    if (!w) return {};
+    const std::wstring& text = w->text;
+    const std::size_t n = text.size();
+    if (std::cmp_equal(w->readLength, n)) {
+        std::size_t i = 0;
+        while (i < n && text[i] == w->readText[i]) ++i;
+        if (i == n) return w->reading;
+    }
+    wchar_t* end = nullptr;
+    const double value = crt::wcstod(text.c_str(), &end);
+    const TextNumber reading{value, static_cast<std::size_t>(end - text.c_str())};
+    if (n <= w->readText.size()) {
+        std::copy(text.begin(), text.end(), w->readText.begin());
+        w->readLength = static_cast<int>(n);
+        w->reading = reading;
+    }
+    return reading;
 }
 
 bool AfxIsRadio(HWND w) {
@@ -94,8 +145,7 @@ bool AfxIsRadio(HWND w) {
 CRadioGroup AfxRadioGroup(HWND control) {
     if (!control || !control->parent) return CRadioGroup();
     const auto& siblings = control->parent->children;
-    std::size_t first = 0;
-    while (first < siblings.size() && siblings[first].get() != control) ++first;
+    std::size_t first = Position(control);
     if (first == siblings.size()) return CRadioGroup();
     while (first > 0 && !(siblings[first]->style & WS_GROUP)) --first;
     std::size_t last = first + 1;
@@ -122,9 +172,8 @@ CWndObserver::~CWndObserver() = default;
 CMessageBoxService::~CMessageBoxService() = default;
 CInvalidArgReport::~CInvalidArgReport() = default;
 
-CWnd* CWnd::FromHandle(HWND window) {
+CWnd* CWnd::StandIn(HWND window) {
     if (!window) return nullptr;
-    if (window->attached) return window->attached;
     if (!window->plain) {
         window->plain = std::make_unique<CWnd>();
         window->plain->m_hWnd = window;
@@ -191,6 +240,8 @@ const std::wstring& CWnd::WindowText() const {
     static const std::wstring none;
     return m_hWnd ? m_hWnd->text : none;
 }
+
+TextNumber CWnd::WindowNumber() const { return AfxTextNumber(m_hWnd); }
 
 int CWnd::GetWindowTextLength() const { return m_hWnd ? static_cast<int>(m_hWnd->text.size()) : 0; }
 
@@ -273,36 +324,13 @@ int CWnd::MessageBox(const wchar_t* text, const wchar_t* caption, UINT type) {
 
 // ---- control procedures -------------------------------------------------------------------------
 
-LRESULT AfxDefControlProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (!w) return 0;
+namespace {
+
+// The messages of lists and combo boxes: their items, selection and caret. They are kept apart
+// from the state messages every change sends (a check read or set, a text limit, an up-down's
+// range and position), so that those pay for none of the work these do.
+[[gnu::noinline]] LRESULT ItemProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case BM_GETCHECK:
-            return w->wndClass == WndClass::Button ? w->check : 0;
-        case BM_SETCHECK:
-            if (w->wndClass == WndClass::Button) {
-                const int check = static_cast<int>(wParam);
-                if (w->check != check) {
-                    w->check = check;
-                    AfxNotifyWndChanged(w, WndChange::Check);
-                }
-            }
-            return 0;
-        case EM_LIMITTEXT:
-            w->textLimit = wParam == 0 ? 0x7FFFFFFE : static_cast<int>(std::min<WPARAM>(wParam, 0x7FFFFFFE));
-            return 0;
-        case UDM_SETRANGE:
-            w->upper = static_cast<short>(LOWORD(static_cast<std::uintptr_t>(lParam)));
-            w->lower = static_cast<short>(HIWORD(static_cast<std::uintptr_t>(lParam)));
-            return 0;
-        case UDM_GETRANGE:
-            return MAKELPARAM(static_cast<unsigned>(w->upper), static_cast<unsigned>(w->lower));
-        case UDM_SETPOS: {
-            const int previous = w->pos;
-            w->pos = static_cast<short>(LOWORD(static_cast<std::uintptr_t>(lParam)));
-            return previous;
-        }
-        case UDM_GETPOS:
-            return w->pos;
         case CB_ADDSTRING:
         case LB_ADDSTRING:
         case LB_INSERTSTRING: {
@@ -359,6 +387,43 @@ LRESULT AfxDefControlProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
             return w->caret;
         default:
             return 0;
+    }
+}
+
+}  // namespace
+
+LRESULT AfxDefControlProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (!w) return 0;
+    switch (message) {
+        case BM_GETCHECK:
+            return w->wndClass == WndClass::Button ? w->check : 0;
+        case BM_SETCHECK:
+            if (w->wndClass == WndClass::Button) {
+                const int check = static_cast<int>(wParam);
+                if (w->check != check) {
+                    w->check = check;
+                    AfxNotifyWndChanged(w, WndChange::Check);
+                }
+            }
+            return 0;
+        case EM_LIMITTEXT:
+            w->textLimit = wParam == 0 ? 0x7FFFFFFE : static_cast<int>(std::min<WPARAM>(wParam, 0x7FFFFFFE));
+            return 0;
+        case UDM_SETRANGE:
+            w->upper = static_cast<short>(LOWORD(static_cast<std::uintptr_t>(lParam)));
+            w->lower = static_cast<short>(HIWORD(static_cast<std::uintptr_t>(lParam)));
+            return 0;
+        case UDM_GETRANGE:
+            return MAKELPARAM(static_cast<unsigned>(w->upper), static_cast<unsigned>(w->lower));
+        case UDM_SETPOS: {
+            const int previous = w->pos;
+            w->pos = static_cast<short>(LOWORD(static_cast<std::uintptr_t>(lParam)));
+            return previous;
+        }
+        case UDM_GETPOS:
+            return w->pos;
+        default:
+            return ItemProc(w, message, wParam, lParam);
     }
 }
 

@@ -4,6 +4,8 @@
 // message boxes and the observer through which a view follows every change of state.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -19,6 +21,13 @@
 class CWnd;
 class CDataExchange;
 
+// A text read as a number the way crt::wcstod reads it: the value, and how many characters the
+// number took (0 when there was none; the value is then 0.0).
+struct TextNumber {
+    double value = 0.0;
+    std::size_t length = 0;
+};
+
 // The state of one window. Controls keep their data here; the program reaches it through the
 // messages and member functions of CWnd and the control classes.
 struct WndRecord {
@@ -31,9 +40,16 @@ struct WndRecord {
     short x = 0, y = 0, cx = 0, cy = 0;
     WndRecord* parent = nullptr;
     std::vector<std::unique_ptr<WndRecord>> children;  // dialogs: their controls in template order
-    // Dialogs: their ids' table, (id, position in children + 1; 0 free), a power of two at least
-    // twice as long as children. A dialog's ids run side by side, so their low bits spread them.
-    std::vector<std::pair<UINT, std::uint32_t>> childIndex;
+    // Dialogs: their ids' table, a power of two at least twice as long as children (childMask is
+    // its length - 1), each id in the slot of its low bits or the next free one. A dialog's ids run
+    // side by side, so their low bits spread them.
+    struct ChildSlot {
+        UINT id = 0;
+        std::uint32_t position = 0;  // in children
+        WndRecord* child = nullptr;  // null: a free slot
+    };
+    std::vector<ChildSlot> childIndex;
+    std::size_t childMask = 0;
 
     // Buttons.
     int check = BST_UNCHECKED;
@@ -47,6 +63,11 @@ struct WndRecord {
     int caret = 0;
     int paintCount = 0;
     bool themed = true;                // drawn with the desktop's visual theme
+    // Edits: the last reading of the text as a number and the text it was read from, when short
+    // (readLength -1: none). See AfxTextNumber.
+    TextNumber reading;
+    int readLength = -1;
+    std::array<wchar_t, 16> readText{};
 
     CWnd* attached = nullptr;          // the program's object bound to this window, if any
     std::unique_ptr<CWnd> plain;       // stands in where no object is attached
@@ -76,7 +97,7 @@ public:
     HWND GetSafeHwnd() const { return m_hWnd; }
 
     // The object the program reaches a window by: the attached one, else a plain stand-in.
-    static CWnd* FromHandle(HWND window);
+    static CWnd* FromHandle(HWND window) { return window && window->attached ? window->attached : StandIn(window); }
 
     // Binds this object to the child window id of parent (the window's messages come to this
     // object's WindowProc first). Fails when there is no such child or it is bound already.
@@ -97,6 +118,8 @@ public:
     CString GetWindowText() const;
     // The text as the window holds it, read without a copy (valid until the text changes).
     const std::wstring& WindowText() const;
+    // The leading number of the text (AfxTextNumber).
+    TextNumber WindowNumber() const;
     int GetWindowTextLength() const;
     BOOL EnableWindow(BOOL enable = TRUE);
     BOOL IsWindowEnabled() const;
@@ -131,6 +154,8 @@ protected:
     friend class CDialog;
 
 private:
+    // The plain object of a window no object is attached to.
+    static CWnd* StandIn(HWND window);
     // The notifications of a text the program wrote.
     void TextWritten();
 };
@@ -139,6 +164,10 @@ private:
 ZEM_EXPORT HWND AfxFindChild(HWND parent, UINT id);
 // Builds the table AfxFindChild looks ids up in, once a dialog has all its children.
 void AfxIndexChildren(HWND parent);
+// The leading number of the window's text. The window keeps its last reading with the short text
+// it was read from: a change reads a magnitude edit three times (its range check, the order
+// check, the data exchange), and the next change reads the same text again.
+TextNumber AfxTextNumber(HWND window);
 // Radio buttons, automatic or not.
 ZEM_EXPORT bool AfxIsRadio(HWND window);
 // The radio buttons of control's group, in template order. A group runs from the nearest control

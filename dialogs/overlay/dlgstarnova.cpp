@@ -82,9 +82,9 @@ void CDlgStarNovaBase::ReadSettings() {
     ReadNumber(*m_nova.offset);
 }
 
-void CDlgStarNovaBase::AppendSettings(CString& script) {
-    AppendRows(script, m_nova.rows);
-    AppendScriptValue(script, {m_nova.offset->write}, m_dMagOffset);
+void CDlgStarNovaBase::WriteSettings(zem::StatementWriter& out) {
+    WriteRows(out, m_nova.rows);
+    out.Value({m_nova.offset->write}, m_dMagOffset);
 }
 
 BOOL CDlgStarNovaBase::GetScript(CString* script) {

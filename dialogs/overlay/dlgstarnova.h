@@ -52,7 +52,7 @@ protected:
     void PrepareFields() override;
     void ExchangeSettings(CDataExchange* pDX) override;
     void ReadSettings() override;
-    void AppendSettings(CString& script) override;
+    void WriteSettings(zem::StatementWriter& out) override;
     void SetEnableOrDisable();
     void SetEnableRules() override { SetEnableOrDisable(); }
     void OnDeltaposSpinMagOffset(NMHDR* pNotify, LRESULT* pResult);

@@ -44,14 +44,16 @@ protected:
     // The dialog's own settings, in the order of its exchange, its reads and its script.
     virtual void ExchangeSettings(CDataExchange* pDX) = 0;
     virtual void ReadSettings() = 0;
-    virtual void AppendSettings(CString& script) = 0;
+    virtual void WriteSettings(zem::StatementWriter& out) = 0;
     // Text limits and spins before anything is read.
     virtual void PrepareFields() { m_limit.Prepare(); }
 
     // The settings and the limit group's statements.
     void AppendScript(CString& script) {
-        AppendSettings(script);
-        m_limit.AppendScript(script);
+        zem::AppendStatements(script, [this](zem::StatementWriter& out) {
+            WriteSettings(out);
+            m_limit.WriteScript(out);
+        });
     }
 
     // The faint end's range, the bright end's and their order, stopping at the first failure, so
@@ -85,5 +87,5 @@ protected:
     }
     void ExchangeSettings(CDataExchange* pDX) override { ExchangeRows(pDX, D::Rows()); }
     void ReadSettings() override { ReadRows(D::Rows()); }
-    void AppendSettings(CString& script) override { AppendRows(script, D::Rows()); }
+    void WriteSettings(zem::StatementWriter& out) override { WriteRows(out, D::Rows()); }
 };

@@ -2,7 +2,10 @@
 // Controls as a person and the program meet them: notifications, radio groups, up-down controls,
 // text limits, disabled controls, observed changes, registered messages and message maps.
 #include <algorithm>
+#include <memory>
 #include <tuple>
+#include <utility>
+#include <vector>
 
 #include "test_dialog.h"
 
@@ -78,6 +81,37 @@ TEST_F(PlatformTest, ClicksToggleChecksAndRadiosWithinTheirGroup) {
         dlg.UpdateData(FALSE);
         EXPECT_EQ(checks(), L".x..x");
     });
+}
+
+// A control's group is found from where the control stands, also when an earlier control has the
+// same id.
+TEST(RadioGroups, AControlWhoseIdRepeatsHasItsOwnGroup) {
+    WndRecord dialog;
+    const std::pair<UINT, DWORD> controls[] = {{5, WS_GROUP}, {6, 0}, {5, WS_GROUP}, {7, 0}, {8, WS_GROUP}};
+    for (const auto& [id, group] : controls) {
+        auto child = std::make_unique<WndRecord>();
+        child->id = id;
+        child->wndClass = WndClass::Button;
+        child->style = BS_AUTORADIOBUTTON | group;
+        child->parent = &dialog;
+        dialog.children.push_back(std::move(child));
+    }
+    AfxIndexChildren(&dialog);
+    auto members = [](HWND control) {
+        std::vector<HWND> group;
+        for (HWND c : AfxRadioGroup(control)) group.push_back(c);
+        return group;
+    };
+    const auto& c = dialog.children;
+    EXPECT_EQ(AfxFindChild(&dialog, 5), c[0].get());
+    EXPECT_EQ(members(c[0].get()), (std::vector<HWND>{c[0].get(), c[1].get()}));
+    EXPECT_EQ(members(c[1].get()), (std::vector<HWND>{c[0].get(), c[1].get()}));
+    EXPECT_EQ(members(c[2].get()), (std::vector<HWND>{c[2].get(), c[3].get()}));
+    EXPECT_EQ(members(c[3].get()), (std::vector<HWND>{c[2].get(), c[3].get()}));
+    WndRecord stranger;
+    stranger.id = 6;
+    stranger.parent = &dialog;  // not among its children
+    EXPECT_TRUE(members(&stranger).empty());
 }
 
 TEST_F(PlatformTest, DisabledControlsRefuseEveryInput) {

@@ -1,7 +1,12 @@
 // SPDX-License-Identifier: BSD-3-Clause
 // Dialogs: data exchange and its failures, the modal run, message boxes and faults.
+#include <cstdint>
+#include <cstring>
 #include <stdexcept>
+#include <string>
 #include <tuple>
+
+#include "platform/crt.h"
 
 #include "test_dialog.h"
 
@@ -115,5 +120,53 @@ TEST_F(PlatformTest, FaultsAreReportedNotThrown) {
         EXPECT_EQ(dlg.m_combo.GetCurSel(), -1);
         EXPECT_EQ(dlg.SendDlgItemMessage(4242, BM_GETCHECK), 0);
         EXPECT_TRUE(dlg.log.empty());  // nothing was sent
+    });
+}
+
+// An edit keeps its last reading of its text as a number. Every text is read anew, also one the
+// keys changed in place to another of the same length, and the readings are the text's own: the
+// number reader's, and the exchange's.
+TEST_F(PlatformTest, EditNumberReadingFollowsItsText) {
+    auto bits = [](double v) {
+        std::uint64_t b = 0;
+        std::memcpy(&b, &v, sizeof b);
+        return b;
+    };
+    CTestDialog dlg;
+    Within(dlg, [&] {
+        const HWND first = Record(dlg, IDC_FIRST);
+        auto expectReadings = [&](const std::wstring& text) {
+            SCOPED_TRACE(zem::ToUtf8(text));
+            ASSERT_EQ(first->text, text);
+            wchar_t* end = nullptr;
+            const double value = crt::wcstod(text.c_str(), &end);
+            double simple = -7;
+            const bool simpleRead = AfxSimpleFloatParse(text.c_str(), simple);
+            for (int again = 0; again < 2; ++again) {
+                const TextNumber number = AfxTextNumber(first);
+                EXPECT_EQ(bits(number.value), bits(value));
+                EXPECT_EQ(number.length, static_cast<std::size_t>(end - text.c_str()));
+                CDataExchange dx(&dlg, TRUE);
+                double exchanged = -7;
+                DDX_Text(&dx, IDC_FIRST, exchanged);
+                EXPECT_EQ(dx.m_bFailed, !simpleRead);
+                EXPECT_EQ(bits(exchanged), bits(simple));
+            }
+        };
+        const std::wstring texts[] = {L"5.37", L" 2.5 ", L"\n\t5 ", L"5\n", L"-0.0", L"", L"abc", L"1e400", L"nan",
+                                      L"0x1p3", L" 2.5x", L"1234567890123.45", L"12345678901234.56",
+                                      L"1234567890123456789.5", std::wstring(L"5\0x", 3)};
+        for (const std::wstring& text : texts) {
+            input::Paste(dlg, IDC_FIRST, text);
+            expectReadings(text);
+        }
+        input::Paste(dlg, IDC_FIRST, L"5.37");
+        expectReadings(L"5.37");
+        input::Backspace(dlg, IDC_FIRST, 1);
+        expectReadings(L"5.3");
+        input::Append(dlg, IDC_FIRST, L"8");
+        expectReadings(L"5.38");
+        dlg.GetDlgItem(IDC_FIRST)->SetWindowTextFixed1(-1.25);
+        expectReadings(L"-1.2");
     });
 }
