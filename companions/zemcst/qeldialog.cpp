@@ -3,6 +3,7 @@
 
 #include <string_view>
 
+#include "companions/zemcst/statements.h"
 #include "platform/crt.h"
 
 using namespace std::string_view_literals;
@@ -57,22 +58,22 @@ CString CQelDialog::GetScriptBool(const CString& path, BOOL value) {
 void CQelDialog::AppendScriptBool(CString& script, std::wstring_view path, BOOL value) {
     // Plain appending: every live change makes dozens of these (105 in the constellation script).
     script += path;
-    script += value ? L" = TRUE;"sv : L" = FALSE;"sv;
+    script += value ? zem::Piece(zem::kIsTrue) : zem::Piece(zem::kIsFalse);
 }
 
 void CQelDialog::AppendScriptBool(CString& script, std::initializer_list<std::wstring_view> path, BOOL value) {
     for (std::wstring_view piece : path) script += piece;
-    script += value ? L" = TRUE;"sv : L" = FALSE;"sv;
+    script += value ? zem::Piece(zem::kIsTrue) : zem::Piece(zem::kIsFalse);
 }
 
 void CQelDialog::AppendScriptVisible(CString& script, std::initializer_list<std::wstring_view> path, BOOL value) {
     for (std::wstring_view piece : path) script += piece;
-    script += value ? L".Visible = TRUE;"sv : L".Visible = FALSE;"sv;
+    script += value ? zem::Piece(zem::kVisibleTrue) : zem::Piece(zem::kVisibleFalse);
 }
 
 void CQelDialog::AppendScriptValue(CString& script, std::initializer_list<std::wstring_view> path, double value) {
     for (std::wstring_view piece : path) script += piece;
-    script += L" = "sv;
+    script += zem::Piece(zem::kIs);
     script.AppendFixed1(value);
     script += L';';
 }

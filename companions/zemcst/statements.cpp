@@ -21,7 +21,7 @@ void StatementWriter::Value(Path path, double value) {
         general = Format(L"%.1f", value);
         number = general;
     }
-    wchar_t* p = Put(PutPath(Room(Length(path) + number.size() + 4), path), L" = ");
+    wchar_t* p = Put(PutPath(Room(Length(path) + number.size() + 4), path), kIs);
     m_at = Put(Put(p, number), L";");
 }
 

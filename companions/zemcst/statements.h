@@ -15,6 +15,16 @@ namespace zem {
 
 using Path = std::initializer_list<std::wstring_view>;  // a path in pieces, joined with nothing between
 
+// What follows a statement's path: every writer of statements takes them from here.
+inline constexpr wchar_t kIsTrue[] = L" = TRUE;";
+inline constexpr wchar_t kIsFalse[] = L" = FALSE;";
+inline constexpr wchar_t kVisibleTrue[] = L".Visible = TRUE;";
+inline constexpr wchar_t kVisibleFalse[] = L".Visible = FALSE;";
+inline constexpr wchar_t kIs[] = L" = ";
+// The text of one of them.
+template <std::size_t N>
+constexpr std::wstring_view Piece(const wchar_t (&piece)[N]) { return {piece, N - 1}; }
+
 // Writes statements at the end of a script, into room it opens there: the script's spare room, a
 // bufferful at most at a time, or more where a statement needs it. Close ends the script where the
 // last statement does.
@@ -25,9 +35,9 @@ public:
     StatementWriter& operator=(const StatementWriter&) = delete;
 
     // "path = TRUE;" or "path = FALSE;".
-    void Bool(Path path, bool value) { Flag(path, value, L" = TRUE;", L" = FALSE;"); }
+    void Bool(Path path, bool value) { Flag(path, value, kIsTrue, kIsFalse); }
     // "path.Visible = TRUE;" or "path.Visible = FALSE;".
-    void Visible(Path path, bool value) { Flag(path, value, L".Visible = TRUE;", L".Visible = FALSE;"); }
+    void Visible(Path path, bool value) { Flag(path, value, kVisibleTrue, kVisibleFalse); }
     // "path = " and the value as "%.1f" writes it, then ';'.
     void Value(Path path, double value);
     // Text as it is.
