@@ -100,8 +100,8 @@ protected:
         // A row alone is appended as it is: opening room in the script would cost more than it saves.
         if (rows.size() == 1) {
             const auto& r = rows.front();
-            AppendScriptBool(script, {r.write}, RowValue(r));
-            if (!r.write2.empty()) AppendScriptBool(script, {r.write2}, RowValue(r));
+            AppendScriptBool(script, r.write, RowValue(r));
+            if (!r.write2.empty()) AppendScriptBool(script, r.write2, RowValue(r));
             return;
         }
         zem::AppendStatements(script, [&](zem::StatementWriter& out) { WriteRows(out, rows); });

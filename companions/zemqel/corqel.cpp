@@ -620,6 +620,27 @@ std::size_t CCorQel::OtherValuesOnly(const Remembered& memory, std::size_t i, st
     const std::size_t n = script.size(), last = memory.text.size();
     const wchar_t* const lastText = memory.text.data();
     const std::vector<Parsed>& statements = memory.statements;
+    // Mostly one value changed and nothing around it: the texts differ only inside the value of
+    // the statement where they begin to differ. The value then ends where it did, moved by the
+    // change of length, and only the characters written anew need a look.
+    if (i < statements.size()) {
+        const Parsed& s = statements[i];
+        const std::size_t valueEnd = s.valueAt + s.valueSize;  // in the remembered text
+        if (s.kind == static_cast<std::uint8_t>(Kind::Assign) && s.closed && !s.quotes && s.valueAt <= sameStart &&
+            valueEnd >= last - sameEnd) {
+            const std::size_t newEnd = valueEnd + n - last;
+            const wchar_t* p = text + sameStart;
+            const wchar_t* const written = text + (n - sameEnd);
+            while (p < written && *p != L';' && *p != L'"') ++p;
+            if (p == written && newEnd > s.valueAt && !IsBlank(text[s.valueAt]) && !IsBlank(text[newEnd - 1])) {
+                Parsed now = s;
+                now.valueSize = newEnd - s.valueAt;
+                now.end = s.end + n - last;
+                m_readAgain.push_back(now);
+                return i + 1;
+            }
+        }
+    }
     std::size_t shift = 0;  // a remembered place is here at that place + shift (modulo 2^64)
     for (std::size_t k = i; k < statements.size(); ++k) {
         const Parsed& s = statements[k];
@@ -666,10 +687,8 @@ int CCorQel::RunLive(std::wstring_view script) {
     // The remembered script that shares the most text with this one at its two ends. A script that
     // shares less than half of itself with every one takes the place that served longest ago.
     Remembered* memory = nullptr;
-    Remembered* oldest = &m_remembered[0];
     std::size_t sameStart = 0, sameEnd = 0;
     for (Remembered& r : m_remembered) {
-        if (r.used < oldest->used) oldest = &r;
         if (!r.known) continue;
         const std::size_t both = std::min(n, r.text.size());
         const std::size_t start = SameStart(text, r.text.data(), both);
@@ -682,7 +701,9 @@ int CCorQel::RunLive(std::wstring_view script) {
         }
     }
     if (!memory || sameStart + sameEnd == 0 || sameStart + sameEnd < n - n / 2) {
-        memory = oldest;
+        memory = &m_remembered[0];
+        for (Remembered& r : m_remembered)
+            if (r.used < memory->used) memory = &r;
         memory->known = false;
         sameStart = sameEnd = 0;
     }
