@@ -165,7 +165,8 @@ LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 HWND CDataExchange::PrepareCtrl(int id) {
     m_idLastControl = static_cast<UINT>(id);
-    return m_pDlgWnd ? AfxFindChild(m_pDlgWnd->m_hWnd, static_cast<UINT>(id)) : nullptr;
+    const auto* slot = m_pDlgWnd ? AfxChildSlot(m_pDlgWnd->m_hWnd, static_cast<UINT>(id)) : nullptr;
+    return slot ? slot->child : nullptr;
 }
 
 void CDataExchange::Fail() {

@@ -89,20 +89,10 @@ void AfxIndexChildren(HWND parent) {
 
 namespace {
 
-// The slot of the first child with that id, null when there is none.
-const WndRecord::ChildSlot* ChildSlot(HWND parent, UINT id) {
-    if (!parent || parent->childIndex.empty()) return nullptr;
-    const auto* index = parent->childIndex.data();
-    const std::size_t mask = parent->childMask;
-    for (std::size_t slot = id & mask; index[slot].child; slot = (slot + 1) & mask)
-        if (index[slot].id == id) return &index[slot];
-    return nullptr;
-}
-
 // Where control stands among its siblings, found by its id (or, when an earlier sibling has the
 // same id, by walking them).
 std::size_t Position(HWND control) {
-    if (const auto* slot = ChildSlot(control->parent, control->id); slot && slot->child == control) return slot->position;
+    if (const auto* slot = AfxChildSlot(control->parent, control->id); slot && slot->child == control) return slot->position;
     const auto& siblings = control->parent->children;
     std::size_t at = 0;
     while (at < siblings.size() && siblings[at].get() != control) ++at;
@@ -112,8 +102,7 @@ std::size_t Position(HWND control) {
 }  // namespace
 
 HWND AfxFindChild(HWND parent, UINT id) {
-    // Every change looks up controls by id: the data exchange all of them, the enable rules many.
-    const auto* slot = ChildSlot(parent, id);
+    const auto* slot = AfxChildSlot(parent, id);
     return slot ? slot->child : nullptr;
 }
 
@@ -273,7 +262,6 @@ CWnd* CWnd::GetFocus() { return FromHandle(Focus()); }
 void CWnd::Invalidate(BOOL) {}
 void CWnd::UpdateWindow() {}
 
-CWnd* CWnd::GetDlgItem(int id) const { return FromHandle(AfxFindChild(m_hWnd, static_cast<UINT>(id))); }
 
 void CWnd::SetDlgItemText(int id, const wchar_t* text) {
     if (CWnd* item = GetDlgItem(id)) item->SetWindowText(text);
@@ -289,8 +277,8 @@ int CWnd::GetDlgItemText(int id, CString& text) const {
 void CWnd::CheckDlgButton(int id, UINT check) { SendDlgItemMessage(id, BM_SETCHECK, check, 0); }
 
 UINT CWnd::IsDlgButtonChecked(int id) const {
-    HWND item = AfxFindChild(m_hWnd, static_cast<UINT>(id));
-    return item ? static_cast<UINT>(AfxSendMessage(item, BM_GETCHECK, 0, 0)) : 0;
+    const auto* slot = AfxChildSlot(m_hWnd, static_cast<UINT>(id));
+    return slot ? static_cast<UINT>(AfxSendMessage(slot->child, BM_GETCHECK, 0, 0)) : 0;
 }
 
 void CWnd::CheckRadioButton(int firstId, int lastId, int checkId) {

@@ -160,8 +160,23 @@ private:
     void TextWritten();
 };
 
-// Child window id of parent, or null; the first in template order when ids repeat.
+// The ids' table slot of parent's first child with that id, null when there is none.
+inline const WndRecord::ChildSlot* AfxChildSlot(HWND parent, UINT id) {
+    if (!parent || parent->childIndex.empty()) return nullptr;
+    const auto* index = parent->childIndex.data();
+    const std::size_t mask = parent->childMask;
+    for (std::size_t slot = id & mask; index[slot].child; slot = (slot + 1) & mask)
+        if (index[slot].id == id) return &index[slot];
+    return nullptr;
+}
+// Child window id of parent, or null; the first in template order when ids repeat. Every change
+// looks controls up by id (the data exchange all of them, the enable rules many), so the module's
+// own lookups take the slot inline; this is the entry for hosts.
 ZEM_EXPORT HWND AfxFindChild(HWND parent, UINT id);
+inline CWnd* CWnd::GetDlgItem(int id) const {
+    const auto* slot = AfxChildSlot(m_hWnd, static_cast<UINT>(id));
+    return FromHandle(slot ? slot->child : nullptr);
+}
 // Builds the table AfxFindChild looks ids up in, once a dialog has all its children.
 void AfxIndexChildren(HWND parent);
 // The leading number of the window's text. The window keeps its last reading with the short text
