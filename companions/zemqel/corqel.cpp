@@ -633,10 +633,12 @@ std::size_t CCorQel::OtherValuesOnly(const Remembered& memory, std::size_t i, st
             const wchar_t* const written = text + (n - sameEnd);
             while (p < written && *p != L';' && *p != L'"') ++p;
             if (p == written && newEnd > s.valueAt && !IsBlank(text[s.valueAt]) && !IsBlank(text[newEnd - 1])) {
-                Parsed now = s;
+                // Copied where it goes and its places written there: a copy made on the stack
+                // and pushed at once was read back whole before the stores of its fields had
+                // landed, which stalled the processor longer than the rest of this took.
+                Parsed& now = m_readAgain.emplace_back(s);
                 now.valueSize = newEnd - s.valueAt;
                 now.end = s.end + n - last;
-                m_readAgain.push_back(now);
                 return i + 1;
             }
         }
@@ -660,12 +662,11 @@ std::size_t CCorQel::OtherValuesOnly(const Remembered& memory, std::size_t i, st
         if (IsBlank(text[valueAt]) || IsBlank(text[valueEnd - 1]) ||
             !SameChars(text + valueEnd, lastText + s.valueAt + s.valueSize, blanks))
             break;
-        Parsed now = s;
+        Parsed& now = m_readAgain.emplace_back(s);  // written in place, as above
         now.valueAt = valueAt;
         now.valueSize = valueEnd - valueAt;
         now.end = semicolon + 1;
         shift = now.end - s.end;
-        m_readAgain.push_back(now);
         if (s.end >= last - sameEnd) {
             if (shift == n - last) return k + 1;
             break;
