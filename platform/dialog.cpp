@@ -180,7 +180,7 @@ void DDX_Check(CDataExchange* pDX, int id, BOOL& value) {
     HWND w = pDX->PrepareCtrl(id);
     if (!w) return;
     if (pDX->m_bSaveAndValidate) {
-        value = static_cast<BOOL>(AfxSendMessage(w, BM_GETCHECK, 0, 0));
+        value = AfxReadCheck(w);
     } else {
         const int check = (value < 0 || value > 2) ? 0 : value;
         AfxSendMessage(w, BM_SETCHECK, static_cast<WPARAM>(check), 0);

@@ -278,7 +278,7 @@ void CWnd::CheckDlgButton(int id, UINT check) { SendDlgItemMessage(id, BM_SETCHE
 
 UINT CWnd::IsDlgButtonChecked(int id) const {
     const auto* slot = AfxChildSlot(m_hWnd, static_cast<UINT>(id));
-    return slot ? static_cast<UINT>(AfxSendMessage(slot->child, BM_GETCHECK, 0, 0)) : 0;
+    return slot ? static_cast<UINT>(AfxReadCheck(slot->child)) : 0;
 }
 
 void CWnd::CheckRadioButton(int firstId, int lastId, int checkId) {
@@ -384,7 +384,7 @@ LRESULT AfxDefControlProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
     if (!w) return 0;
     switch (message) {
         case BM_GETCHECK:
-            return w->wndClass == WndClass::Button ? w->check : 0;
+            return AfxButtonCheck(w);
         case BM_SETCHECK:
             if (w->wndClass == WndClass::Button) {
                 const int check = static_cast<int>(wParam);

@@ -220,6 +220,12 @@ ZEM_EXPORT CRadioGroup AfxRadioGroup(HWND control);
 ZEM_EXPORT LRESULT AfxDefControlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // Sends message to the window's own procedure (the attached object first).
 ZEM_EXPORT LRESULT AfxSendMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// What a button's default procedure answers to BM_GETCHECK (0 for any other window).
+inline int AfxButtonCheck(HWND w) { return w->wndClass == WndClass::Button ? w->check : 0; }
+// A control's check as BM_GETCHECK reads it: from its record when no object took its messages.
+inline int AfxReadCheck(HWND w) {
+    return w->attached ? static_cast<int>(AfxSendMessage(w, BM_GETCHECK, 0, 0)) : AfxButtonCheck(w);
+}
 // A control tells its parent: WM_COMMAND with its id and code.
 ZEM_EXPORT LRESULT AfxNotifyParent(HWND control, UINT code);
 
