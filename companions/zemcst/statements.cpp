@@ -16,9 +16,9 @@ constexpr std::size_t kRoom = 512;
 void StatementWriter::Value(Path path, double value) {
     Fixed1Room room;
     std::wstring_view number = ShortFixed1(value, room);
-    std::wstring general;  // beyond 2^53, or not a number: the general formatting's text
+    std::wstring general;  // from 2^53 up, or not a number: written the one general way
     if (number.empty()) {
-        general = Format(L"%.1f", value);
+        AppendFixed1(general, value);
         number = general;
     }
     wchar_t* p = Put(PutPath(Room(Length(path) + number.size() + 4), path), kIs);
