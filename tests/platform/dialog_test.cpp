@@ -123,6 +123,29 @@ TEST_F(PlatformTest, FaultsAreReportedNotThrown) {
     });
 }
 
+// A box's check is read from its record only while no object takes its messages: a box the
+// program subclassed answers BM_GETCHECK itself, to the data exchange and to IsDlgButtonChecked.
+TEST_F(PlatformTest, SubclassedBoxAnswersItsOwnCheck) {
+    struct CAlwaysTicked : CButton {
+        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+            return message == BM_GETCHECK ? BST_CHECKED : CButton::WindowProc(message, wParam, lParam);
+        }
+    };
+    CTestDialog dlg;
+    CAlwaysTicked box;
+    Within(dlg, [&] {
+        dlg.UpdateData(TRUE);
+        EXPECT_EQ(dlg.m_bCheck, BST_UNCHECKED);
+        EXPECT_EQ(dlg.IsDlgButtonChecked(IDC_CHECK), 0u);
+        ASSERT_TRUE(box.SubclassDlgItem(IDC_CHECK, &dlg));
+        dlg.UpdateData(TRUE);
+        EXPECT_EQ(dlg.m_bCheck, BST_CHECKED);
+        EXPECT_EQ(dlg.IsDlgButtonChecked(IDC_CHECK), static_cast<UINT>(BST_CHECKED));
+        EXPECT_EQ(box.GetCheck(), BST_UNCHECKED);  // the record itself is unticked
+        box.Detach();
+    });
+}
+
 // An edit keeps its last reading of its text as a number. Every text is read anew, also one the
 // keys changed in place to another of the same length, and the readings are the text's own: the
 // number reader's, and the exchange's.
