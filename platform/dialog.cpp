@@ -195,7 +195,7 @@ void DDX_Radio(CDataExchange* pDX, int id, int& value) {
     int button = 0;
     for (HWND c : AfxRadioGroup(w)) {
         if (pDX->m_bSaveAndValidate) {
-            if (AfxSendMessage(c, BM_GETCHECK, 0, 0) != 0 && value == -1) value = button;
+            if (AfxReadCheck(c) != 0 && value == -1) value = button;
         } else {
             AfxSendMessage(c, BM_SETCHECK, button == value ? BST_CHECKED : BST_UNCHECKED, 0);
         }
