@@ -606,6 +606,27 @@ int CCorQel::Read(std::wstring_view script, bool traffic) {
 // performed again, moved by the difference in length. What a statement does depends only on its
 // own text, and where statements begin only on the text before, so this does exactly what
 // reading the whole script would do.
+// Mostly one value changed and nothing around it: the texts differ only inside the value of the
+// i-th remembered statement, an assignment ended by a ';' with no '"'. The value then ends where
+// it did, moved by the change of length, and only the characters written anew need a look: no
+// ';' or '"' among them, and the new value neither empty nor starting or ending with a blank.
+bool CCorQel::OneValueOnly(const Remembered& memory, std::size_t i, std::wstring_view script, std::size_t sameStart,
+                           std::size_t sameEnd) const {
+    if (i >= memory.statements.size()) return false;
+    const Parsed& s = memory.statements[i];
+    const wchar_t* const text = script.data();
+    const std::size_t n = script.size(), last = memory.text.size();
+    const std::size_t valueEnd = s.valueAt + s.valueSize;  // in the remembered text
+    if (s.kind != static_cast<std::uint8_t>(Kind::Assign) || !s.closed || s.quotes || s.valueAt > sameStart ||
+        valueEnd < last - sameEnd)
+        return false;
+    const std::size_t newEnd = valueEnd + n - last;
+    const wchar_t* p = text + sameStart;
+    const wchar_t* const written = text + (n - sameEnd);
+    while (p < written && *p != L';' && *p != L'"') ++p;
+    return p == written && newEnd > s.valueAt && !IsBlank(text[s.valueAt]) && !IsBlank(text[newEnd - 1]);
+}
+
 // The remembered statements from i on (i the first the two scripts differ in) up to the one the
 // same end begins after, when each is the same assignment as before with another value: the
 // text before its value is the same, the new value runs to a ';' with no '"' on the way, is not
@@ -620,29 +641,6 @@ std::size_t CCorQel::OtherValuesOnly(const Remembered& memory, std::size_t i, st
     const std::size_t n = script.size(), last = memory.text.size();
     const wchar_t* const lastText = memory.text.data();
     const std::vector<Parsed>& statements = memory.statements;
-    // Mostly one value changed and nothing around it: the texts differ only inside the value of
-    // the statement where they begin to differ. The value then ends where it did, moved by the
-    // change of length, and only the characters written anew need a look.
-    if (i < statements.size()) {
-        const Parsed& s = statements[i];
-        const std::size_t valueEnd = s.valueAt + s.valueSize;  // in the remembered text
-        if (s.kind == static_cast<std::uint8_t>(Kind::Assign) && s.closed && !s.quotes && s.valueAt <= sameStart &&
-            valueEnd >= last - sameEnd) {
-            const std::size_t newEnd = valueEnd + n - last;
-            const wchar_t* p = text + sameStart;
-            const wchar_t* const written = text + (n - sameEnd);
-            while (p < written && *p != L';' && *p != L'"') ++p;
-            if (p == written && newEnd > s.valueAt && !IsBlank(text[s.valueAt]) && !IsBlank(text[newEnd - 1])) {
-                // Copied where it goes and its places written there: a copy made on the stack
-                // and pushed at once was read back whole before the stores of its fields had
-                // landed, which stalled the processor longer than the rest of this took.
-                Parsed& now = m_readAgain.emplace_back(s);
-                now.valueSize = newEnd - s.valueAt;
-                now.end = s.end + n - last;
-                return i + 1;
-            }
-        }
-    }
     std::size_t shift = 0;  // a remembered place is here at that place + shift (modulo 2^64)
     for (std::size_t k = i; k < statements.size(); ++k) {
         const Parsed& s = statements[k];
@@ -662,7 +660,10 @@ std::size_t CCorQel::OtherValuesOnly(const Remembered& memory, std::size_t i, st
         if (IsBlank(text[valueAt]) || IsBlank(text[valueEnd - 1]) ||
             !SameChars(text + valueEnd, lastText + s.valueAt + s.valueSize, blanks))
             break;
-        Parsed& now = m_readAgain.emplace_back(s);  // written in place, as above
+        // Copied where it goes and its places written there: a copy made on the stack and pushed
+        // at once was read back whole before the stores of its fields had landed, which stalled
+        // the processor longer than the rest of this took.
+        Parsed& now = m_readAgain.emplace_back(s);
         now.valueAt = valueAt;
         now.valueSize = valueEnd - valueAt;
         now.end = semicolon + 1;
@@ -736,8 +737,18 @@ int CCorQel::RunLive(std::wstring_view script) {
     m_readAgain.clear();
     std::size_t at = beginOf(i);
     std::size_t resume = count;  // the last script's statement the rest of this one starts with
-    // Most changes only write other values into a statement or two: those are known too.
-    if (const std::size_t after = known ? OtherValuesOnly(*memory, i, script, sameStart, sameEnd) : 0) {
+    // Most changes write another value into one statement: it is brought up to date where it is
+    // remembered. Others write a few: those are known too.
+    const bool oneValue = known && OneValueOnly(*memory, i, script, sameStart, sameEnd);
+    if (oneValue) {
+        Parsed& s = lastStatements[i];
+        s.valueSize = s.valueSize + n - last;
+        s.end = s.end + n - last;
+        Perform(s, text, true, others);
+        if (m_clears != clears) return others + Read(script.substr(s.end), true);
+        at = n;
+        resume = i + 1;
+    } else if (const std::size_t after = known ? OtherValuesOnly(*memory, i, script, sameStart, sameEnd) : 0) {
         for (const Parsed& s : m_readAgain) {
             Perform(s, text, true, others);
             if (m_clears != clears) return others + Read(script.substr(s.end), true);
@@ -770,20 +781,22 @@ int CCorQel::RunLive(std::wstring_view script) {
         if (m_clears != clears) return others + Read(script.substr(s.end), true);
     }
     if (!known) lastStatements.clear();
-    const auto from = lastStatements.begin() + static_cast<std::ptrdiff_t>(i);
-    const auto to = lastStatements.begin() + static_cast<std::ptrdiff_t>(known ? resume : 0);
-    if (static_cast<std::size_t>(to - from) == m_readAgain.size()) {
-        std::copy(m_readAgain.begin(), m_readAgain.end(), from);
-    } else {
-        const auto at = lastStatements.erase(from, to);
-        lastStatements.insert(at, m_readAgain.begin(), m_readAgain.end());
+    if (!oneValue) {
+        const auto from = lastStatements.begin() + static_cast<std::ptrdiff_t>(i);
+        const auto to = lastStatements.begin() + static_cast<std::ptrdiff_t>(known ? resume : 0);
+        if (static_cast<std::size_t>(to - from) == m_readAgain.size()) {
+            std::copy(m_readAgain.begin(), m_readAgain.end(), from);
+        } else {
+            const auto at = lastStatements.erase(from, to);
+            lastStatements.insert(at, m_readAgain.begin(), m_readAgain.end());
+        }
     }
-    // Only the text between the same start and the same end changes.
-    const std::size_t kept = sameEnd;
+    // Only the text from the same start on changes, and of that, while the length stays, only
+    // the part before the same end. The text after it is copied from this script, where it
+    // already stands at its new place: one copy, where moving the remembered end would take two.
+    const std::size_t copied = n == last ? n - sameStart - sameEnd : n - sameStart;
     if (n > last) lastText.resize(n);
-    wchar_t* const stored = lastText.data();
-    if (n != last && kept) std::memmove(stored + n - kept, stored + last - kept, kept * sizeof(wchar_t));
-    if (n - sameStart - kept) std::memcpy(stored + sameStart, text + sameStart, (n - sameStart - kept) * sizeof(wchar_t));
+    if (copied) std::memcpy(lastText.data() + sameStart, text + sameStart, copied * sizeof(wchar_t));
     if (n < last) lastText.resize(n);
     memory->known = true;
     return others;

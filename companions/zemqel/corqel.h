@@ -188,6 +188,10 @@ private:
     // them returned (0 when not so).
     std::size_t OtherValuesOnly(const Remembered& memory, std::size_t i, std::wstring_view script, std::size_t sameStart,
                                 std::size_t sameEnd);
+    // Whether the texts differ only inside the value of the i-th remembered statement, so that
+    // the statement, moved to its new end, reads what reading it again would.
+    bool OneValueOnly(const Remembered& memory, std::size_t i, std::wstring_view script, std::size_t sameStart,
+                      std::size_t sameEnd) const;
     std::uint64_t m_liveScripts = 0;
     std::vector<Parsed> m_readAgain;  // the statements between the same start and the same end
     bool m_running = false;           // a listener's script during a live one is read whole
