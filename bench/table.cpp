@@ -38,8 +38,14 @@ void TableReporter::ReportRuns(const std::vector<Run>& runs) {
     for (const Run& run : runs) {
         const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
         const bool single = run.run_type == Run::RT_Iteration && run.repetitions <= 1;
-        if (!median && !single && !run.error_occurred) continue;
         const std::string name = run.run_name.function_name;
+        // Each repetition of a change gives the ratio of its own time to its own floor.
+        if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
+            const auto floor = run.counters.find("floor");
+            if (floor != run.counters.end() && floor->second.value > 0)
+                ratios_[name].push_back(Microseconds(run.GetAdjustedCPUTime(), run.time_unit) / floor->second.value);
+        }
+        if (!median && !single && !run.error_occurred) continue;
         if (!results_.count(name)) order_.push_back(name);
         Result& r = results_[name];
         if (run.error_occurred) {
@@ -50,6 +56,16 @@ void TableReporter::ReportRuns(const std::vector<Run>& runs) {
         r.us = Microseconds(run.GetAdjustedCPUTime(), run.time_unit);
         for (const auto& [key, counter] : run.counters) r.counters[key] = counter.value;
     }
+}
+
+double TableReporter::Ratio(const std::string& name, double ofMedians) const {
+    const auto it = ratios_.find(name);
+    if (it == ratios_.end() || it->second.empty()) return ofMedians;
+    std::vector<double> ratios = it->second;
+    const auto middle = ratios.begin() + static_cast<std::ptrdiff_t>(ratios.size() / 2);
+    std::nth_element(ratios.begin(), middle, ratios.end());
+    if (ratios.size() % 2) return *middle;
+    return (*middle + *std::max_element(ratios.begin(), middle)) / 2;
 }
 
 const TableReporter::Result* TableReporter::Find(const std::string& name) const {
@@ -90,12 +106,11 @@ void TableReporter::PrintDialogs() {
             if (value < 0) std::fprintf(out_, " %*s", width, "-");
             else std::fprintf(out_, " %*.*f", width, decimals, value);
         };
-        const Result* floor = n.kind == "change" ? Find("floor/" + n.subject + "/" + n.action) : nullptr;
-        const bool hasFloor = floor && floor->error.empty() && floor->us > 0;
+        const double floor = counter(r, "floor");
         std::fprintf(out_, "%-16s %-6s", n.subject.c_str(), action.c_str());
         column(10, r.us, 3);
-        column(10, hasFloor ? floor->us : -1, 3);
-        column(7, hasFloor ? r.us / floor->us : -1, 2);
+        column(10, floor > 0 ? floor : -1, 3);
+        column(7, floor > 0 ? Ratio(name, r.us / floor) : -1, 2);
         column(8, counter(r, "allocs"), 1);
         column(8, counter(r, "queries"), 0);
         column(6, counter(r, "calls"), 0);

@@ -28,11 +28,15 @@ private:
     void PrintDialogs();
     void PrintEngine();
     const Result* Find(const std::string& name) const;
+    // A change's ratio: the median of its repetitions' own ratios, or the ratio of the medians
+    // when the repetitions were not reported one by one.
+    double Ratio(const std::string& name, double ofMedians) const;
 
     std::FILE* out_;
     int repetitions_ = 1;
     std::map<std::string, Result> results_;
     std::vector<std::string> order_;
+    std::map<std::string, std::vector<double>> ratios_;  // a change's repetitions, each time over floor
 };
 
 }  // namespace zembench
