@@ -143,9 +143,7 @@ void CMagLimit::EnableControls(bool view) {
     const MagLimitTraits& t = m_traits;
     const bool limit = view && m_dialog.IsDlgButtonChecked(static_cast<int>(t.limitCheck));
     const bool fixed = limit && m_dialog.IsDlgButtonChecked(static_cast<int>(t.fixedRadio));
-    auto enable = [this](UINT id, bool on) {
-        if (CWnd* w = m_dialog.GetDlgItem(static_cast<int>(id))) w->EnableWindow(on);
-    };
+    auto enable = [this](UINT id, bool on) { AfxEnableChild(m_dialog.m_hWnd, id, on); };
     enable(t.limitCheck, view);
     enable(t.autoRadio, limit);
     enable(t.fixedRadio, limit);

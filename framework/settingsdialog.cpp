@@ -178,7 +178,7 @@ void CSettingsDialog::DDX_Double(CDataExchange* pDX, int id, double& value, cons
 }
 
 void CSettingsDialog::EnableItem(UINT id, bool enable) {
-    if (CWnd* item = GetDlgItem(static_cast<int>(id))) item->EnableWindow(enable);
+    AfxEnableChild(m_hWnd, id, enable);
 }
 
 void CSettingsDialog::EnableItems(std::initializer_list<UINT> ids, bool enable) {

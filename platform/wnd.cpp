@@ -234,16 +234,7 @@ TextNumber CWnd::WindowNumber() const { return AfxTextNumber(m_hWnd); }
 
 int CWnd::GetWindowTextLength() const { return m_hWnd ? static_cast<int>(m_hWnd->text.size()) : 0; }
 
-BOOL CWnd::EnableWindow(BOOL enable) {
-    if (!m_hWnd) return FALSE;
-    const BOOL wasDisabled = !m_hWnd->enabled;
-    const bool now = enable != FALSE;
-    if (m_hWnd->enabled != now) {
-        m_hWnd->enabled = now;
-        AfxNotifyWndChanged(m_hWnd, WndChange::Enabled);
-    }
-    return wasDisabled;
-}
+BOOL CWnd::EnableWindow(BOOL enable) { return m_hWnd ? AfxEnableWindow(m_hWnd, enable != FALSE) : FALSE; }
 
 BOOL CWnd::IsWindowEnabled() const { return m_hWnd && m_hWnd->enabled; }
 int CWnd::GetDlgCtrlID() const { return m_hWnd ? static_cast<int>(m_hWnd->id) : 0; }
