@@ -606,27 +606,6 @@ int CCorQel::Read(std::wstring_view script, bool traffic) {
 // performed again, moved by the difference in length. What a statement does depends only on its
 // own text, and where statements begin only on the text before, so this does exactly what
 // reading the whole script would do.
-// Mostly one value changed and nothing around it: the texts differ only inside the value of the
-// i-th remembered statement, an assignment ended by a ';' with no '"'. The value then ends where
-// it did, moved by the change of length, and only the characters written anew need a look: no
-// ';' or '"' among them, and the new value neither empty nor starting or ending with a blank.
-bool CCorQel::OneValueOnly(const Remembered& memory, std::size_t i, std::wstring_view script, std::size_t sameStart,
-                           std::size_t sameEnd) const {
-    if (i >= memory.statements.size()) return false;
-    const Parsed& s = memory.statements[i];
-    const wchar_t* const text = script.data();
-    const std::size_t n = script.size(), last = memory.text.size();
-    const std::size_t valueEnd = s.valueAt + s.valueSize;  // in the remembered text
-    if (s.kind != static_cast<std::uint8_t>(Kind::Assign) || !s.closed || s.quotes || s.valueAt > sameStart ||
-        valueEnd < last - sameEnd)
-        return false;
-    const std::size_t newEnd = valueEnd + n - last;
-    const wchar_t* p = text + sameStart;
-    const wchar_t* const written = text + (n - sameEnd);
-    while (p < written && *p != L';' && *p != L'"') ++p;
-    return p == written && newEnd > s.valueAt && !IsBlank(text[s.valueAt]) && !IsBlank(text[newEnd - 1]);
-}
-
 // The remembered statements from i on (i the first the two scripts differ in) up to the one the
 // same end begins after, when each is the same assignment as before with another value: the
 // text before its value is the same, the new value runs to a ';' with no '"' on the way, is not
@@ -675,6 +654,27 @@ std::size_t CCorQel::OtherValuesOnly(const Remembered& memory, std::size_t i, st
     }
     m_readAgain.clear();
     return 0;
+}
+
+// Mostly one value changed and nothing around it: the texts differ only inside the value of the
+// i-th remembered statement, an assignment ended by a ';' with no '"'. The value then ends where
+// it did, moved by the change of length, and only the characters written anew need a look: no
+// ';' or '"' among them, and the new value neither empty nor starting or ending with a blank.
+bool CCorQel::OneValueOnly(const Remembered& memory, std::size_t i, std::wstring_view script, std::size_t sameStart,
+                           std::size_t sameEnd) const {
+    if (i >= memory.statements.size()) return false;
+    const Parsed& s = memory.statements[i];
+    const wchar_t* const text = script.data();
+    const std::size_t n = script.size(), last = memory.text.size();
+    const std::size_t valueEnd = s.valueAt + s.valueSize;  // in the remembered text
+    if (s.kind != static_cast<std::uint8_t>(Kind::Assign) || !s.closed || s.quotes || s.valueAt > sameStart ||
+        valueEnd < last - sameEnd)
+        return false;
+    const std::size_t newEnd = valueEnd + n - last;
+    const wchar_t* p = text + sameStart;
+    const wchar_t* const written = text + (n - sameEnd);
+    while (p < written && *p != L';' && *p != L'"') ++p;
+    return p == written && newEnd > s.valueAt && !IsBlank(text[s.valueAt]) && !IsBlank(text[newEnd - 1]);
 }
 
 int CCorQel::RunLive(std::wstring_view script) {
