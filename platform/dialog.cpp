@@ -165,8 +165,7 @@ LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 HWND CDataExchange::PrepareCtrl(int id) {
     m_idLastControl = static_cast<UINT>(id);
-    const auto* slot = m_pDlgWnd ? AfxChildSlot(m_pDlgWnd->m_hWnd, static_cast<UINT>(id)) : nullptr;
-    return slot ? slot->child : nullptr;
+    return m_pDlgWnd ? AfxChild(m_pDlgWnd->m_hWnd, static_cast<UINT>(id)) : nullptr;
 }
 
 void CDataExchange::Fail() {

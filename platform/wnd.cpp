@@ -101,10 +101,7 @@ std::size_t Position(HWND control) {
 
 }  // namespace
 
-HWND AfxFindChild(HWND parent, UINT id) {
-    const auto* slot = AfxChildSlot(parent, id);
-    return slot ? slot->child : nullptr;
-}
+HWND AfxFindChild(HWND parent, UINT id) { return AfxChild(parent, id); }
 
 TextNumber AfxTextNumber(HWND w) {
     if (!w) return {};
@@ -253,7 +250,6 @@ CWnd* CWnd::GetFocus() { return FromHandle(Focus()); }
 void CWnd::Invalidate(BOOL) {}
 void CWnd::UpdateWindow() {}
 
-
 void CWnd::SetDlgItemText(int id, const wchar_t* text) {
     if (CWnd* item = GetDlgItem(id)) item->SetWindowText(text);
 }
@@ -268,8 +264,8 @@ int CWnd::GetDlgItemText(int id, CString& text) const {
 void CWnd::CheckDlgButton(int id, UINT check) { SendDlgItemMessage(id, BM_SETCHECK, check, 0); }
 
 UINT CWnd::IsDlgButtonChecked(int id) const {
-    const auto* slot = AfxChildSlot(m_hWnd, static_cast<UINT>(id));
-    return slot ? static_cast<UINT>(AfxReadCheck(slot->child)) : 0;
+    HWND item = AfxChild(m_hWnd, static_cast<UINT>(id));
+    return item ? static_cast<UINT>(AfxReadCheck(item)) : 0;
 }
 
 void CWnd::CheckRadioButton(int firstId, int lastId, int checkId) {

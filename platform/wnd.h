@@ -171,12 +171,13 @@ inline const WndRecord::ChildSlot* AfxChildSlot(HWND parent, UINT id) {
 }
 // Child window id of parent, or null; the first in template order when ids repeat. Every change
 // looks controls up by id (the data exchange all of them, the enable rules many), so the module's
-// own lookups take the slot inline; this is the entry for hosts.
-ZEM_EXPORT HWND AfxFindChild(HWND parent, UINT id);
-inline CWnd* CWnd::GetDlgItem(int id) const {
-    const auto* slot = AfxChildSlot(m_hWnd, static_cast<UINT>(id));
-    return FromHandle(slot ? slot->child : nullptr);
+// own lookups take AfxChild inline; AfxFindChild is the same lookup exported for hosts.
+inline HWND AfxChild(HWND parent, UINT id) {
+    const auto* slot = AfxChildSlot(parent, id);
+    return slot ? slot->child : nullptr;
 }
+ZEM_EXPORT HWND AfxFindChild(HWND parent, UINT id);
+inline CWnd* CWnd::GetDlgItem(int id) const { return FromHandle(AfxChild(m_hWnd, static_cast<UINT>(id))); }
 // Enables or disables a window, telling the observers when that changes; whether it was
 // disabled before (what CWnd::EnableWindow answers).
 inline BOOL AfxEnableWindow(HWND w, bool enable) {
@@ -191,7 +192,7 @@ inline BOOL AfxEnableWindow(HWND w, bool enable) {
 // rules of a change set a dozen controls, and going through each one's object costs two more
 // loads that depend on each other.
 inline void AfxEnableChild(HWND parent, UINT id, bool enable) {
-    if (const auto* slot = AfxChildSlot(parent, id)) AfxEnableWindow(slot->child, enable);
+    if (HWND child = AfxChild(parent, id)) AfxEnableWindow(child, enable);
 }
 // Builds the table AfxFindChild looks ids up in, once a dialog has all its children.
 void AfxIndexChildren(HWND parent);

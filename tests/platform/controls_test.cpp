@@ -201,6 +201,7 @@ TEST_F(PlatformTest, EveryStateChangeIsObserved) {
         {[](CTestDialog& d) { d.SetDlgItemText(IDC_NAME, L"x"); }, IDC_NAME, WndChange::Text},
         {[](CTestDialog& d) { input::Backspace(d, IDC_NAME); }, IDC_NAME, WndChange::Text},
         {[](CTestDialog& d) { d.GetDlgItem(IDC_CHECK)->EnableWindow(FALSE); }, IDC_CHECK, WndChange::Enabled},
+        {[](CTestDialog& d) { AfxEnableChild(d.m_hWnd, IDC_NAME, false); }, IDC_NAME, WndChange::Enabled},
         {[](CTestDialog& d) { d.CheckDlgButton(IDC_CHECK, BST_CHECKED); }, IDC_CHECK, WndChange::Check},
         {[](CTestDialog& d) { input::Click(d, IDC_RADIO_A2); }, IDC_RADIO_A1, WndChange::Check},
         {[](CTestDialog& d) { input::Select(d, IDC_COMBO, 2); }, IDC_COMBO, WndChange::Selection},
