@@ -343,7 +343,7 @@ CString CCorQel::Doit(const wchar_t* script) {
         std::size_t first = 0;
         while (first < text.size() && IsBlank(text[first])) ++first;
         if (first < text.size() && text[first] == L'?') {
-            CString answer(Answer(Trim(text.substr(first + 1))));
+            CString answer(AnswerQuery(Trim(text.substr(first + 1))));
             if (m_listener) m_listener->OnQuery(CString(text), answer);
             return answer;
         }
@@ -426,6 +426,8 @@ void CCorQel::Clear() {
     m_entries.clear();
     m_slots.clear();
     m_recent.clear();
+    m_nextQueried.clear();
+    m_lastQueried = kNoEntry;
     for (Remembered& r : m_remembered) r.known = false;
     ++m_clears;
     m_redraws = 0;
@@ -500,6 +502,22 @@ std::wstring_view CCorQel::Answer(std::wstring_view path) const {
     return i == kNone ? std::wstring_view() : std::wstring_view(m_entries[i].value);
 }
 
+std::wstring_view CCorQel::AnswerQuery(std::wstring_view path) {
+    if (!m_dataPath.IsEmpty() && EqualNoCase(path, kDataPathProperty)) return m_dataPath.str();
+    const std::uint32_t last = m_lastQueried;
+    std::size_t i = kNone;
+    if (last != kNoEntry) {
+        const std::uint32_t next = m_nextQueried[last];
+        if (next != kNoEntry && SamePath(m_entries[next].path, path)) i = next;
+    }
+    if (i == kNone) {
+        i = Find(path);
+        if (last != kNoEntry && i != kNone) m_nextQueried[last] = static_cast<std::uint32_t>(i);
+    }
+    m_lastQueried = i == kNone ? kNoEntry : static_cast<std::uint32_t>(i);
+    return i == kNone ? std::wstring_view() : std::wstring_view(m_entries[i].value);
+}
+
 std::size_t CCorQel::Lookup(std::wstring_view path, std::size_t nth) {
     // The entry the last script's statement at this place assigned, when it is the same path.
     if (nth < m_recent.size() && SamePath(m_entries[m_recent[nth]].path, path)) return m_recent[nth];
@@ -514,6 +532,8 @@ std::size_t CCorQel::Insert(std::wstring_view path) {
     const std::size_t i = Probe(hash, [path](std::wstring_view stored) { return SamePath(stored, path); });
     if (i != kNone) return i;
     if ((m_entries.size() + 1) * 2 > m_slots.size()) Grow();
+    // Pushed first: it may be longer than the entries, never shorter.
+    m_nextQueried.push_back(kNoEntry);
     m_entries.push_back(Entry{std::wstring(path), std::wstring()});
     const std::size_t mask = m_slots.size() - 1;
     std::size_t s = hash & mask;

@@ -133,6 +133,8 @@ private:
     template <class Same>
     std::size_t Probe(std::uint32_t hash, Same&& same) const;
     std::wstring_view Answer(std::wstring_view path) const;
+    // Answer for a query: tries the entry that followed the last one asked for first.
+    std::wstring_view AnswerQuery(std::wstring_view path);
     // The entry of the nth assignment of a script, made when there is none.
     std::size_t Lookup(std::wstring_view path, std::size_t nth);
     // The entry of a path, made (with an empty value) when there is none.
@@ -170,6 +172,12 @@ private:
     // tried against the entry its place had last time, which needs no hash.
     static constexpr std::size_t kRecentStatements = 4096;
     std::vector<std::uint32_t> m_recent;
+    // A dialog asks for the same properties in the same order every time it opens, so each entry
+    // remembers the one asked for after it (kNoEntry: none yet), and a query first tries the
+    // entry that followed the last one found, which needs no hash.
+    static constexpr std::uint32_t kNoEntry = static_cast<std::uint32_t>(-1);
+    std::vector<std::uint32_t> m_nextQueried;  // by entry
+    std::uint32_t m_lastQueried = kNoEntry;
     // Recent live scripts and their statements: a dialog sends its whole script again on every
     // change with one value (sometimes a few) changed, so the statements before the first
     // different character and those after the last one are known without being read again. A few

@@ -103,6 +103,31 @@ TEST(EngineIndex, PlacesInRepeatedScriptsStoreAsLookupsByHash) {
     EXPECT_EQ(engine.SaveState(), CString(L"Star.Mag = 9;\nStar.Name.Visible = TRUE;\n"));
 }
 
+// A query first tries the entry asked for after the last one the time before. Queries in orders
+// that repeat and stray (other cases, unknown paths, the data path, paths added and a Clear between
+// them) answer what a lookup by hash answers.
+TEST(EngineIndex, QueriesInRepeatedOrdersAnswerAsLookups) {
+    std::mt19937 random(5);
+    const std::wstring paths[] = {L"Star.Visible", L"STAR.visible", L"Star.Mag", L"Star.Ma", L"Star.MagX",
+                                  L"info.module.datapath", L"Nova.Visible", L"星.名", L"Unknown.Path"};
+    CCorQel engine;
+    engine.SetDataPath(L"/data");
+    engine.Doit(L"Star.Visible = TRUE; Star.Mag = 6.5; Star.Ma = 1; Nova.Visible = FALSE; 星.名 = 北");
+    std::vector<std::size_t> order = {0, 2, 6, 7, 3};
+    for (int round = 0; round < 400; ++round) {
+        if (round % 10 == 9) order[random() % order.size()] = random() % std::size(paths);
+        if (round % 50 == 25) engine.Doit(L"Star.MagX = 2; Star.Mag = 7");
+        if (round % 100 == 60) {
+            engine.Clear();
+            engine.Doit(L"Nova.Visible = TRUE; Star.Visible = FALSE");
+        }
+        for (std::size_t k : order) {
+            const std::wstring& path = paths[k];
+            EXPECT_EQ(engine.Doit((L"? " + path).c_str()), engine.Peek(CString(path))) << round << " " << U8(path);
+        }
+    }
+}
+
 // What reading a script whole does: an engine that never saw a script, holding the same
 // properties, reads it; its properties and both counters are what the engine under test must show.
 class WholeReading {
