@@ -2,9 +2,8 @@
 #include "companions/zemcom/qelfile.h"
 
 #include <cerrno>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+
+#include "platform/wholefile.h"
 
 namespace {
 
@@ -14,6 +13,7 @@ int CauseOf(int osError) {
         case EACCES: case EPERM: case EISDIR: return CFileException::accessDenied;
         case ENOTDIR: case ENAMETOOLONG: case ELOOP: return CFileException::badPath;
         case EMFILE: case ENFILE: return CFileException::tooManyOpenFiles;
+        case EIO: return CFileException::hardIO;
         default: return CFileException::genericException;
     }
 }
@@ -40,22 +40,12 @@ BOOL CQelFile::Open(const wchar_t* path, UINT flags, CFileException* error) {
             Report(error, CFileException::badPath, -1, unixPath);
             return FALSE;
         }
-        const std::string native = zem::ToUtf8(unixPath);
-        std::error_code ec;
-        if (std::filesystem::is_directory(native, ec)) {
-            Report(error, CFileException::accessDenied, EISDIR, unixPath);
-            return FALSE;
-        }
+        // One open and one status of the open file, then reads: a dialog opening reads its lists.
+        std::string bytes;
         errno = 0;
-        std::ifstream in(native, std::ios::binary);
-        if (!in) {
+        if (!zem::ReadWholeFile(zem::ToUtf8(unixPath), bytes)) {
             const int os = errno ? errno : ENOENT;
             Report(error, CauseOf(os), os, unixPath);
-            return FALSE;
-        }
-        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        if (in.bad()) {
-            Report(error, CFileException::hardIO, errno ? errno : -1, unixPath);
             return FALSE;
         }
         m_text = zem::DecodeText(bytes, &m_encoding);
