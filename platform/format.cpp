@@ -142,6 +142,20 @@ bool AppendTenths(std::wstring& out, double v) {
 
 }  // namespace
 
+std::wstring_view ShortDecimal(int n, DecimalRoom& room) {
+    wchar_t* const end = room.data() + room.size();
+    wchar_t* p = end;
+    // In unsigned arithmetic, so that the most negative int has a magnitude.
+    auto magnitude = static_cast<unsigned>(n);
+    if (n < 0) magnitude = 0u - magnitude;
+    do {
+        *--p = static_cast<wchar_t>(L'0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (n < 0) *--p = L'-';
+    return {p, static_cast<std::size_t>(end - p)};
+}
+
 // In integers: the value is m * 2^e exactly, so its tenths are m * 10 * 2^e rounded half to even,
 // as the C library rounds the exact binary value.
 std::wstring_view ShortFixed1(double v, Fixed1Room& room) {

@@ -72,6 +72,11 @@ using Fixed1Room = std::array<wchar_t, 24>;
 // magnitude from 2^53 up and NaN, which only Format writes.
 std::wstring_view ShortFixed1(double v, Fixed1Room& room);
 
+// Room for "%d" of an int: a sign and ten digits.
+using DecimalRoom = std::array<wchar_t, 12>;
+// n as "%d" writes it, written at the end of room.
+std::wstring_view ShortDecimal(int n, DecimalRoom& room);
+
 // UTF-8 <-> wide conversions (invalid input bytes become U+FFFD).
 ZEM_EXPORT std::wstring FromUtf8(std::string_view text);
 ZEM_EXPORT std::string ToUtf8(std::wstring_view text);

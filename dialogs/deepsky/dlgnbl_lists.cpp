@@ -166,18 +166,18 @@ void CDlgNbl::InitFeatureTypes() { m_aFeatureType.assign(std::begin(kFeatureType
 // The engine numbers its catalogs from 1 and ends the list with an empty name.
 void CDlgNbl::InitCatalogs() {
     for (int n = 1; n < std::numeric_limits<int>::max(); ++n) {
-        tagLBoxAObjInfo row{};
-        const std::wstring number = std::to_wstring(n);
+        zem::DecimalRoom room;
+        const std::wstring_view number = zem::ShortDecimal(n, room);
         auto ask = [&](const wchar_t* what) { return Query({m_strObject.str(), L".Catalog.#", number, what}); };
         CString name = ask(L".Name");
         if (name.Trim().IsEmpty()) break;
-        row.strName = name;
+        tagLBoxAObjInfo& row = m_aCatalog.emplace_back();
         CString label = ask(L".LocalName");
-        row.strLabel = label.Trim().IsEmpty() ? name : label;
+        row.strLabel = label.Trim().IsEmpty() ? name : std::move(label);
+        row.strName = std::move(name);
         CString prefix = ask(L".Prefix");
-        row.strPrefix = prefix.Trim();
+        row.strPrefix = std::move(prefix.Trim());
         row.bSelect = TRUE;
-        m_aCatalog.push_back(row);
     }
 }
 

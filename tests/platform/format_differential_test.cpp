@@ -65,6 +65,19 @@ TEST(FormatDifferential, NumbersMatchTheCLibrary) {
     }
 }
 
+TEST(FormatDifferential, IntegersMatchTheCLibrary) {
+    std::vector<int> values = {0, 1, -1, 9, 10, -10, 99, 100, std::numeric_limits<int>::max(),
+                               std::numeric_limits<int>::min(), std::numeric_limits<int>::min() + 1};
+    std::mt19937 random(7);
+    for (int i = 0; i < 2000; ++i) values.push_back(static_cast<int>(random()));
+    for (int v : values) {
+        char buf[16];
+        std::snprintf(buf, sizeof buf, "%d", v);
+        zem::DecimalRoom room;
+        EXPECT_EQ(zem::ToUtf8(zem::ShortDecimal(v, room)), buf);
+    }
+}
+
 TEST(FormatDifferential, FormattingIntoItself) {
     CString s(L"ab");
     s.Format(L"[%s|%s]", s, s);
