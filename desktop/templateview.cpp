@@ -102,7 +102,7 @@ void TemplateView::Build() {
     controls_.reserve(window_->children.size());
     for (const auto& child : window_->children) {
         Control control;
-        control.window = child.get();
+        control.window = child;
         control.rect = DialogUnitsToPixels(units_, child->x, child->y, child->cx, child->cy);
         index_[control.window] = controls_.size();
         controls_.push_back(control);

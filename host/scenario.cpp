@@ -250,7 +250,7 @@ void ScenarioHost::Inspection(const ScenarioLine& line) {
     if (!dialog) return Fail(L"no dialog is open: " + line.command);
     if (line.verb == Verb::Render) return Render();
     if (!line.hasId) {
-        for (const auto& child : dialog->m_hWnd->children) out_.Line(L"= " + DescribeControl(child.get()));
+        for (const auto& child : dialog->m_hWnd->children) out_.Line(L"= " + DescribeControl(child));
         return;
     }
     HWND control = AfxFindChild(dialog->m_hWnd, line.id);

@@ -123,7 +123,7 @@ std::wstring RenderDialog(HWND dialog) {
     Canvas canvas(columns, rows);
     // Frames first, so that what sits on their edges is drawn over them.
     for (const auto& child : dialog->children) {
-        HWND w = child.get();
+        HWND w = child;
         if (!IsGroup(w)) continue;
         const int x = w->x / 4, y = w->y / 8, width = std::max(2, w->cx / 4), bottom = (w->y + w->cy - 1) / 8;
         canvas.Put(x, y, L"+" + std::wstring(static_cast<std::size_t>(width - 2), L'-') + L"+");
@@ -135,7 +135,7 @@ std::wstring RenderDialog(HWND dialog) {
         canvas.Put(x, bottom, L"+" + std::wstring(static_cast<std::size_t>(width - 2), L'-') + L"+");
     }
     for (const auto& child : dialog->children) {
-        HWND w = child.get();
+        HWND w = child;
         if (IsGroup(w)) continue;
         const int x = w->x / 4, y = w->y / 8, width = std::max(1, w->cx / 4);
         const std::wstring off = w->enabled ? L"" : L"~";

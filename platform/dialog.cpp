@@ -51,9 +51,13 @@ INT_PTR CDialog::DoModal() {
     self.cx = t->cx;
     self.cy = t->cy;
     self.attached = this;
-    self.children.reserve(t->controls.size());
-    for (const ControlTemplate& c : t->controls) {
-        auto child = std::make_unique<WndRecord>();
+    // One allocation for all the controls' records: a dialog has dozens.
+    const std::size_t count = t->controls.size();
+    self.childRecords = std::make_unique<WndRecord[]>(count);
+    self.children.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const ControlTemplate& c = t->controls[i];
+        WndRecord* child = &self.childRecords[i];
         child->id = c.id;
         child->wndClass = c.wndClass;
         child->style = c.style;
@@ -64,7 +68,7 @@ INT_PTR CDialog::DoModal() {
         child->cx = c.cx;
         child->cy = c.cy;
         child->parent = &self;
-        self.children.push_back(std::move(child));
+        self.children.push_back(child);
     }
     AfxIndexChildren(&self);
     m_hWnd = &self;

@@ -80,7 +80,7 @@ void AfxIndexChildren(HWND parent) {
     index.assign(std::bit_ceil(2 * parent->children.size() + 1), {});
     const std::size_t mask = parent->childMask = index.size() - 1;
     for (std::size_t i = 0; i < parent->children.size(); ++i) {
-        WndRecord* child = parent->children[i].get();
+        WndRecord* child = parent->children[i];
         std::size_t slot = child->id & mask;
         while (index[slot].child && index[slot].id != child->id) slot = (slot + 1) & mask;
         if (!index[slot].child) index[slot] = {child->id, static_cast<std::uint32_t>(i), child};
@@ -95,7 +95,7 @@ std::size_t Position(HWND control) {
     if (const auto* slot = AfxChildSlot(control->parent, control->id); slot && slot->child == control) return slot->position;
     const auto& siblings = control->parent->children;
     std::size_t at = 0;
-    while (at < siblings.size() && siblings[at].get() != control) ++at;
+    while (at < siblings.size() && siblings[at] != control) ++at;
     return at;
 }
 

@@ -39,7 +39,10 @@ struct WndRecord {
     bool enabled = true;
     short x = 0, y = 0, cx = 0, cy = 0;
     WndRecord* parent = nullptr;
-    std::vector<std::unique_ptr<WndRecord>> children;  // dialogs: their controls in template order
+    std::vector<WndRecord*> children;  // dialogs: their controls in template order
+    // Dialogs: the records of their controls, made in one piece when the dialog is made (children
+    // points into it; a record made apart, as a test may, is owned by whoever made it).
+    std::unique_ptr<WndRecord[]> childRecords;
     // Dialogs: their ids' table, a power of two at least twice as long as children (childMask is
     // its length - 1), each id in the slot of its low bits or the next free one. A dialog's ids run
     // side by side, so their low bits spread them.
@@ -207,11 +210,11 @@ ZEM_EXPORT bool AfxIsRadio(HWND window);
 // the dialog's own list of controls; it holds nothing of its own.
 class ZEM_EXPORT CRadioGroup {
 public:
-    using Siblings = std::span<const std::unique_ptr<WndRecord>>;
+    using Siblings = std::span<WndRecord* const>;
     class iterator {
     public:
         iterator(Siblings::iterator at, Siblings::iterator end) : at_(at), end_(end) { Skip(); }
-        HWND operator*() const { return at_->get(); }
+        HWND operator*() const { return *at_; }
         iterator& operator++() {
             ++at_;
             Skip();
@@ -221,7 +224,7 @@ public:
 
     private:
         void Skip() {
-            while (at_ != end_ && !AfxIsRadio(at_->get())) ++at_;
+            while (at_ != end_ && !AfxIsRadio(*at_)) ++at_;
         }
         Siblings::iterator at_, end_;
     };

@@ -378,7 +378,7 @@ private:
         for (const auto& s : sessions_) {
             if (!s.dialog->m_hWnd) continue;
             for (const auto& c : s.dialog->m_hWnd->children) {
-                const auto it = person_.find(c.get());
+                const auto it = person_.find(c);
                 if (it != person_.end() && it->second && !Readable(c->text)) return true;
             }
         }
@@ -478,7 +478,7 @@ private:
         if (roll < 32) return a.kind = Action::Help, a;
         const auto& children = dialog.m_hWnd->children;
         for (int attempt = 0; attempt < 20; ++attempt) {
-            HWND c = children[static_cast<std::size_t>(Below(rng, static_cast<int>(children.size())))].get();
+            HWND c = children[static_cast<std::size_t>(Below(rng, static_cast<int>(children.size())))];
             a.id = c->id;
             if (c->id == IDOK || c->id == IDCANCEL || c->id == static_cast<UINT>(ID_HELP)) continue;
             switch (c->wndClass) {

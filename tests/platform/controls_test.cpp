@@ -88,13 +88,14 @@ TEST_F(PlatformTest, ClicksToggleChecksAndRadiosWithinTheirGroup) {
 TEST(RadioGroups, AControlWhoseIdRepeatsHasItsOwnGroup) {
     WndRecord dialog;
     const std::pair<UINT, DWORD> controls[] = {{5, WS_GROUP}, {6, 0}, {5, WS_GROUP}, {7, 0}, {8, WS_GROUP}};
+    std::vector<std::unique_ptr<WndRecord>> records;
     for (const auto& [id, group] : controls) {
-        auto child = std::make_unique<WndRecord>();
+        auto& child = records.emplace_back(std::make_unique<WndRecord>());
         child->id = id;
         child->wndClass = WndClass::Button;
         child->style = BS_AUTORADIOBUTTON | group;
         child->parent = &dialog;
-        dialog.children.push_back(std::move(child));
+        dialog.children.push_back(child.get());
     }
     AfxIndexChildren(&dialog);
     auto members = [](HWND control) {
@@ -103,11 +104,11 @@ TEST(RadioGroups, AControlWhoseIdRepeatsHasItsOwnGroup) {
         return group;
     };
     const auto& c = dialog.children;
-    EXPECT_EQ(AfxFindChild(&dialog, 5), c[0].get());
-    EXPECT_EQ(members(c[0].get()), (std::vector<HWND>{c[0].get(), c[1].get()}));
-    EXPECT_EQ(members(c[1].get()), (std::vector<HWND>{c[0].get(), c[1].get()}));
-    EXPECT_EQ(members(c[2].get()), (std::vector<HWND>{c[2].get(), c[3].get()}));
-    EXPECT_EQ(members(c[3].get()), (std::vector<HWND>{c[2].get(), c[3].get()}));
+    EXPECT_EQ(AfxFindChild(&dialog, 5), c[0]);
+    EXPECT_EQ(members(c[0]), (std::vector<HWND>{c[0], c[1]}));
+    EXPECT_EQ(members(c[1]), (std::vector<HWND>{c[0], c[1]}));
+    EXPECT_EQ(members(c[2]), (std::vector<HWND>{c[2], c[3]}));
+    EXPECT_EQ(members(c[3]), (std::vector<HWND>{c[2], c[3]}));
     WndRecord stranger;
     stranger.id = 6;
     stranger.parent = &dialog;  // not among its children

@@ -46,7 +46,7 @@ TEST_F(PlatformTest, UnreadableNumberStopsTheExchangeThere) {
 TEST_F(PlatformTest, EveryControlIsFoundByItsIdAndNoOtherId) {
     CTestDialog dlg;
     Within(dlg, [&] {
-        for (const auto& child : dlg.m_hWnd->children) EXPECT_EQ(AfxFindChild(dlg.m_hWnd, child->id), child.get());
+        for (const auto& child : dlg.m_hWnd->children) EXPECT_EQ(AfxFindChild(dlg.m_hWnd, child->id), child);
         for (UINT absent : {0u, 3u, 1065u, 0xFFFFu}) EXPECT_EQ(AfxFindChild(dlg.m_hWnd, absent), nullptr) << absent;
     });
 }
