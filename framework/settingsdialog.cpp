@@ -31,39 +31,39 @@ void CSettingsDialog::AttachButton(CQelButton& button, UINT id, CWnd* parent) {
     button.Attach(id, parent, 0x000000, 0xC4C4C4, 0x6B6B6B, 0xC4C4C4, 1);
 }
 
-namespace {
-
-template <class T>
-std::unique_ptr<CWnd> Attached(UINT id, CWnd* parent) {
-    auto control = std::make_unique<T>();
-    control->Attach(id, parent);
-    return control;
+CSettingsDialog::~CSettingsDialog() {
+    for (CWnd* control : m_controls) std::destroy_at(control);
 }
 
-}  // namespace
+template <class T>
+T& CSettingsDialog::MakeControl() {
+    if (!m_controlArena) {
+        // Room for a control of each of the template's windows at once.
+        const std::size_t windows = m_hWnd ? m_hWnd->children.size() : 0;
+        m_controlArena.emplace(windows * sizeof(CQelButton) + 64);
+        m_controls.reserve(windows);
+    }
+    if (m_controls.size() == m_controls.capacity()) m_controls.reserve(m_controls.size() * 2 + 8);
+    T* control = new (m_controlArena->allocate(sizeof(T), alignof(T))) T();
+    m_controls.push_back(control);  // within the room reserved: does not throw
+    return *control;
+}
 
 void CSettingsDialog::AttachTable(std::span<const ControlRow> controls) {
     for (const ControlRow& c : controls) Attach(c.kind, c.id);
 }
 
 void CSettingsDialog::Attach(Ctl kind, UINT id) {
-    // At most one object for each control of the template.
-    if (m_controls.empty() && m_hWnd) m_controls.reserve(m_hWnd->children.size());
     switch (kind) {
-        case Ctl::GroupBox: m_controls.push_back(Attached<CQelGroupBox>(id, this)); break;
-        case Ctl::CheckBox: m_controls.push_back(Attached<CQelCheckBox>(id, this)); break;
-        case Ctl::FocusCheckBox: m_controls.push_back(Attached<CFocusCheckBox>(id, this)); break;
-        case Ctl::RadioButton: m_controls.push_back(Attached<CQelRadioButton>(id, this)); break;
-        case Ctl::Edit: m_controls.push_back(Attached<CQelEdit>(id, this)); break;
-        case Ctl::Static: m_controls.push_back(Attached<CQelStatic>(id, this)); break;
-        case Ctl::Spin: m_controls.push_back(Attached<CQelSpinButton>(id, this)); break;
-        case Ctl::ComboBox: m_controls.push_back(Attached<CQelComboBox>(id, this)); break;
-        case Ctl::Button: {
-            auto button = std::make_unique<CQelButton>();
-            AttachButton(*button, id, this);
-            m_controls.push_back(std::move(button));
-            break;
-        }
+        case Ctl::GroupBox: MakeControl<CQelGroupBox>().Attach(id, this); break;
+        case Ctl::CheckBox: MakeControl<CQelCheckBox>().Attach(id, this); break;
+        case Ctl::FocusCheckBox: MakeControl<CFocusCheckBox>().Attach(id, this); break;
+        case Ctl::RadioButton: MakeControl<CQelRadioButton>().Attach(id, this); break;
+        case Ctl::Edit: MakeControl<CQelEdit>().Attach(id, this); break;
+        case Ctl::Static: MakeControl<CQelStatic>().Attach(id, this); break;
+        case Ctl::Spin: MakeControl<CQelSpinButton>().Attach(id, this); break;
+        case Ctl::ComboBox: MakeControl<CQelComboBox>().Attach(id, this); break;
+        case Ctl::Button: AttachButton(MakeControl<CQelButton>(), id, this); break;
     }
 }
 

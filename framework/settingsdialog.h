@@ -7,6 +7,8 @@
 
 #include <initializer_list>
 #include <memory>
+#include <memory_resource>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -35,6 +37,7 @@ class ZEM_EXPORT CSettingsDialog : public CQelDialog {
 public:
     CSettingsDialog(CCorQel* engine, CCorQel* engine2, CWnd* parent, const DialogTraits& traits);
     CSettingsDialog(CWnd* parent, const DialogTraits& traits, bool loadHelpKey = true);
+    ~CSettingsDialog() override;
 
     // Builds the dialog's whole script into *script; 0 when validation refuses.
     virtual BOOL GetScript(CString* script) = 0;
@@ -219,7 +222,10 @@ protected:
     void DDX_Double(CDataExchange* pDX, int id, double& value, const wchar_t* format);
 
     const DialogTraits m_traits;
-    std::vector<std::unique_ptr<CWnd>> m_controls;  // the objects AttachTable made
+    // The objects AttachTable made. A dialog attaches dozens of small ones: they are made in one
+    // arena and destroyed with the dialog.
+    std::optional<std::pmr::monotonic_buffer_resource> m_controlArena;
+    std::vector<CWnd*> m_controls;
     CString m_strUndoScript;
     BOOL m_bApplied = FALSE;
     int m_nScriptLength = 0;
@@ -231,5 +237,8 @@ protected:
     void Attach(Ctl kind, UINT id);
 
 private:
+    // A control object of kind T, made in the arena and kept in m_controls.
+    template <class T>
+    T& MakeControl();
     BOOL ReadSetting(const wchar_t* read, const wchar_t* read2, const wchar_t* object, unsigned flags);
 };
