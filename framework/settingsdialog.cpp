@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: BSD-3-Clause
 #include "framework/settingsdialog.h"
 
+#include <algorithm>
+
 #include "companions/zemdcm/ddxfmt.h"
 #include "companions/zemdcm/setcolordialog.h"
 #include "framework/messages.h"
@@ -38,9 +40,13 @@ CSettingsDialog::~CSettingsDialog() {
 template <class T>
 T& CSettingsDialog::MakeControl() {
     if (!m_controlArena) {
-        // Room for a control of each of the template's windows at once.
+        // Room at once for an object of the largest kind on each of the template's windows.
+        constexpr std::size_t kLargest =
+            std::max({sizeof(CQelGroupBox), sizeof(CQelCheckBox), sizeof(CFocusCheckBox), sizeof(CQelRadioButton),
+                      sizeof(CQelEdit), sizeof(CQelStatic), sizeof(CQelSpinButton), sizeof(CQelComboBox),
+                      sizeof(CQelButton)});
         const std::size_t windows = m_hWnd ? m_hWnd->children.size() : 0;
-        m_controlArena.emplace(windows * sizeof(CQelButton) + 64);
+        m_controlArena.emplace(windows * kLargest + 64);
         m_controls.reserve(windows);
     }
     if (m_controls.size() == m_controls.capacity()) m_controls.reserve(m_controls.size() * 2 + 8);
