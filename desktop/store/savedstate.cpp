@@ -29,11 +29,50 @@ std::size_t Count(View text, View what) {
 std::size_t Count(std::wstring_view text, wchar_t c) { return Count(text, std::wstring_view(&c, 1)); }
 std::size_t Count(std::string_view text, const char* what) { return Count(text, std::string_view(what)); }
 
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+
+// The engine's state, each statement on the line it starts with. A statement whose path starts
+// with '#' is written after one blank (which the engine takes off): only the closing line starts
+// with "# " where a statement could start, so a path holding a line like a closing line (the
+// first one in the file, or after others) cannot close a file cut after it.
+std::string Body(const CCorQel& engine) {
+    const std::string state = zem::ToUtf8(engine.SaveState());
+    std::string body;
+    body.reserve(state.size() + 16);
+    bool quoted = false, atStart = true;
+    for (std::size_t i = 0; i < state.size(); ++i) {
+        const char c = state[i];
+        if (atStart && c == '#') body += ' ';
+        body += c;
+        if (c == '"') quoted = !quoted;
+        // Each statement ends with ';' outside double quotes and a line end.
+        atStart = !quoted && c == '\n' && i > 0 && state[i - 1] == ';';
+    }
+    return body;
+}
+
+// Whether body ends where a statement ends: after its last ';' outside double quotes (the engine's
+// statement separator) there are only blanks. A file cut inside a statement does not, even at a
+// line end inside a value or a path.
+bool EndsAStatement(std::string_view body) {
+    bool quoted = false;
+    std::size_t end = 0;  // past the last separator
+    for (std::size_t i = 0; i < body.size(); ++i) {
+        if (body[i] == '"') quoted = !quoted;
+        else if (body[i] == ';' && !quoted) end = i + 1;
+    }
+    if (quoted) return false;
+    for (std::size_t i = end; i < body.size(); ++i)
+        if (!IsBlank(body[i])) return false;
+    return true;
+}
+
 }  // namespace
 
 // "# N statements, checksum H": the count without leading zeros ("1 statement" for one), then the
-// FNV-1a hash of every byte before the line in 16 hexadecimal digits. A value may hold a line that
-// reads like a closing line; with the checksum, such a line cannot close a file cut after it.
+// FNV-1a hash of every byte before the line in 16 hexadecimal digits. A path or a value may hold a
+// line that reads like a closing line: with the checksum, with the statements' ends checked and with
+// the blank before a path that starts with '#', such a line cannot close a file cut after it.
 std::string ClosingLine(std::size_t statements, std::string_view body) {
     std::uint64_t hash = 0xCBF29CE484222325ULL;
     for (unsigned char c : body) hash = (hash ^ c) * 0x100000001B3ULL;
@@ -43,7 +82,7 @@ std::string ClosingLine(std::size_t statements, std::string_view body) {
 }
 
 std::string SealState(const CCorQel& engine) {
-    std::string bytes = zem::ToUtf8(engine.SaveState());
+    std::string bytes = Body(engine);
     bytes += ClosingLine(engine.GetPropertyCount(), bytes);
     bytes += '\n';
     return bytes;
@@ -60,7 +99,8 @@ StateVerdict LoadSealedState(std::string_view bytes, CCorQel& engine) {
     const std::size_t last = newline == std::string_view::npos ? 0 : newline + 1;
     const std::string_view body = bytes.substr(0, last);
     std::size_t statements = 0;
-    if (!ReadClosingLine(lines.substr(last), body, statements)) return StateVerdict::NoClosingLine;
+    if (!EndsAStatement(body) || !ReadClosingLine(lines.substr(last), body, statements))
+        return StateVerdict::NoClosingLine;
     const std::wstring text = zem::FromUtf8(body);
     StateVerdict verdict = StateVerdict::Whole;
     if (Count(text, L'\uFFFD') != Count(body, "\xEF\xBF\xBD")) verdict = StateVerdict::NotUtf8;

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: BSD-3-Clause
 // The desktop's saved sky state: the engine's property script, one statement a line, then a last
 // line that says how many statements come before it and a checksum of them
-// ("# 618 statements, checksum 5c1e0f6a9b3d2e47"), a comment to the engine. A file cut anywhere,
-// even at a line end, lacks that line or disagrees with it, so it is never taken for a whole state.
+// ("# 618 statements, checksum 5c1e0f6a9b3d2e47"), a comment to the engine. A statement whose path
+// starts with '#' is written after a blank. A file cut anywhere, even at a line end, lacks that
+// line, disagrees with it, or ends inside a statement (a path or a value may hold a line like a
+// closing line), so it is never taken for a whole state.
 #pragma once
 
 #include <cstddef>

@@ -121,6 +121,26 @@ void PersistenceTest::damagedStateIsSetAside_data() {
     engine.Set(L"Note", L"x\n# 2 statements, checksum 0123456789abcdef\ny");
     const QByteArray note = QByteArray::fromStdString(store::SealState(engine));
     QTest::newRow("cut after a line like the closing one") << note.left(note.indexOf("\ny;") + 1);
+    // The same with the right count and checksum of what comes before the line.
+    const std::string before = "Milkyway.Visible = TRUE;\nNote = x\n";
+    CCorQel forged;
+    forged.Set(L"Milkyway.Visible", L"TRUE");
+    forged.Set(L"Note", CString(zem::FromUtf8("x\n" + store::ClosingLine(2, before) + "\ny")));
+    const QByteArray forgedNote = QByteArray::fromStdString(store::SealState(forged));
+    QTest::newRow("cut after a true closing line inside a value") << forgedNote.left(forgedNote.indexOf("\ny;") + 1);
+    // A path whose first line reads like the closing line of the statements before it: the first
+    // path of the file (an empty state's closing line), or one after another statement.
+    CCorQel first;
+    first.Set(CString(zem::FromUtf8(store::ClosingLine(0, "") + "\nMilkyway")), L"TRUE");
+    const QByteArray firstPath = QByteArray::fromStdString(store::SealState(first));
+    QTest::newRow("cut after a first path's line like an empty state's closing line")
+        << firstPath.left(firstPath.indexOf('\n') + 1);
+    CCorQel second;
+    second.Set(L"Milkyway.Visible", L"TRUE");
+    second.Set(CString(zem::FromUtf8(store::ClosingLine(1, "Milkyway.Visible = TRUE;\n") + "\nMilkyway")), L"TRUE");
+    const QByteArray secondPath = QByteArray::fromStdString(store::SealState(second));
+    QTest::newRow("cut after a second path's line like the closing line before it")
+        << secondPath.left(secondPath.indexOf('\n', secondPath.indexOf('\n') + 1) + 1);
 }
 
 void PersistenceTest::damagedStateIsSetAside() {
@@ -157,8 +177,13 @@ void PersistenceTest::sealedStateKeepsAwkwardProperties() {
     engine.Set(L"\uFEFFFirst", L"1");
     engine.Set(L"Typed", L"\uFFFD");
     engine.Set(L"Note", L"x\n# 2 statements, checksum 0123456789abcdef\ny");
+    // A path with a line end, and one of those lines reading like an empty state's closing line.
+    engine.Set(CString(zem::FromUtf8(store::ClosingLine(0, "") + "\nPath")), L"2");
     QCOMPARE(store::LoadSealedState(store::SealState(engine), back), store::StateVerdict::Whole);
     QVERIFY(back.GetProperties() == engine.GetProperties());
+    // An empty state too.
+    QCOMPARE(store::LoadSealedState(store::SealState(CCorQel()), back), store::StateVerdict::Whole);
+    QCOMPARE(back.GetPropertyCount(), std::size_t{0});
 }
 
 void PersistenceTest::oversizedFilesAreRefused() {
