@@ -21,8 +21,7 @@ namespace {
 
 constexpr std::wstring_view kDataPathProperty = L"info.module.datapath";
 
-// Space, and tab to carriage return (\t \n \v \f \r).
-inline bool IsBlank(wchar_t c) { return c == L' ' || static_cast<std::uint32_t>(c - L'\t') <= L'\r' - L'\t'; }
+inline bool IsBlank(wchar_t c) { return IsScriptBlank(c); }
 
 inline std::wstring_view Trim(std::wstring_view s) {
     const wchar_t* b = s.data();
@@ -343,7 +342,8 @@ CString CCorQel::Doit(const wchar_t* script) {
         std::size_t first = 0;
         while (first < text.size() && IsBlank(text[first])) ++first;
         if (first < text.size() && text[first] == L'?') {
-            CString answer(AnswerQuery(Trim(text.substr(first + 1))));
+            const std::wstring_view path = Trim(text.substr(first + 1));
+            CString answer(AnswerFor(path, FindQueried(path)));
             if (m_listener) m_listener->OnQuery(CString(text), answer);
             return answer;
         }
@@ -496,14 +496,14 @@ std::size_t CCorQel::Find(std::initializer_list<std::wstring_view> pieces) const
     return Find(std::wstring_view(out, length));
 }
 
-std::wstring_view CCorQel::Answer(std::wstring_view path) const {
+std::wstring_view CCorQel::Answer(std::wstring_view path) const { return AnswerFor(path, Find(path)); }
+
+std::wstring_view CCorQel::AnswerFor(std::wstring_view path, std::size_t i) const {
     if (!m_dataPath.IsEmpty() && EqualNoCase(path, kDataPathProperty)) return m_dataPath.str();
-    const std::size_t i = Find(path);
     return i == kNone ? std::wstring_view() : std::wstring_view(m_entries[i].value);
 }
 
-std::wstring_view CCorQel::AnswerQuery(std::wstring_view path) {
-    if (!m_dataPath.IsEmpty() && EqualNoCase(path, kDataPathProperty)) return m_dataPath.str();
+std::size_t CCorQel::FindQueried(std::wstring_view path) {
     const std::uint32_t last = m_lastQueried;
     std::size_t i = kNone;
     if (last != kNoEntry) {
@@ -515,7 +515,7 @@ std::wstring_view CCorQel::AnswerQuery(std::wstring_view path) {
         if (last != kNoEntry && i != kNone) m_nextQueried[last] = static_cast<std::uint32_t>(i);
     }
     m_lastQueried = i == kNone ? kNoEntry : static_cast<std::uint32_t>(i);
-    return i == kNone ? std::wstring_view() : std::wstring_view(m_entries[i].value);
+    return i;
 }
 
 std::size_t CCorQel::Lookup(std::wstring_view path, std::size_t nth) {

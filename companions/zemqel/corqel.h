@@ -33,6 +33,9 @@
 #include "platform/types.h"
 
 // Sees every engine call as it happens. State loading by the host is not traffic.
+// The blanks of the script grammar: space, and tab to carriage return (\t \n \v \f \r).
+inline bool IsScriptBlank(wchar_t c) { return c == L' ' || static_cast<std::uint32_t>(c - L'\t') <= L'\r' - L'\t'; }
+
 class ZEM_EXPORT CCorQelListener {
 public:
     virtual ~CCorQelListener();
@@ -133,8 +136,10 @@ private:
     template <class Same>
     std::size_t Probe(std::uint32_t hash, Same&& same) const;
     std::wstring_view Answer(std::wstring_view path) const;
-    // Answer for a query: tries the entry that followed the last one asked for first.
-    std::wstring_view AnswerQuery(std::wstring_view path);
+    // The answer to a query for path whose entry is i (kNone: none): the data path, or the value.
+    std::wstring_view AnswerFor(std::wstring_view path, std::size_t i) const;
+    // Find for a query: first tries the entry that followed the last one asked for.
+    std::size_t FindQueried(std::wstring_view path);
     // The entry of the nth assignment of a script, made when there is none.
     std::size_t Lookup(std::wstring_view path, std::size_t nth);
     // The entry of a path, made (with an empty value) when there is none.

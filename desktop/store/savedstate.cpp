@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: BSD-3-Clause
 #include "desktop/store/savedstate.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
@@ -29,42 +30,48 @@ std::size_t Count(View text, View what) {
 std::size_t Count(std::wstring_view text, wchar_t c) { return Count(text, std::wstring_view(&c, 1)); }
 std::size_t Count(std::string_view text, const char* what) { return Count(text, std::string_view(what)); }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
+// Calls at(i) for each ';' of text outside double quotes, where the engine ends a statement;
+// whether the text ends outside quotes.
+template <class At>
+bool Separators(std::string_view text, At&& at) {
+    bool quoted = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '"') quoted = !quoted;
+        else if (text[i] == ';' && !quoted) at(i);
+    }
+    return !quoted;
+}
 
-// The engine's state, each statement on the line it starts with. A statement whose path starts
-// with '#' is written after one blank (which the engine takes off): only the closing line starts
-// with "# " where a statement could start, so a path holding a line like a closing line (the
-// first one in the file, or after others) cannot close a file cut after it.
+// The engine's state, a statement a line. A statement whose path starts with '#' is written after
+// one blank (which the engine takes off): only the closing line starts with "# " where a
+// statement could start, so a path holding a line like a closing line (the first one in the file,
+// or after others) cannot close a file cut after it.
 std::string Body(const CCorQel& engine) {
     const std::string state = zem::ToUtf8(engine.SaveState());
     std::string body;
     body.reserve(state.size() + 16);
-    bool quoted = false, atStart = true;
-    for (std::size_t i = 0; i < state.size(); ++i) {
-        const char c = state[i];
-        if (atStart && c == '#') body += ' ';
-        body += c;
-        if (c == '"') quoted = !quoted;
-        // Each statement ends with ';' outside double quotes and a line end.
-        atStart = !quoted && c == '\n' && i > 0 && state[i - 1] == ';';
-    }
+    std::size_t from = 0;  // the start of the statement not yet copied
+    auto copyTo = [&](std::size_t start) {
+        body.append(state, from, start - from);
+        if (start < state.size() && state[start] == '#') body += ' ';
+        from = start;
+    };
+    copyTo(0);
+    // Each statement ends with ';' and a line end.
+    Separators(state, [&](std::size_t i) {
+        if (i + 1 < state.size() && state[i + 1] == '\n') copyTo(i + 2);
+    });
+    body.append(state, from);
     return body;
 }
 
-// Whether body ends where a statement ends: after its last ';' outside double quotes (the engine's
-// statement separator) there are only blanks. A file cut inside a statement does not, even at a
-// line end inside a value or a path.
+// Whether body ends where a statement ends: after its last ';' outside double quotes there are
+// only blanks. A file cut inside a statement does not, even at a line end inside a value or a path.
 bool EndsAStatement(std::string_view body) {
-    bool quoted = false;
     std::size_t end = 0;  // past the last separator
-    for (std::size_t i = 0; i < body.size(); ++i) {
-        if (body[i] == '"') quoted = !quoted;
-        else if (body[i] == ';' && !quoted) end = i + 1;
-    }
-    if (quoted) return false;
-    for (std::size_t i = end; i < body.size(); ++i)
-        if (!IsBlank(body[i])) return false;
-    return true;
+    if (!Separators(body, [&end](std::size_t i) { end = i + 1; })) return false;
+    return std::all_of(body.begin() + static_cast<std::ptrdiff_t>(end), body.end(),
+                       [](char c) { return IsScriptBlank(static_cast<unsigned char>(c)); });
 }
 
 }  // namespace
